@@ -1,0 +1,11 @@
+#pragma once
+// The end of every trapped run-time error: log, tell the user whom to
+// contact, close the database and end the process.
+#include <QString>
+
+inline const QString kErrorTitle = QStringLiteral("エラーが発生しました");
+
+// The contact message for an error with that description.
+QString FatalErrorMessage(const QString& errorDescription);
+
+[[noreturn]] void ReportFatalError(const QString& errorDescription = QString());

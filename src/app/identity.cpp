@@ -1,0 +1,6 @@
+#include "app/identity.h"
+
+QString VersionText() {
+    return QString::number(kVersionMajor) + "." + QString::number(kVersionMinor) +
+           QString::number(kVersionRevision);
+}

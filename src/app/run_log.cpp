@@ -1,0 +1,50 @@
+#include "app/run_log.h"
+
+#include "app/context.h"
+#include "app/identity.h"
+#include "app/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QDateTime Now() { return ctx().desktop.clock->now(); }
+
+void AppendLogLine(const QString& path, const QString& text) {
+    const QString indent = text.startsWith(QStringLiteral("■")) ? QString() : QStringLiteral("  ");
+    AppendLineToTextFile(path, Now().toString(QStringLiteral("HH:mm:ss ")) + indent + text);
+}
+
+void WriteHeader(const QString& path) {
+    if (QFileInfo::exists(path)) return;
+    WriteFileAryToTextFile({QStringLiteral("App.Title=") + kAppTitle + QStringLiteral(" Ver") + VersionText() +
+                                QStringLiteral(" ログ"),
+                            QStringLiteral("App.EXEName=") + kExeName,
+                            QStringLiteral("Date=") + DateWithWeekday(Now().date()) + QStringLiteral(" ")},
+                           0, path);
+}
+
+}  // namespace
+
+QString DateWithWeekday(const QDate& date) {
+    static const QString kWeekdays = QStringLiteral("日月火水木金土");
+    // dayOfWeek() is 1 for Monday ... 7 for Sunday.
+    return date.toString(QStringLiteral("yyyy/MM/dd")) + QStringLiteral("(") + kWeekdays[date.dayOfWeek() % 7] +
+           QStringLiteral(")");
+}
+
+void WriteLog(const QString& text) { AppendLogLine(ctx().runLogPath, text); }
+
+void WriteStartupLog(const QString& text) { AppendLogLine(StartupLogPath(), text); }
+
+void WriteRunLogHeader(const QString& path) { WriteHeader(path); }
+
+void WriteStartupLogHeader() { WriteHeader(StartupLogPath()); }
+
+QString StartupLogPath() { return ExePath(kAppTitle + QStringLiteral("_log.txt")); }
+
+QString RunLogPathAt(const QDateTime& start) {
+    return AppPath(QStringLiteral("log") + QDir::separator() + QStringLiteral("log") +
+                   start.toString(QStringLiteral("_yyyy_MMdd-HHmm_ss")) + QStringLiteral(".txt"));
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Fixed-width text counted in Shift_JIS bytes, as every report and export
+// lays out its columns: ASCII and half-width katakana take one byte, other
+// characters two, and a character Shift_JIS cannot hold one (it is written "?").
+#include <QString>
+
+int ByteLength(const QString& text);
+
+// Exactly `width` bytes: the text is cut from the end, never inside a
+// double-byte character, then filled with blanks at the end (left-aligned)
+// or at the front (right-aligned).
+QString PadByteWidth(const QString& text, int width, bool rightAlign);
+
+// n right-aligned in w characters; a longer number loses its leading characters.
+QString RightAlign(qint64 n, int width);
+// "\" and n right-aligned in w characters; Japanese fonts show 0x5C as the yen sign.
+QString RightAlignYen(qint64 n, int width);

@@ -1,0 +1,50 @@
+#include "app/text_file.h"
+
+#include "app/runtime_error.h"
+#include "platform/cp932.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+void WriteBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode) {
+    QFile file(path);
+    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.flush())
+        throw RunTimeError(QStringLiteral("ファイルに書き込めません: ") + QDir::toNativeSeparators(path));
+}
+
+}  // namespace
+
+void WriteFileAryToTextFile(const QStringList& lines, qsizetype first, const QString& path) {
+    QByteArray bytes;
+    for (qsizetype i = std::max<qsizetype>(first, 0); i < lines.size(); ++i)
+        bytes += platform::toCp932(lines[i]) + "\r\n";
+    WriteBytes(path, bytes, QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+void AppendLineToTextFile(const QString& path, const QString& text) {
+    WriteBytes(path, platform::toCp932(text) + "\r\n", QIODevice::WriteOnly | QIODevice::Append);
+}
+
+QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RunTimeError(QStringLiteral("ファイルが見つかりません: ") + QDir::toNativeSeparators(path));
+    return file.readAll();
+}
+
+QStringList ReadTextFileLines(const QString& path) {
+    const QString text = platform::fromCp932(ReadFileBytes(path));
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines << text.mid(start);
+    return lines;
+}

@@ -1,0 +1,25 @@
+#include "fake_desktop.h"
+
+void FakeDialogs::messageBox(const QString& text, const QString& title) {
+    shown.push_back({QStringLiteral("ok"), text, title});
+}
+
+bool FakeDialogs::yesNoBox(const QString& text, const QString& title) {
+    shown.push_back({QStringLiteral("yesno"), text, title});
+    if (yesNoAnswers.empty()) throw UnexpectedDialog{text};
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString&) {
+    shown.push_back({QStringLiteral("input"), prompt, title});
+    if (inputAnswers.empty()) throw UnexpectedDialog{prompt};
+    const QString answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+platform::Desktop FakeDesktop::seams() {
+    return {&dialogs, &shell, &sound, &busy, &processEnd, &clock};
+}
