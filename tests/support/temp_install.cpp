@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <sqlite3.h>
+
 #include <stdexcept>
 
 TempInstall::TempInstall() {
@@ -57,3 +59,44 @@ void TempInstall::setTime(const QString& isoTime) {
 }
 
 QByteArray Sjis(const QString& text) { return platform::toCp932(text); }
+
+namespace {
+
+QByteArray SourceFile(const char* relative) {
+    QFile file(QStringLiteral(VELMO_SOURCE_DIR "/") + QString::fromLatin1(relative));
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(std::string("missing ") + relative);
+    return file.readAll();
+}
+
+}  // namespace
+
+void TempInstall::openDatabase() {
+    const QString file = path(QStringLiteral("db/velmo.sqlite3"));
+    if (sqlite3_open(file.toUtf8().constData(), &ctx().db) != SQLITE_OK) throw std::runtime_error("cannot open db");
+    exec(QString::fromUtf8(SourceFile("data/schema.sql")));
+    exec(QString::fromUtf8(SourceFile("data/masters.sql")));
+}
+
+void TempInstall::exec(const QString& sql) const {
+    char* error = nullptr;
+    if (sqlite3_exec(ctx().db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string message = error ? error : "unknown error";
+        sqlite3_free(error);
+        throw std::runtime_error("test SQL failed: " + message);
+    }
+}
+
+QStringList TempInstall::rows(const QString& sql) const {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(ctx().db, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string("test query failed: ") + sqlite3_errmsg(ctx().db));
+    QStringList result;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        QStringList fields;
+        for (int i = 0; i < sqlite3_column_count(statement); ++i)
+            fields << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)));
+        result << fields.join(QLatin1Char('\t'));
+    }
+    sqlite3_finalize(statement);
+    return result;
+}

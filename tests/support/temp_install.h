@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 class TempInstall {
@@ -28,6 +29,15 @@ public:
     // The run log, decoded from Shift_JIS.
     QString runLog() const;
     void setTime(const QString& isoTime);
+
+    // Creates db/velmo.sqlite3 from the bundled schema and master scripts and
+    // opens it as DBConnection.
+    void openDatabase();
+    // Runs SQL straight on the connection, bypassing the run log: for
+    // arranging a test and for reading what was stored.
+    void exec(const QString& sql) const;
+    // The rows of a query, each row's values as text joined by TAB.
+    QStringList rows(const QString& sql) const;
 
 private:
     QTemporaryDir dir_;

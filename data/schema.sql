@@ -1,0 +1,110 @@
+-- The nine tables of the bookkeeping database.
+--
+-- The program inserts into the t_ tables without naming columns, so their
+-- column order is part of the contract. It writes money, rate and is_valid
+-- as quoted digit strings ('12000'); the INTEGER declarations give those
+-- columns integer affinity, so the strings are stored as integers and
+-- compare, sort and sum as numbers. Codes are TEXT so that '01' keeps its
+-- leading zero.
+--
+-- The program creates no table and no index; the keys below are all it needs.
+
+create table t_trade (
+    year        integer not null,
+    month       integer not null,
+    day         integer not null,
+    seq         integer not null,
+    trade_cd    text,
+    detail_cd   text,
+    detail_name text,
+    money       integer,
+    rate        integer,
+    is_valid    integer,
+    dt_update   text,
+    primary key (year, month, day, seq)
+);
+
+create table t_trade_history (
+    year        integer not null,
+    month       integer not null,
+    day         integer not null,
+    seq         integer not null,
+    ver_idx     integer not null,
+    trade_cd    text,
+    detail_cd   text,
+    detail_name text,
+    money       integer,
+    rate        integer,
+    is_valid    integer,
+    dt_update   text,
+    primary key (year, month, day, seq, ver_idx)
+);
+
+create table t_bs_begining (
+    year           integer not null,
+    account_cd     text    not null,
+    account_name   text,
+    asset_or_debit text,
+    money          integer,
+    dt_update      text,
+    primary key (year, account_cd)
+);
+
+create table t_bs_begining_history (
+    year           integer not null,
+    account_cd     text    not null,
+    ver_idx        integer not null,
+    account_name   text,
+    asset_or_debit text,
+    money          integer,
+    dt_update      text,
+    primary key (year, account_cd, ver_idx)
+);
+
+-- The masters are edited by hand with a general database tool. The checks
+-- and references guard those edits (tools that enforce foreign keys refuse a
+-- trade whose account does not exist); the program itself never writes here.
+
+-- account_class: 'a' asset and 'c' cost grow on the debit side;
+-- 'd' liability/capital and 'r' revenue grow on the credit side.
+-- output_class: 'B' income-statement account (the ledger starts it at 0),
+-- 'A' balance-sheet account (the ledger starts it at its opening balance).
+create table m_account (
+    account_cd    text not null primary key check (length(account_cd) = 3),
+    account_name  text not null,
+    account_class text not null,
+    output_class  text not null
+);
+
+-- trade_class_cd: 'B' business, 'D' shared business/private (takes a
+-- business percentage), 'P' private. insurance_class: 'S' social insurance,
+-- 'O' other insurance, '' not a premium.
+create table m_trade (
+    trade_cd        text    not null primary key check (length(trade_cd) = 2),
+    trade_name      text    not null,
+    trade_class_cd  text    not null check (trade_class_cd in ('B', 'D', 'P')),
+    debit_cd        text    not null references m_account (account_cd),
+    debit_name      text    not null,
+    credit_cd       text    not null references m_account (account_cd),
+    credit_name     text    not null,
+    group_cd        integer not null,
+    order_cd        integer not null,
+    insurance_class text    not null default ''
+);
+
+create table m_trade_detail (
+    trade_cd    text    not null references m_trade (trade_cd),
+    detail_cd   text    not null check (length(detail_cd) = 2),
+    detail_name text    not null,
+    rate        integer not null,
+    is_valid    integer not null default 1,
+    primary key (trade_cd, detail_cd)
+);
+
+create table m_percent (
+    value_num integer not null primary key
+);
+
+create table m_money (
+    value_num integer not null primary key
+);

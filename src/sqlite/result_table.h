@@ -1,0 +1,27 @@
+#pragma once
+// A query result as the rest of the program reads it: element 0 holds the
+// column names joined by TAB (empty when there is no row), elements 1..n one
+// row each, the values as text joined by TAB.
+#include <QString>
+#include <QStringList>
+
+struct sqlite3_stmt;
+
+using ResultTable = QStringList;
+
+// The number of rows, n.
+inline qsizetype RowCount(const ResultTable& table) { return table.size() - 1; }
+
+// The current row's values as text joined by TAB.
+QString SQLite3RowLine(sqlite3_stmt* statement);
+// The column names and the current row's values, each joined by TAB.
+struct HeaderAndRow {
+    QString header;
+    QString row;
+};
+HeaderAndRow SQLite3HeaderAndRowLine(sqlite3_stmt* statement);
+
+// The text of the named column in that row. A name missing from the header
+// is reported and ends the process; a row that does not exist raises a
+// run-time error in the caller.
+QString FindColumn(const ResultTable& table, qsizetype row, const QString& name);

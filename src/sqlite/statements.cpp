@@ -1,0 +1,138 @@
+#include "sqlite/statements.h"
+
+#include "app/context.h"
+#include "app/identity.h"
+#include "app/run_log.h"
+#include "app/runtime_error.h"
+#include "sqlite/sqlite_api.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+const QString kLockedMessage = QStringLiteral("The database file is locked");
+const QString kMisuseLog = QStringLiteral("21:Library used incorrectly");
+
+void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
+
+// Finalizes on every way out, so that a closed connection leaves no statement behind.
+class Statement {
+public:
+    explicit Statement(const QString& sql) : prepared_(SQLite3PrepareV2(sql)) {}
+    ~Statement() { finalize(); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    int prepareCode() const { return prepared_.code; }
+    sqlite3_stmt* get() const { return prepared_.statement; }
+    int finalize() {
+        const int code = SQLite3Finalize(prepared_.statement);
+        prepared_.statement = nullptr;
+        return code;
+    }
+
+private:
+    Prepared prepared_;
+};
+
+enum class StepOutcome { Done, Misuse };
+
+// Steps the query to its end, collecting rows. BUSY is stepped again (another
+// program's lock is waited for); any other failing code is retried a bounded
+// number of times and then treated as misuse.
+StepOutcome CollectRows(sqlite3_stmt* statement, ResultTable& table) {
+    table = ResultTable{QString()};
+    int failedTries = 0;
+    for (;;) {
+        const int code = SQLite3Step(statement);
+        if (code == kSqliteRow) {
+            if (RowCount(table) == 0) {
+                const HeaderAndRow first = SQLite3HeaderAndRowLine(statement);
+                table[0] = first.header;
+                table << first.row;
+            } else {
+                table << SQLite3RowLine(statement);
+            }
+        } else if (code == kSqliteDone) {
+            return StepOutcome::Done;
+        } else if (code == kSqliteMisuse) {
+            return StepOutcome::Misuse;
+        } else if (code == kSqliteBusy) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        } else {
+            WriteLog(QStringLiteral("SQLite3Step=") + QString::number(code) + QStringLiteral(":") +
+                     QString::fromUtf8(sqlite3_errmsg(ctx().db)));
+            if (++failedTries >= kFailedStepTries) return StepOutcome::Misuse;
+        }
+    }
+}
+
+[[noreturn]] void NonQueryFailed(const QString& sql) {
+    WriteLog(QStringLiteral("SQLite3NonQuery Error"));
+    Show(QStringLiteral("SQLite3NonQuery Error\r\n") + sql);
+    EndProcess(1);
+}
+
+void LogStatement(const QString& caption, const QString& sql) {
+    WriteLog(caption);
+    WriteLog(sql);
+}
+
+}  // namespace
+
+int SQLite3NonQuery(const QString& sql) {
+    LogStatement(QStringLiteral("SQLite3NonQuery"), sql);
+    try {
+        Statement statement(sql);
+        if (statement.prepareCode() != kSqliteOk) NonQueryFailed(sql);
+        const int code = SQLite3Step(statement.get());
+        if (code == kSqliteBusy) {
+            Show(kLockedMessage);
+            WriteLog(kLockedMessage);
+            statement.finalize();
+            EndProcess(1);
+        }
+        if (code != kSqliteDone || statement.finalize() != kSqliteOk) NonQueryFailed(sql);
+        return 0;
+    } catch (const std::exception&) {
+        NonQueryFailed(sql);
+    }
+}
+
+void SQLite3Query(const QString& sql, ResultTable& table) {
+    LogStatement(QStringLiteral("SQLite3Query"), sql);
+    Statement statement(sql);
+    if (CollectRows(statement.get(), table) == StepOutcome::Misuse) {
+        WriteLog(kMisuseLog);
+        statement.finalize();
+        EndProcess(1);
+    }
+}
+
+bool SQLite3QueryEx(const QString& sql, ResultTable& table, QString& errText) {
+    LogStatement(QStringLiteral("SQLite3Query"), sql);
+    try {
+        Statement statement(sql);
+        errText.clear();
+        if (CollectRows(statement.get(), table) == StepOutcome::Misuse) {
+            statement.finalize();
+            WriteLog(QStringLiteral("SQLite3Close"));
+            SQLite3Close();
+            errText = QStringLiteral("Returned ") + kMisuseLog + QStringLiteral("\r\n") + sql + QStringLiteral("\r\n");
+            WriteLog(errText);
+            return false;
+        }
+        WriteLog(QStringLiteral("cols=") + table[0]);
+        WriteLog(QStringLiteral("row.count=") + QString::number(RowCount(table)));
+        return true;
+    } catch (const std::exception& error) {
+        WriteLog(QStringLiteral("SQLite3Close"));
+        SQLite3Close();
+        WriteLog(DescriptionOf(error));
+        WriteLog(QStringLiteral("DBファイルを閉じました"));
+        EndProcess(1);
+    }
+}

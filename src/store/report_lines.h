@@ -1,0 +1,39 @@
+#pragma once
+// The data lines of the transaction record report, the journal and the
+// insurance premium report, built from the field texts of one query row.
+// Widths are Shift_JIS bytes; the reports draw their rules with the same widths.
+#include <QString>
+
+// A numeric field text as a whole number: digits as they are, a fraction
+// rounded to the nearest whole number (halves to the even neighbour). Read
+// into 64 bits, so that a sum past the 32-bit range shows its real digits
+// instead of wrapping. A text that is no number raises a run-time error.
+qint64 WholeNumberOf(const QString& text);
+
+// The date of the year and a row's month and day, "2020/04/01"; a run-time
+// error when they name no date.
+QString ReportDate(int year, const QString& month, const QString& day);
+
+// Transaction record report (取引記録): full amount and percentage.
+struct TradeRecordFields {
+    QString month, day, seq, tradeCd, detailCd, detailName, money, rate;
+};
+inline constexpr int kTradeRecordLineWidth = 68;  // with two-character codes
+QString TradeRecordLine(int year, const TradeRecordFields& row);
+
+// Journal (仕訳帳): the business share with both accounts.
+struct JournalFields {
+    QString month, day, seq, tradeCd, debitCd, debitName, creditCd, creditName, amount, detailName;
+};
+inline constexpr int kJournalLineWidth = 129;  // with a two-character trade code
+QString JournalLine(int year, const JournalFields& row);
+
+// Insurance premium report (保険料): one entry line, four TAB-separated fields.
+struct InsuranceFields {
+    QString month, day, seq, detailName, amount;
+};
+QString InsuranceLine(int year, const InsuranceFields& row);
+
+// The hyphen rule and the social-insurance total below it, as one element.
+inline constexpr int kInsuranceTotalWidth = 52;
+QString SocialInsuranceTotal(qint64 sum);

@@ -1,0 +1,56 @@
+#include "store/store_common.h"
+
+#include "app/context.h"
+#include "app/fatal_error.h"
+#include "app/identity.h"
+#include "app/runtime_error.h"
+#include "app/text_utils.h"
+#include "sqlite/statements.h"
+
+#include <QRegularExpression>
+
+QString SqlLines(const QStringList& lines, bool crLfAfterLast) {
+    const QString crLf = QStringLiteral("\r\n");
+    QString text = lines.join(crLf);
+    if (crLfAfterLast) text += crLf;
+    return text;
+}
+
+QString SqlQuoted(const QString& text) {
+    QString quoted = text;
+    return quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+QString NowText() { return ctx().desktop.clock->now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); }
+
+QDate DateOf(const QString& year, const QString& month, const QString& day) {
+    const QDate date(year.toInt(), month.toInt(), day.toInt());
+    if (!IsDigitsOnly(year) || !IsDigitsOnly(month) || !IsDigitsOnly(day) || !date.isValid())
+        throw RunTimeError(QStringLiteral("日付に変換できません: ") + year + QLatin1Char('/') + month + QLatin1Char('/') +
+                           day);
+    return date;
+}
+
+QDate DateFromText(const QString& dateText) {
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,4})[/-](\\d{1,2})[/-](\\d{1,2})\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(dateText);
+    if (!match.hasMatch()) throw RunTimeError(QStringLiteral("日付に変換できません: ") + dateText);
+    return DateOf(match.captured(1), match.captured(2), match.captured(3));
+}
+
+QString SlashDate(const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
+
+void QueryExOrEnd(const QString& sql, ResultTable& table, OnQueryFailure onFailure) {
+    QString errText;
+    if (SQLite3QueryEx(sql, table, errText)) return;
+    if (onFailure == OnQueryFailure::ShowError) ctx().desktop.dialogs->messageBox(errText, kAppTitle);
+    EndProcess(1);
+}
+
+bool IsStorableAmount(const QString& digits) {
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok);
+    return IsDigitsOnly(digits) && ok && value <= kMaxAmount;
+}
+
+void ReportTrappedError(const std::exception& error) { ReportFatalError(DescriptionOf(error)); }

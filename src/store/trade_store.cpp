@@ -1,0 +1,272 @@
+#include "store/trade_store.h"
+
+#include "app/context.h"
+#include "app/fatal_error.h"
+#include "app/identity.h"
+#include "app/run_log.h"
+#include "app/runtime_error.h"
+#include "app/text_utils.h"
+#include "sqlite/statements.h"
+#include "store/store_common.h"
+#include "store/trade_record_line.h"
+
+namespace {
+
+constexpr int kMaxRate = 100;
+
+QString Num(qint64 n) { return QString::number(n); }
+
+// Y, M and D of a date text, the month and day without leading zero.
+struct DateParts {
+    QString year, month, day;
+};
+DateParts PlainDateParts(const QString& dateText) {
+    const QDate date = DateFromText(dateText);
+    return {date.toString(QStringLiteral("yyyy")), Num(date.month()), Num(date.day())};
+}
+
+int IntegerOf(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) throw RunTimeError(QStringLiteral("整数に変換できません: ") + text);
+    return value;
+}
+
+// The first value of row 1 as an integer; 0 when there is no row or it is NULL.
+int FirstValueOrZero(const ResultTable& table) {
+    if (RowCount(table) < 1 || table[1].isEmpty()) return 0;
+    return IntegerOf(table[1]);
+}
+
+bool IsStorableRate(const QString& rate) {
+    bool ok = false;
+    const qint64 value = rate.toLongLong(&ok);
+    return IsDigitsOnly(rate) && ok && value <= kMaxRate;
+}
+
+// Values that would be lost or would break the record list are never stored:
+// amounts beyond what the queries can read and add, rates that are not a
+// percentage, and summaries holding the TAB that separates result columns.
+void RefuseUnstorable(const QString& detailName, const QString& money, const QString& rate) {
+    if (!IsStorableAmount(money))
+        throw RunTimeError(QStringLiteral("金額は0から") + Num(kMaxAmount) + QStringLiteral("までの数字です: ") + money);
+    if (!IsStorableRate(rate))
+        throw RunTimeError(QStringLiteral("割合は0から") + Num(kMaxRate) + QStringLiteral("までの数字です: ") + rate);
+    for (const QChar c : detailName)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            throw RunTimeError(QStringLiteral("摘要にタブや改行は使えません: ") + detailName);
+}
+
+// The list procedures' own trap: the description is shown, then the fatal-error report.
+template <class Work>
+auto ShowAndReportRunTimeErrors(Work work) -> decltype(work()) {
+    try {
+        return work();
+    } catch (const std::exception& error) {
+        const QString description = DescriptionOf(error);
+        ctx().desktop.dialogs->messageBox(description, kAppTitle);
+        ReportFatalError(description);
+    }
+}
+
+// The conditions shared by the record list and its total, up to the trade filter.
+QStringList PeriodConditions(const QString& year, const QString& month, const QString& day) {
+    QStringList lines{QStringLiteral("where  year  = ") + year};
+    if (!month.isEmpty()) lines << QStringLiteral("  and  month = ") + month;
+    if (!day.isEmpty()) lines << QStringLiteral("  and  day   = ") + day;
+    return lines;
+}
+
+QStringList TradeConditions(const QString& tradeCd, const QString& detailCd) {
+    QStringList lines{QStringLiteral("  and  trade_cd = '") + SqlQuoted(tradeCd) + QStringLiteral("'")};
+    if (!detailCd.isEmpty()) lines << QStringLiteral("  and  detail_cd = '") + SqlQuoted(detailCd) + QStringLiteral("'");
+    return lines;
+}
+
+QStringList RecordLines(const QString& year, const QStringList& conditions) {
+    QStringList lines{
+        QStringLiteral("select month"),       QStringLiteral("      ,day"),       QStringLiteral("      ,seq"),
+        QStringLiteral("      ,trade_cd"),    QStringLiteral("      ,detail_cd"), QStringLiteral("      ,detail_name"),
+        QStringLiteral("      ,money"),       QStringLiteral("      ,rate"),      QStringLiteral("from   t_trade"),
+    };
+    lines << conditions << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
+          << QStringLiteral("       month,day,seq");
+    ResultTable table;
+    SQLite3Query(SqlLines(lines), table);
+
+    QStringList items;
+    for (qsizetype row = 1; row <= RowCount(table); ++row) {
+        const auto column = [&](const char* name) { return FindColumn(table, row, QString::fromLatin1(name)); };
+        items << TradeRecordLine({year, column("month"), column("day"), column("seq"), column("trade_cd"),
+                                  column("detail_cd"), column("detail_name"), column("money"), column("rate")});
+    }
+    return items;
+}
+
+}  // namespace
+
+void DBInsT_Trade(int year, int month, int day, int seq, const QString& tradeCd, const QString& detailCd,
+                  const QString& detailName, const QString& money, const QString& rate) {
+    WriteLog(QStringLiteral("DBInsT_Trade"));
+    RefuseUnstorable(detailName, money, rate);
+    const auto quoted = [](const QString& value) { return QStringLiteral("  ,'") + value + QStringLiteral("'"); };
+    SQLite3NonQuery(SqlLines(
+        {
+            QStringLiteral("insert into t_trade values("),
+            QStringLiteral("   ") + Num(year),
+            QStringLiteral("  ,") + Num(month),
+            QStringLiteral("  ,") + Num(day),
+            QStringLiteral("  ,") + Num(seq),
+            quoted(SqlQuoted(tradeCd)),
+            quoted(SqlQuoted(detailCd)),
+            quoted(SqlQuoted(detailName)),
+            quoted(money),
+            quoted(rate),
+            quoted(QStringLiteral("1")),
+            quoted(NowText()),
+            QStringLiteral(")"),
+        },
+        false));
+}
+
+void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx) {
+    WriteLog(QStringLiteral("DBInsTradeHistoryBeforeUpdate"));
+    const DateParts date = PlainDateParts(dateText);
+    SQLite3NonQuery(SqlLines(
+        {
+            QStringLiteral("insert into t_trade_history"),
+            QStringLiteral("  select year"),
+            QStringLiteral("        ,month"),
+            QStringLiteral("        ,day"),
+            QStringLiteral("        ,seq"),
+            QStringLiteral("        ,") + Num(verIdx),
+            QStringLiteral("        ,trade_cd"),
+            QStringLiteral("        ,detail_cd"),
+            QStringLiteral("        ,detail_name"),
+            QStringLiteral("        ,money"),
+            QStringLiteral("        ,rate"),
+            QStringLiteral("        ,is_valid"),
+            QStringLiteral("        ,dt_update"),
+            QStringLiteral("  from   t_trade"),
+            QStringLiteral("  where  year  = ") + date.year,
+            QStringLiteral("    and  month = ") + date.month,
+            QStringLiteral("    and  day   = ") + date.day,
+            QStringLiteral("    and  seq   = ") + Num(seq),
+        },
+        false));
+}
+
+void DBUpdT_Trade(const QString& dateText, int seq, const QString& tradeCd, const QString& detailCd,
+                  const QString& detailName, const QString& money, const QString& rate) {
+    WriteLog(QStringLiteral("DBUpdT_Trade"));
+    RefuseUnstorable(detailName, money, rate);
+    const QDate date = DateFromText(dateText);
+    SQLite3NonQuery(SqlLines({
+        QStringLiteral("update t_trade set"),
+        QStringLiteral("       trade_cd = '") + SqlQuoted(tradeCd) + QStringLiteral("'"),
+        QStringLiteral("      ,detail_cd = '") + SqlQuoted(detailCd) + QStringLiteral("'"),
+        QStringLiteral("      ,detail_name = '") + SqlQuoted(detailName) + QStringLiteral("'"),
+        QStringLiteral("      ,money = ") + money,
+        QStringLiteral("      ,rate = ") + rate,
+        QStringLiteral("      ,dt_update = '") + NowText() + QStringLiteral("'"),
+        QStringLiteral("where  year  = ") + date.toString(QStringLiteral("yyyy")),
+        QStringLiteral("  and  month = ") + date.toString(QStringLiteral("MM")),
+        QStringLiteral("  and  day   = ") + date.toString(QStringLiteral("dd")),
+        QStringLiteral("  and  seq   = ") + Num(seq) + QStringLiteral(";"),
+    }));
+}
+
+void DBUpdT_TradeIsValid(const QString& year, const QString& month, const QString& day, int seq) {
+    WriteLog(QStringLiteral("DBUpdT_TradeIsValid"));
+    SQLite3NonQuery(SqlLines({
+        QStringLiteral("update t_trade set"),
+        QStringLiteral("       is_valid = 0"),
+        QStringLiteral("      ,dt_update = '") + NowText() + QStringLiteral("'"),
+        QStringLiteral("where  year  = ") + year,
+        QStringLiteral("  and  month = ") + month,
+        QStringLiteral("  and  day   = ") + day,
+        QStringLiteral("  and  seq   = ") + Num(seq),
+    }));
+}
+
+int DBSelT_TradeMaxSeq(int year, int month, int day) {
+    WriteLog(QStringLiteral("DBSelT_TradeMaxSeq"));
+    ResultTable table;
+    SQLite3Query(SqlLines({
+                     QStringLiteral("select max(seq)"),
+                     QStringLiteral("from   t_trade"),
+                     QStringLiteral("where  year  = ") + Num(year),
+                     QStringLiteral("  and  month = ") + Num(month),
+                     QStringLiteral("  and  day   = ") + Num(day),
+                 }),
+                 table);
+    return FirstValueOrZero(table);
+}
+
+int DBSelTradeHistoryMaxNum(const QString& dateText, int seq) {
+    WriteLog(QStringLiteral("DBSelTradeHistoryMaxNum"));
+    return TrapRunTimeErrors([&] {
+        const DateParts date = PlainDateParts(dateText);
+        ResultTable table;
+        QueryExOrEnd(SqlLines(
+                         {
+                             QStringLiteral("select ifnull(max(ver_idx),0) as max_idx"),
+                             QStringLiteral("from   t_trade_history"),
+                             QStringLiteral("where  year  = ") + date.year,
+                             QStringLiteral("  and  month = ") + date.month,
+                             QStringLiteral("  and  day   = ") + date.day,
+                             QStringLiteral("  and  seq   = ") + Num(seq),
+                         },
+                         false),
+                     table, OnQueryFailure::ShowError);
+        return FirstValueOrZero(table);
+    });
+}
+
+QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day) {
+    WriteLog(QStringLiteral("DBSelT_TradeRecordsYM"));
+    return ShowAndReportRunTimeErrors([&] { return RecordLines(year, PeriodConditions(year, month, day)); });
+}
+
+QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
+                                    const QString& tradeCd, const QString& detailCd) {
+    WriteLog(QStringLiteral("DBSelT_TradeRecordsYMTD"));
+    return ShowAndReportRunTimeErrors(
+        [&] { return RecordLines(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd)); });
+}
+
+QString DBSelT_TradeSumYMTD(const QString& year, const QString& month, const QString& day, const QString& tradeCd,
+                            const QString& detailCd) {
+    WriteLog(QStringLiteral("DBSelT_TradeSumYMTD"));
+    return ShowAndReportRunTimeErrors([&] {
+        QStringList lines{QStringLiteral("select sum(money * rate / 100) as sum"), QStringLiteral("from   t_trade")};
+        lines << PeriodConditions(year, month, day) << TradeConditions(tradeCd, detailCd)
+              << QStringLiteral("  and  is_valid = 1");
+        ResultTable table;
+        SQLite3Query(SqlLines(lines), table);
+        if (RowCount(table) != 1) return QString();
+        const QString sum = FindColumn(table, 1, QStringLiteral("sum"));
+        return sum.isEmpty() ? QString() : QStringLiteral("\\") + sum;
+    });
+}
+
+ResultTable DBSelTradeRecord(const QString& dateText, int seq) {
+    WriteLog(QStringLiteral("DBSelTradeRecord"));
+    const DateParts date = PlainDateParts(dateText);
+    ResultTable table;
+    SQLite3Query(SqlLines({
+                     QStringLiteral("select trade_cd"),
+                     QStringLiteral("      ,detail_cd"),
+                     QStringLiteral("      ,detail_name"),
+                     QStringLiteral("      ,money"),
+                     QStringLiteral("      ,rate"),
+                     QStringLiteral("from   t_trade"),
+                     QStringLiteral("where  year  = ") + date.year,
+                     QStringLiteral("  and  month = ") + date.month,
+                     QStringLiteral("  and  day   = ") + date.day,
+                     QStringLiteral("  and  seq   = ") + Num(seq),
+                     QStringLiteral("  and  is_valid = 1"),
+                 }),
+                 table);
+    return table;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The statements on t_trade and t_trade_history behind the transaction
+// screen: recording, correcting with a history copy, voiding, the next seq of
+// a date, the record list with its total, and reading one transaction back.
+#include "sqlite/result_table.h"
+
+#include <QString>
+#include <QStringList>
+
+// Records a new valid transaction. Money must be digits within the 32-bit
+// range, rate digits from 0 to 100, and the summary free of TAB and line
+// breaks; otherwise a run-time error is raised and nothing is stored.
+void DBInsT_Trade(int year, int month, int day, int seq, const QString& tradeCd, const QString& detailCd,
+                  const QString& detailName, const QString& money, const QString& rate);
+
+// Copies the current row of the transaction into t_trade_history as version verIdx.
+void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx);
+
+// Corrects the transaction's values; the same refusals as DBInsT_Trade.
+void DBUpdT_Trade(const QString& dateText, int seq, const QString& tradeCd, const QString& detailCd,
+                  const QString& detailName, const QString& money, const QString& rate);
+
+// Voids the transaction (is_valid = 0); the row is kept.
+void DBUpdT_TradeIsValid(const QString& year, const QString& month, const QString& day, int seq);
+
+// The largest seq of the date, voided rows included; 0 when there is none.
+int DBSelT_TradeMaxSeq(int year, int month, int day);
+
+// The largest history version of the transaction; 0 when there is none.
+int DBSelTradeHistoryMaxNum(const QString& dateText, int seq);
+
+// The record-list items of the valid transactions of the year, or of its
+// month, or of one day (month and day may be empty), ordered by month, day, seq.
+QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day);
+// The same, narrowed to one trade and, when detailCd is not empty, one detail.
+QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
+                                    const QString& tradeCd, const QString& detailCd);
+
+// The caption of the total label: "\" and the sum of the business shares of
+// the same rows as DBSelT_TradeRecordsYMTD, or empty when there is none.
+QString DBSelT_TradeSumYMTD(const QString& year, const QString& month, const QString& day, const QString& tradeCd,
+                            const QString& detailCd);
+
+// trade_cd, detail_cd, detail_name, money and rate of the valid transaction;
+// no row when it does not exist or is voided.
+ResultTable DBSelTradeRecord(const QString& dateText, int seq);
