@@ -1,9 +1,9 @@
 // make_database OUTPUT SCRIPT...
 //
-// Runs the SQL scripts, in order, into a new SQLite database file. Any SQL
-// error, or a master row that refers to a missing row, stops with the
-// script name and line and a non-zero exit; the output file is then not
-// created, so the build cannot carry on with half a database.
+// Runs the SQL scripts, in order, into a new SQLite database file. An SQL
+// error stops with the script name and line, a master row that refers to a
+// missing row stops with that row; both exit non-zero and leave no database
+// file at all, so neither the build nor the tests carry on with a wrong one.
 #include <sqlite3.h>
 
 #include <cctype>
@@ -11,20 +11,22 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Failure {
-    std::string message;
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw Failure{"cannot read " + path.string()};
+    if (!in) throw Failure("cannot read " + path.string());
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
@@ -57,7 +59,7 @@ class Database {
 public:
     explicit Database(const fs::path& path) {
         if (sqlite3_open(path.string().c_str(), &db_) != SQLITE_OK)
-            throw Failure{"cannot create " + path.string() + ": " + sqlite3_errmsg(db_)};
+            throw Failure("cannot create " + path.string() + ": " + sqlite3_errmsg(db_));
     }
     ~Database() { sqlite3_close(db_); }
     Database(const Database&) = delete;
@@ -68,8 +70,25 @@ public:
         if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
             const std::string message = error ? error : "unknown error";
             sqlite3_free(error);
-            throw Failure{sql + ": " + message};
+            throw Failure(sql + ": " + message);
         }
+    }
+
+    std::vector<std::vector<std::string>> rows(const std::string& sql) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
+            throw Failure(sql + ": " + sqlite3_errmsg(db_));
+        std::vector<std::vector<std::string>> result;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            std::vector<std::string> row;
+            for (int c = 0; c < sqlite3_column_count(statement); ++c) {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
+                row.emplace_back(text ? text : "NULL");
+            }
+            result.push_back(std::move(row));
+        }
+        sqlite3_finalize(statement);
+        return result;
     }
 
     void runScript(const fs::path& script) {
@@ -78,34 +97,37 @@ public:
         const char* const end = begin + text.size();
         const char* next = begin;
         while (next < end) {
-            const std::size_t at = statementStart(text, static_cast<std::size_t>(next - begin));
+            const auto from = static_cast<std::size_t>(next - begin);
+            const std::size_t at = statementStart(text, from);
             sqlite3_stmt* statement = nullptr;
-            if (sqlite3_prepare_v2(db_, next, static_cast<int>(end - next), &statement, &next) != SQLITE_OK)
-                throw Failure{where(script, text, at) + sqlite3_errmsg(db_)};
+            if (sqlite3_prepare_v2(db_, next, static_cast<int>(end - next), &statement, &next) != SQLITE_OK) {
+                // Point at the offending token when SQLite knows it.
+                const int offset = sqlite3_error_offset(db_);
+                throw Failure(where(script, text, offset >= 0 ? from + static_cast<std::size_t>(offset) : at) +
+                              sqlite3_errmsg(db_));
+            }
             if (statement == nullptr) continue;  // only blanks and comments were left
             int rc = SQLITE_ROW;
             while (rc == SQLITE_ROW) rc = sqlite3_step(statement);
             const std::string error = rc == SQLITE_DONE ? std::string() : sqlite3_errmsg(db_);
             sqlite3_finalize(statement);
-            if (rc != SQLITE_DONE) throw Failure{where(script, text, at) + error};
+            if (rc != SQLITE_DONE) throw Failure(where(script, text, at) + error);
         }
     }
 
-    // Every reference of the masters must find its row.
+    // Every reference of the masters must find its row. Checked after loading
+    // rather than enforced while inserting, so that the message can show the
+    // offending row itself.
     void checkReferences() {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db_, "pragma foreign_key_check", -1, &statement, nullptr) != SQLITE_OK)
-            throw Failure{sqlite3_errmsg(db_)};
         std::string broken;
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            const auto* table = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-            const auto* parent = reinterpret_cast<const char*>(sqlite3_column_text(statement, 2));
-            broken += std::string("\n  a row of ") + (table ? table : "?") + " (rowid " +
-                      std::to_string(sqlite3_column_int64(statement, 1)) + ") refers to a missing row of " +
-                      (parent ? parent : "?");
+        for (const auto& ref : rows("pragma foreign_key_check")) {
+            const std::string& table = ref.at(0);
+            std::string values;
+            for (const auto& row : rows("select * from " + table + " where rowid = " + ref.at(1)))
+                for (const std::string& v : row) values += (values.empty() ? "" : ", ") + v;
+            broken += "\n  " + table + " (" + values + ") refers to a missing row of " + ref.at(2);
         }
-        sqlite3_finalize(statement);
-        if (!broken.empty()) throw Failure{"broken references:" + broken};
+        if (!broken.empty()) throw Failure("broken references:" + broken);
     }
 
 private:
@@ -131,19 +153,16 @@ int main(int argc, char** argv) {
     try {
         {
             Database db(partial);
-            db.exec("pragma foreign_keys = on");
             db.exec("begin");
             for (int i = 2; i < argc; ++i) db.runScript(argv[i]);
             db.checkReferences();
             db.exec("commit");
         }
         fs::rename(partial, output);
-    } catch (const Failure& failure) {
-        removeIfPresent(partial);
-        std::cerr << "make_database: error: " << failure.message << '\n';
-        return 1;
     } catch (const std::exception& e) {
+        // An older database left in place would pass for an up-to-date one.
         removeIfPresent(partial);
+        removeIfPresent(output);
         std::cerr << "make_database: error: " << e.what() << '\n';
         return 1;
     }

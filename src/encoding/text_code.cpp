@@ -160,7 +160,7 @@ TextCode DetectTextCode(const QByteArray& bytes) {
         for (Validator* v : {&utf8, &sjis, &euc})
             if (!v->step(b, i)) --alive;
 
-        if (!ascii && alive < 1) {
+        if (!ascii && alive <= 1) {
             if (utf8.alive()) return kTextUtf8;
             if (sjis.alive()) return kTextSjis;
             if (euc.alive()) return kTextEuc;

@@ -18,9 +18,9 @@ int IntOf(const QString& text) {
 }
 
 QString InsertDefaultRow(const QString& year, const DefaultChartRow& row, const QString& now) {
-    return QStringLiteral("insert into t_bs_begining values(") + year + QStringLiteral(",'") + row.code +
+    return QStringLiteral("insert into t_bs_begining values(") + year + QStringLiteral(",'") + row.code.toString() +
            QStringLiteral("','") + SqlQuoted(row.name.toString()) + QStringLiteral("'") + QStringLiteral(",'") +
-           row.side + QStringLiteral("',0,'") + now + QStringLiteral("');");
+           row.side.toString() + QStringLiteral("',0,'") + now + QStringLiteral("');");
 }
 
 }  // namespace

@@ -42,11 +42,26 @@ QString ReportDate(int year, const QString& month, const QString& day) {
     return SlashDate(DateOfRow(year, month, day));
 }
 
-QString TradeRecordLine(int year, const TradeRecordFields& row) {
-    return ReportDate(year, row.month, row.day) + kBlank + PadByteWidth(row.seq, 3, true) + kBlank + row.tradeCd +
-           kBlank + row.detailCd + kBlank + PadByteWidth(row.detailName, 30, false) + kBlank +
+namespace {
+
+// Codes, summary in 30 bytes, amount with the yen mark in 10 characters,
+// rate in 3 and "％": the part the list item and the report line share.
+QString TradeRecordTail(const TradeRecordFields& row) {
+    return row.tradeCd + kBlank + row.detailCd + kBlank + PadByteWidth(row.detailName, 30, false) + kBlank +
            RightAlignYen(WholeNumberOf(row.money), 10) + kBlank + RightAlign(WholeNumberOf(row.rate), 3) +
            QStringLiteral("％");
+}
+
+}  // namespace
+
+QString TradeListItem(const QString& year, const TradeRecordFields& row) {
+    const QString seq = (QStringLiteral("  ") + row.seq).right(3);
+    return DateWithWeekday(DateOf(year, row.month, row.day)) + seq + kBlank + TradeRecordTail(row);
+}
+
+QString TradeRecordReportLine(int year, const TradeRecordFields& row) {
+    return ReportDate(year, row.month, row.day) + kBlank + PadByteWidth(row.seq, 3, true) + kBlank +
+           TradeRecordTail(row);
 }
 
 QString JournalLine(int year, const JournalFields& row) {

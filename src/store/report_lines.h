@@ -14,12 +14,20 @@ qint64 WholeNumberOf(const QString& text);
 // error when they name no date.
 QString ReportDate(int year, const QString& month, const QString& day);
 
-// Transaction record report (取引記録): full amount and percentage.
+// One transaction as the record list and the record report show it: the
+// full amount and the percentage, not the business share.
 struct TradeRecordFields {
     QString month, day, seq, tradeCd, detailCd, detailName, money, rate;
 };
+
+// An item of the transaction screen's record list: the date with its weekday,
+// then seq in three characters (a larger seq keeps its last three digits, as
+// the screen reads it back by position).
+QString TradeListItem(const QString& year, const TradeRecordFields& row);
+
+// A line of the transaction record report (取引記録).
 inline constexpr int kTradeRecordLineWidth = 68;  // with two-character codes
-QString TradeRecordLine(int year, const TradeRecordFields& row);
+QString TradeRecordReportLine(int year, const TradeRecordFields& row);
 
 // Journal (仕訳帳): the business share with both accounts.
 struct JournalFields {

@@ -108,7 +108,7 @@ QStringList DBSelTradeRecordsForFile(int year, int month) {
     SQLite3Query(SqlLines(lines), table);
     return LinesOf(table, [year](const QString& row) {
         const QStringList f = RowFields(row, 8, 5);
-        return TradeRecordLine(year, {.month = f[0],
+        return TradeRecordReportLine(year, {.month = f[0],
                                       .day = f[1],
                                       .seq = f[2],
                                       .tradeCd = f[3],

@@ -8,7 +8,7 @@
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
 #include "store/store_common.h"
-#include "store/trade_record_line.h"
+#include "store/report_lines.h"
 
 namespace {
 
@@ -46,10 +46,12 @@ bool IsStorableRate(const QString& rate) {
 
 // Values that would be lost or would break the record list are never stored:
 // amounts beyond what the queries can read and add, rates that are not a
-// percentage, and summaries holding the TAB that separates result columns.
+// percentage, and summaries holding a TAB or line break, which would split
+// the row when it is read back.
 void RefuseUnstorable(const QString& detailName, const QString& money, const QString& rate) {
     if (!IsStorableAmount(money))
-        throw RunTimeError(QStringLiteral("金額は0から") + Num(kMaxAmount) + QStringLiteral("までの数字です: ") + money);
+        throw RunTimeError(QStringLiteral("金額は0から") + Num(kMaxAmount) + QStringLiteral("までの数字です: ") +
+                           money);
     if (!IsStorableRate(rate))
         throw RunTimeError(QStringLiteral("割合は0から") + Num(kMaxRate) + QStringLiteral("までの数字です: ") + rate);
     for (const QChar c : detailName)
@@ -79,15 +81,16 @@ QStringList PeriodConditions(const QString& year, const QString& month, const QS
 
 QStringList TradeConditions(const QString& tradeCd, const QString& detailCd) {
     QStringList lines{QStringLiteral("  and  trade_cd = '") + SqlQuoted(tradeCd) + QStringLiteral("'")};
-    if (!detailCd.isEmpty()) lines << QStringLiteral("  and  detail_cd = '") + SqlQuoted(detailCd) + QStringLiteral("'");
+    if (!detailCd.isEmpty())
+        lines << QStringLiteral("  and  detail_cd = '") + SqlQuoted(detailCd) + QStringLiteral("'");
     return lines;
 }
 
-QStringList RecordLines(const QString& year, const QStringList& conditions) {
+QStringList RecordItems(const QString& year, const QStringList& conditions) {
     QStringList lines{
-        QStringLiteral("select month"),       QStringLiteral("      ,day"),       QStringLiteral("      ,seq"),
-        QStringLiteral("      ,trade_cd"),    QStringLiteral("      ,detail_cd"), QStringLiteral("      ,detail_name"),
-        QStringLiteral("      ,money"),       QStringLiteral("      ,rate"),      QStringLiteral("from   t_trade"),
+        QStringLiteral("select month"),    QStringLiteral("      ,day"),       QStringLiteral("      ,seq"),
+        QStringLiteral("      ,trade_cd"), QStringLiteral("      ,detail_cd"), QStringLiteral("      ,detail_name"),
+        QStringLiteral("      ,money"),    QStringLiteral("      ,rate"),      QStringLiteral("from   t_trade"),
     };
     lines << conditions << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
@@ -97,8 +100,8 @@ QStringList RecordLines(const QString& year, const QStringList& conditions) {
     QStringList items;
     for (qsizetype row = 1; row <= RowCount(table); ++row) {
         const auto column = [&](const char* name) { return FindColumn(table, row, QString::fromLatin1(name)); };
-        items << TradeRecordLine({year, column("month"), column("day"), column("seq"), column("trade_cd"),
-                                  column("detail_cd"), column("detail_name"), column("money"), column("rate")});
+        items << TradeListItem(year, {column("month"), column("day"), column("seq"), column("trade_cd"),
+                                      column("detail_cd"), column("detail_name"), column("money"), column("rate")});
     }
     return items;
 }
@@ -225,14 +228,14 @@ int DBSelTradeHistoryMaxNum(const QString& dateText, int seq) {
 
 QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYM"));
-    return ShowAndReportRunTimeErrors([&] { return RecordLines(year, PeriodConditions(year, month, day)); });
+    return ShowAndReportRunTimeErrors([&] { return RecordItems(year, PeriodConditions(year, month, day)); });
 }
 
 QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
                                     const QString& tradeCd, const QString& detailCd) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYMTD"));
     return ShowAndReportRunTimeErrors(
-        [&] { return RecordLines(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd)); });
+        [&] { return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd)); });
 }
 
 QString DBSelT_TradeSumYMTD(const QString& year, const QString& month, const QString& day, const QString& tradeCd,

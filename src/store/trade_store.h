@@ -2,10 +2,10 @@
 // The statements on t_trade and t_trade_history behind the transaction
 // screen: recording, correcting with a history copy, voiding, the next seq of
 // a date, the record list with its total, and reading one transaction back.
-#include "sqlite/result_table.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "sqlite/result_table.h"
 
 // Records a new valid transaction. Money must be digits within the 32-bit
 // range, rate digits from 0 to 100, and the summary free of TAB and line

@@ -49,7 +49,7 @@ TEST(RunLog, LineFormatOfBothLogs) {
 TEST(RunLog, HeaderIsWrittenOnlyWhenTheFileIsCreated) {
     TempInstall install;
     // Two runs started within the same second share one RunLogPath.
-    for (const QString& text : {"■run 1", "■run 2"}) {
+    for (const char* text : {"■run 1", "■run 2"}) {
         WriteRunLogHeader(ctx().runLogPath);
         WriteLog(text);
         WriteStartupLogHeader();

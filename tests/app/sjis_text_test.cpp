@@ -33,6 +33,7 @@ TEST(PadByteWidth, CutsWholeCharactersThenFills) {
         {"ｱｲｳｴ", 2, false, "ｱｲ"},
         {"a😀b", 3, false, "a😀b"},
         {"a😀b", 2, false, "a😀"},
+        {"a😀", 1, true, "a"},
         {"", 3, true, "   "},
         {"abc", 0, false, ""},
     };

@@ -73,8 +73,11 @@ QByteArray SourceFile(const char* relative) {
 void TempInstall::openDatabase() {
     const QString file = path(QStringLiteral("db/velmo.sqlite3"));
     if (sqlite3_open(file.toUtf8().constData(), &ctx().db) != SQLITE_OK) throw std::runtime_error("cannot open db");
+    // One transaction: written row by row, the masters take most of a second.
+    exec(QStringLiteral("begin transaction;"));
     exec(QString::fromUtf8(SourceFile("data/schema.sql")));
     exec(QString::fromUtf8(SourceFile("data/masters.sql")));
+    exec(QStringLiteral("commit;"));
 }
 
 void TempInstall::exec(const QString& sql) const {
