@@ -54,13 +54,13 @@ std::string wavFile(const std::vector<std::int16_t>& samples) {
     std::string out = "RIFF";
     put32(out, 36 + dataBytes);
     out += "WAVEfmt ";
-    put32(out, 16);            // size of the format chunk
-    put16(out, 1);             // PCM
-    put16(out, 1);             // mono
-    put32(out, kRate);         // samples per second
-    put32(out, kRate * 2);     // bytes per second
-    put16(out, 2);             // bytes per sample frame
-    put16(out, 16);            // bits per sample
+    put32(out, 16);         // size of the format chunk
+    put16(out, 1);          // PCM
+    put16(out, 1);          // mono
+    put32(out, kRate);      // samples per second
+    put32(out, kRate * 2);  // bytes per second
+    put16(out, 2);          // bytes per sample frame
+    put16(out, 16);         // bits per sample
     out += "data";
     put32(out, dataBytes);
     for (const std::int16_t s : samples) put16(out, static_cast<std::uint16_t>(s));
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     if (kind == "start")
         notes = {{1318.51, 0.08}, {1760.00, 0.18}};  // E6, A6
     else if (kind == "notify")
-        notes = {{880.00, 0.12}, {659.26, 0.22}};    // A5, E5
+        notes = {{880.00, 0.12}, {659.26, 0.22}};  // A5, E5
     else {
         std::fprintf(stderr, "make_cue: error: unknown cue \"%s\"\n", argv[1]);
         return 2;

@@ -9,11 +9,11 @@
 struct sqlite3;
 
 struct AppContext {
-    QString exeFolder;     // the folder of the executable
-    QString appFolder;     // its parent: db, log, wav ... lie below it
-    QString runLogPath;    // set once at start-up
-    QString exportFolder;  // folder of the last export of this run, empty until then
-    sqlite3* db = nullptr; // DBConnection
+    QString exeFolder;      // the folder of the executable
+    QString appFolder;      // its parent: db, log, wav ... lie below it
+    QString runLogPath;     // set once at start-up
+    QString exportFolder;   // folder of the last export of this run, empty until then
+    sqlite3* db = nullptr;  // DBConnection
     platform::Desktop desktop;
 };
 

@@ -10,8 +10,7 @@ QString FatalErrorMessage(const QString& errorDescription) {
            QStringLiteral("Err.Desc=") + errorDescription + QStringLiteral("\r\n\r\n") +
            QStringLiteral("プログラムを終了します。\r\n\r\n") +
            QStringLiteral("ベルモソフトに連絡するときは，以下のファイルを添付して電子メールで連絡してください\r\n") +
-           QStringLiteral("　(1)エラーが起きたときのログファイル\r\n") +
-           QStringLiteral("　(2)画面のハードコピー\r\n") +
+           QStringLiteral("　(1)エラーが起きたときのログファイル\r\n") + QStringLiteral("　(2)画面のハードコピー\r\n") +
            QStringLiteral("　(3)(できれば)DBファイル");
 }
 

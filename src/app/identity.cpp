@@ -1,6 +1,5 @@
 #include "app/identity.h"
 
 QString VersionText() {
-    return QString::number(kVersionMajor) + "." + QString::number(kVersionMinor) +
-           QString::number(kVersionRevision);
+    return QString::number(kVersionMajor) + "." + QString::number(kVersionMinor) + QString::number(kVersionRevision);
 }

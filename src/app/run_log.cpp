@@ -18,11 +18,11 @@ void AppendLogLine(const QString& path, const QString& text) {
 
 void WriteHeader(const QString& path) {
     if (QFileInfo::exists(path)) return;
-    WriteFileAryToTextFile({QStringLiteral("App.Title=") + kAppTitle + QStringLiteral(" Ver") + VersionText() +
-                                QStringLiteral(" ログ"),
-                            QStringLiteral("App.EXEName=") + kExeName,
-                            QStringLiteral("Date=") + DateWithWeekday(Now().date()) + QStringLiteral(" ")},
-                           0, path);
+    WriteFileAryToTextFile(
+        {QStringLiteral("App.Title=") + kAppTitle + QStringLiteral(" Ver") + VersionText() + QStringLiteral(" ログ"),
+         QStringLiteral("App.EXEName=") + kExeName,
+         QStringLiteral("Date=") + DateWithWeekday(Now().date()) + QStringLiteral(" ")},
+        0, path);
 }
 
 }  // namespace

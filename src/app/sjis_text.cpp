@@ -9,8 +9,8 @@ QString PadByteWidth(const QString& text, int width, bool rightAlign) {
     int bytes = ByteLength(result);
     while (bytes > width && !result.isEmpty()) {
         // A surrogate pair is one character: drop both halves together.
-        const bool pair = result.size() >= 2 && result.back().isLowSurrogate() &&
-                          result[result.size() - 2].isHighSurrogate();
+        const bool pair =
+            result.size() >= 2 && result.back().isLowSurrogate() && result[result.size() - 2].isHighSurrogate();
         result.chop(pair ? 2 : 1);
         bytes = ByteLength(result);
     }
@@ -29,6 +29,5 @@ QString RightAlign(qint64 n, int width) {
 }
 
 QString RightAlignYen(qint64 n, int width) {
-    return LastChars(QString(std::max(width - 2, 0), QLatin1Char(' ')) + QLatin1Char('\\') + QString::number(n),
-                     width);
+    return LastChars(QString(std::max(width - 2, 0), QLatin1Char(' ')) + QLatin1Char('\\') + QString::number(n), width);
 }

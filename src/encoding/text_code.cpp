@@ -13,9 +13,7 @@ public:
     qsizetype size() const { return n_; }
     unsigned char operator[](qsizetype i) const { return static_cast<unsigned char>(data_[i]); }
     // True when position i exists and its byte lies in lo..hi.
-    bool in(qsizetype i, unsigned lo, unsigned hi) const {
-        return i < n_ && (*this)[i] >= lo && (*this)[i] <= hi;
-    }
+    bool in(qsizetype i, unsigned lo, unsigned hi) const { return i < n_ && (*this)[i] >= lo && (*this)[i] <= hi; }
 
 private:
     const QByteArray& data_;
@@ -30,8 +28,7 @@ bool IsJisEscape(const Bytes& b, qsizetype i) {
     if (i + 2 >= b.size()) return false;
     const unsigned char c1 = b[i + 1];
     const unsigned char c2 = b[i + 2];
-    return (c1 == '(' && (c2 == 'B' || c2 == 'J' || c2 == 'I')) ||
-           (c1 == '$' && (c2 == 'B' || c2 == '@' || c2 == '('));
+    return (c1 == '(' && (c2 == 'B' || c2 == 'J' || c2 == 'I')) || (c1 == '$' && (c2 == 'B' || c2 == '@' || c2 == '('));
 }
 
 // Each validator returns the length of the character starting at p, or 0

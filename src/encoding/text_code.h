@@ -5,8 +5,8 @@
 
 // The numbers are what callers compare against; keep them as they are.
 enum TextCode : int {
-    kTextNone = 0,     // 8-bit data no validator accepts better than the others
-    kTextAscii = 1,    // 7-bit text without escape sequences
+    kTextNone = 0,   // 8-bit data no validator accepts better than the others
+    kTextAscii = 1,  // 7-bit text without escape sequences
     kTextSjis = 2,
     kTextEuc = 3,
     kTextJis = 4,      // ISO-2022-JP

@@ -12,12 +12,10 @@ bool ChkTextFileSJIS(const QString& path, QString& message) {
 
     const QString crlf = QStringLiteral("\r\n");
     const QString indent = QStringLiteral("    ");
-    message = QStringLiteral("次のテキストファイルの文字コードはShift_JISではありません。") + crlf +
-              indent + QStringLiteral("ファイル名＝") + FileNameOf(path) + crlf +
-              indent + QStringLiteral("文字コード＝") + name + crlf +
-              crlf +
-              QStringLiteral("このファイルをエディタで開いて，ANSIまたはSJISで保存してください。") + crlf +
-              crlf +
+    message = QStringLiteral("次のテキストファイルの文字コードはShift_JISではありません。") + crlf + indent +
+              QStringLiteral("ファイル名＝") + FileNameOf(path) + crlf + indent + QStringLiteral("文字コード＝") +
+              name + crlf + crlf +
+              QStringLiteral("このファイルをエディタで開いて，ANSIまたはSJISで保存してください。") + crlf + crlf +
               QStringLiteral("このファイルをエディタで開きますか？") + crlf;
     return false;
 }

@@ -37,9 +37,9 @@ QByteArray toCp932(const QString& text) {
     // At most two bytes per UTF-16 unit.
     QByteArray out(text.size() * 2 + 1, '\0');
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t n = ucnv_fromUChars(c, out.data(), static_cast<int32_t>(out.size()),
-                                      reinterpret_cast<const UChar*>(text.utf16()),
-                                      static_cast<int32_t>(text.size()), &status);
+    const int32_t n =
+        ucnv_fromUChars(c, out.data(), static_cast<int32_t>(out.size()), reinterpret_cast<const UChar*>(text.utf16()),
+                        static_cast<int32_t>(text.size()), &status);
     if (U_FAILURE(status)) throw std::runtime_error("Shift_JIS conversion failed");
     out.truncate(n);
     return out;
@@ -51,9 +51,8 @@ QString fromCp932(const QByteArray& bytes) {
     ucnv_resetToUnicode(c);
     QString out(bytes.size(), Qt::Uninitialized);
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t n = ucnv_toUChars(c, reinterpret_cast<UChar*>(out.data()),
-                                    static_cast<int32_t>(out.size()), bytes.constData(),
-                                    static_cast<int32_t>(bytes.size()), &status);
+    const int32_t n = ucnv_toUChars(c, reinterpret_cast<UChar*>(out.data()), static_cast<int32_t>(out.size()),
+                                    bytes.constData(), static_cast<int32_t>(bytes.size()), &status);
     if (U_FAILURE(status)) throw std::runtime_error("Shift_JIS conversion failed");
     out.truncate(n);
     return out;

@@ -15,7 +15,7 @@ void ExitProcess::endProcess(int code) { std::exit(code); }
 namespace {
 
 struct WavData {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     ~WavData() {
@@ -31,8 +31,8 @@ void SdlSoundPlayer::playWav(const QString& path) {
     {
         WavData wav;
         const QByteArray file = QFile::encodeName(path);
-        if (SDL_LoadWAV(file.constData(), &wav.spec, &wav.buffer, &wav.length) != nullptr) {
-            const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wav.spec, nullptr, 0);
+        if (SDL_LoadWAV(file.constData(), &wav.format, &wav.buffer, &wav.length) != nullptr) {
+            const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wav.format, nullptr, 0);
             if (device != 0) {
                 SDL_QueueAudio(device, wav.buffer, wav.length);
                 SDL_PauseAudioDevice(device, 0);

@@ -15,17 +15,17 @@ const QChar kTab = QLatin1Char('\t');
 
 QString ValueText(sqlite3_stmt* statement, int column) {
     switch (SQLite3ColumnType(statement, column)) {
-    case SQLITE_INTEGER:
-        // Read whole: a sum beyond 32 bits must not come back with its high bits lost.
-        return QString::number(SQLite3ColumnInt64(statement, column));
-    case SQLITE_FLOAT:
-        return QString::number(SQLite3ColumnDouble(statement, column), 'g', 15);
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_BLOB:
-        return SQLite3ColumnBlobAsText(statement, column);
-    default:
-        return SQLite3ColumnText(statement, column);
+        case SQLITE_INTEGER:
+            // Read whole: a sum beyond 32 bits must not come back with its high bits lost.
+            return QString::number(SQLite3ColumnInt64(statement, column));
+        case SQLITE_FLOAT:
+            return QString::number(SQLite3ColumnDouble(statement, column), 'g', 15);
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_BLOB:
+            return SQLite3ColumnBlobAsText(statement, column);
+        default:
+            return SQLite3ColumnText(statement, column);
     }
 }
 
@@ -48,14 +48,13 @@ QString FindColumn(const ResultTable& table, qsizetype row, const QString& name)
     const QStringList columns = table.value(0).split(kTab);
     const qsizetype k = columns.indexOf(name);
     if (k < 0) {
-        const QString message = QStringLiteral("Error!\r\n  Cannot find col[") + name + QStringLiteral("]\r\n  cols=[") +
-                                table.value(0) + QStringLiteral("]");
+        const QString message = QStringLiteral("Error!\r\n  Cannot find col[") + name +
+                                QStringLiteral("]\r\n  cols=[") + table.value(0) + QStringLiteral("]");
         WriteLog(message);
         ctx().desktop.dialogs->messageBox(message, kAppTitle);
         ReportFatalError();
     }
-    if (row < 0 || row >= table.size())
-        throw RunTimeError(QStringLiteral("行がありません: ") + QString::number(row));
+    if (row < 0 || row >= table.size()) throw RunTimeError(QStringLiteral("行がありません: ") + QString::number(row));
     if (table[row].isEmpty()) return {};
     const QStringList fields = table[row].split(kTab);
     if (k >= fields.size()) throw RunTimeError(QStringLiteral("列がありません: ") + name);

@@ -26,8 +26,8 @@ void SQLite3Close() { CloseDBConnection(); }
 
 Prepared SQLite3PrepareV2(const QString& sql) {
     Prepared prepared;
-    prepared.code = sqlite3_prepare16_v2(ctx().db, sql.utf16(), static_cast<int>(sql.size() * 2),
-                                         &prepared.statement, nullptr);
+    prepared.code =
+        sqlite3_prepare16_v2(ctx().db, sql.utf16(), static_cast<int>(sql.size() * 2), &prepared.statement, nullptr);
     return prepared;
 }
 

@@ -9,14 +9,6 @@
 
 namespace {
 
-// A 32-bit integer read back from a query; anything else is a run-time error.
-int IntOf(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok) throw RunTimeError(QStringLiteral("整数に変換できません: ") + text);
-    return value;
-}
-
 QString InsertDefaultRow(const QString& year, const DefaultChartRow& row, const QString& now) {
     return QStringLiteral("insert into t_bs_begining values(") + year + QStringLiteral(",'") + row.code.toString() +
            QStringLiteral("','") + SqlQuoted(row.name.toString()) + QStringLiteral("'") + QStringLiteral(",'") +
@@ -80,7 +72,7 @@ int DBSelBSHistoryMaxNum(const QString& year, const QString& accountCd) {
         ResultTable table;
         QueryExOrEnd(sql, table, OnQueryFailure::ShowError);
         if (RowCount(table) == 0) return 0;
-        return IntOf(FindColumn(table, 1, QStringLiteral("max_idx")));
+        return IntegerOf(FindColumn(table, 1, QStringLiteral("max_idx")));
     });
 }
 
@@ -203,6 +195,6 @@ int DBSelBSBeginingMoney(int year, const QString& accountCd) {
         ResultTable table;
         QueryExOrEnd(sql, table, OnQueryFailure::ShowError);
         if (RowCount(table) == 0) return 0;
-        return IntOf(FindColumn(table, 1, QStringLiteral("val_money")));
+        return IntegerOf(FindColumn(table, 1, QStringLiteral("val_money")));
     });
 }

@@ -30,9 +30,7 @@ QStringList LinesOf(const ResultTable& table, LineOf lineOf) {
     return lines;
 }
 
-QString MonthCondition(int month) {
-    return QStringLiteral("  and  month = ") + QString::number(month);
-}
+QString MonthCondition(int month) { return QStringLiteral("  and  month = ") + QString::number(month); }
 
 QStringList InsuranceLines(const QString& procedure, int year, const QString& insuranceClass) {
     WriteLog(procedure);
@@ -103,19 +101,20 @@ QStringList DBSelTradeRecordsForFile(int year, int month) {
         QStringLiteral("where  year  = ") + QString::number(year),
     };
     if (month != 0) lines << MonthCondition(month);
-    lines << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by") << QStringLiteral("       month,day,seq");
+    lines << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
+          << QStringLiteral("       month,day,seq");
     ResultTable table;
     SQLite3Query(SqlLines(lines), table);
     return LinesOf(table, [year](const QString& row) {
         const QStringList f = RowFields(row, 8, 5);
         return TradeRecordReportLine(year, {.month = f[0],
-                                      .day = f[1],
-                                      .seq = f[2],
-                                      .tradeCd = f[3],
-                                      .detailCd = f[4],
-                                      .detailName = f[5],
-                                      .money = f[6],
-                                      .rate = f[7]});
+                                            .day = f[1],
+                                            .seq = f[2],
+                                            .tradeCd = f[3],
+                                            .detailCd = f[4],
+                                            .detailName = f[5],
+                                            .money = f[6],
+                                            .rate = f[7]});
     });
 }
 

@@ -26,8 +26,8 @@ QString NowText() { return ctx().desktop.clock->now().toString(QStringLiteral("y
 QDate DateOf(const QString& year, const QString& month, const QString& day) {
     const QDate date(year.toInt(), month.toInt(), day.toInt());
     if (!IsDigitsOnly(year) || !IsDigitsOnly(month) || !IsDigitsOnly(day) || !date.isValid())
-        throw RunTimeError(QStringLiteral("日付に変換できません: ") + year + QLatin1Char('/') + month + QLatin1Char('/') +
-                           day);
+        throw RunTimeError(QStringLiteral("日付に変換できません: ") + year + QLatin1Char('/') + month +
+                           QLatin1Char('/') + day);
     return date;
 }
 
@@ -53,4 +53,15 @@ bool IsStorableAmount(const QString& digits) {
     return IsDigitsOnly(digits) && ok && value <= kMaxAmount;
 }
 
-void ReportTrappedError(const std::exception& error) { ReportFatalError(DescriptionOf(error)); }
+int IntegerOf(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) throw RunTimeError(QStringLiteral("整数に変換できません: ") + text);
+    return value;
+}
+
+void ReportTrappedError(const std::exception& error, OnRunTimeError onError) {
+    const QString description = DescriptionOf(error);
+    if (onError == OnRunTimeError::ShowThenReport) ctx().desktop.dialogs->messageBox(description, kAppTitle);
+    ReportFatalError(description);
+}

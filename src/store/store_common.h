@@ -32,22 +32,27 @@ QString SlashDate(const QDate& date);
 enum class OnQueryFailure { ShowError, Silent };
 void QueryExOrEnd(const QString& sql, ResultTable& table, OnQueryFailure onFailure);
 
-// Runs the work; a run-time error inside it ends in the fatal-error report.
+// Runs the work; a run-time error inside it ends in the fatal-error report,
+// shown first in a message box of its own when asked to.
+enum class OnRunTimeError { Report, ShowThenReport };
 template <class Work>
-auto TrapRunTimeErrors(Work work) -> decltype(work());
+auto TrapRunTimeErrors(Work work, OnRunTimeError onError = OnRunTimeError::Report) -> decltype(work());
+
+// A 32-bit integer read back from a query; anything else is a run-time error.
+int IntegerOf(const QString& text);
 
 // The 32-bit range that every amount and every sum of amounts must stay in.
 inline constexpr qint64 kMaxAmount = 2147483647;
 // True when the text is digits only and its value fits that range.
 bool IsStorableAmount(const QString& digits);
 
-[[noreturn]] void ReportTrappedError(const std::exception& error);
+[[noreturn]] void ReportTrappedError(const std::exception& error, OnRunTimeError onError);
 
 template <class Work>
-auto TrapRunTimeErrors(Work work) -> decltype(work()) {
+auto TrapRunTimeErrors(Work work, OnRunTimeError onError) -> decltype(work()) {
     try {
         return work();
     } catch (const std::exception& error) {
-        ReportTrappedError(error);
+        ReportTrappedError(error, onError);
     }
 }

@@ -7,8 +7,8 @@
 #include "app/runtime_error.h"
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
-#include "store/store_common.h"
 #include "store/report_lines.h"
+#include "store/store_common.h"
 
 namespace {
 
@@ -23,13 +23,6 @@ struct DateParts {
 DateParts PlainDateParts(const QString& dateText) {
     const QDate date = DateFromText(dateText);
     return {date.toString(QStringLiteral("yyyy")), Num(date.month()), Num(date.day())};
-}
-
-int IntegerOf(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok) throw RunTimeError(QStringLiteral("整数に変換できません: ") + text);
-    return value;
 }
 
 // The first value of row 1 as an integer; 0 when there is no row or it is NULL.
@@ -57,18 +50,6 @@ void RefuseUnstorable(const QString& detailName, const QString& money, const QSt
     for (const QChar c : detailName)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             throw RunTimeError(QStringLiteral("摘要にタブや改行は使えません: ") + detailName);
-}
-
-// The list procedures' own trap: the description is shown, then the fatal-error report.
-template <class Work>
-auto ShowAndReportRunTimeErrors(Work work) -> decltype(work()) {
-    try {
-        return work();
-    } catch (const std::exception& error) {
-        const QString description = DescriptionOf(error);
-        ctx().desktop.dialogs->messageBox(description, kAppTitle);
-        ReportFatalError(description);
-    }
 }
 
 // The conditions shared by the record list and its total, up to the trade filter.
@@ -228,29 +209,34 @@ int DBSelTradeHistoryMaxNum(const QString& dateText, int seq) {
 
 QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYM"));
-    return ShowAndReportRunTimeErrors([&] { return RecordItems(year, PeriodConditions(year, month, day)); });
+    return TrapRunTimeErrors([&] { return RecordItems(year, PeriodConditions(year, month, day)); },
+                             OnRunTimeError::ShowThenReport);
 }
 
 QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
                                     const QString& tradeCd, const QString& detailCd) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYMTD"));
-    return ShowAndReportRunTimeErrors(
-        [&] { return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd)); });
+    return TrapRunTimeErrors(
+        [&] { return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd)); },
+        OnRunTimeError::ShowThenReport);
 }
 
 QString DBSelT_TradeSumYMTD(const QString& year, const QString& month, const QString& day, const QString& tradeCd,
                             const QString& detailCd) {
     WriteLog(QStringLiteral("DBSelT_TradeSumYMTD"));
-    return ShowAndReportRunTimeErrors([&] {
-        QStringList lines{QStringLiteral("select sum(money * rate / 100) as sum"), QStringLiteral("from   t_trade")};
-        lines << PeriodConditions(year, month, day) << TradeConditions(tradeCd, detailCd)
-              << QStringLiteral("  and  is_valid = 1");
-        ResultTable table;
-        SQLite3Query(SqlLines(lines), table);
-        if (RowCount(table) != 1) return QString();
-        const QString sum = FindColumn(table, 1, QStringLiteral("sum"));
-        return sum.isEmpty() ? QString() : QStringLiteral("\\") + sum;
-    });
+    return TrapRunTimeErrors(
+        [&] {
+            QStringList lines{QStringLiteral("select sum(money * rate / 100) as sum"),
+                              QStringLiteral("from   t_trade")};
+            lines << PeriodConditions(year, month, day) << TradeConditions(tradeCd, detailCd)
+                  << QStringLiteral("  and  is_valid = 1");
+            ResultTable table;
+            SQLite3Query(SqlLines(lines), table);
+            if (RowCount(table) != 1) return QString();
+            const QString sum = FindColumn(table, 1, QStringLiteral("sum"));
+            return sum.isEmpty() ? QString() : QStringLiteral("\\") + sum;
+        },
+        OnRunTimeError::ShowThenReport);
 }
 
 ResultTable DBSelTradeRecord(const QString& dateText, int seq) {

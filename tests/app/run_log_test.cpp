@@ -1,8 +1,14 @@
-#include "app/context.h"
 #include "app/run_log.h"
+#include "app/context.h"
+#include "app/fatal_error.h"
+#include "app/file_list.h"
+#include "golden_log.h"
+#include "platform/system_seams.h"
 #include "temp_install.h"
 
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
 
 #include <QDir>
 
@@ -10,82 +16,101 @@
 
 namespace {
 
-const QString kHeader = QString::fromUtf8(
-    "App.Title=VelmoAccount Ver2.05 ログ\r\n"
-    "App.EXEName=VelmoAccount.exe\r\n"
-    "Date=2026/12/05(土) \r\n");
+QStringList FilesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
 
-TEST(RunLog, LineFormatOfBothLogs) {
-    const struct {
-        QString time, text, line;
-    } lines[] = {
-        {"09:30:05", "■frmMenu.Form_Load", "09:30:05 ■frmMenu.Form_Load\r\n"},
-        {"09:30:06", "DBファイル接続OK", "09:30:06   DBファイル接続OK\r\n"},
-        {"13:04:00", " ■not first", "13:04:00    ■not first\r\n"},
-        {"23:59:59", "SELECT *\r\nFROM t_trade\r\nWHERE x", "23:59:59   SELECT *\r\nFROM t_trade\r\nWHERE x\r\n"},
-        {"00:00:00", "～\\ｱ😀", "00:00:00   ～\\ｱ?\r\n"},
-        {"00:00:01", "", "00:00:01   \r\n"},
-    };
-    const struct {
-        std::function<void(const QString&)> write;
-        QString file;
-    } logs[] = {
-        {WriteLog, "log/log_2026_1205-0930_05.txt"},
-        {WriteStartupLog, "bin/VelmoAccount_log.txt"},
-    };
-    for (const auto& log : logs) {
+TEST(RunLog, LineFormatAndHeaderOfBothLogs) {
+    const QString lines[] = {"09:30:05■frmMenu.Form_Load",
+                             "09:30:06DBファイル接続OK",
+                             "13:04:00 ■not first",
+                             "23:59:59SELECT *\r\nFROM t_trade\r\nWHERE x",
+                             "00:00:00～\\ｱ😀",
+                             "00:00:01",
+                             "00:00:02■run 2"};
+    const std::tuple<std::function<void()>, std::function<void(const QString&)>, QString> logs[] = {
+        {[] { WriteRunLogHeader(ctx().runLogPath); }, WriteLog, "log/log_2026_1205-0930_05.txt"},
+        {WriteStartupLogHeader, WriteStartupLog, "bin/VelmoAccount_log.txt"}};
+    for (const auto& [header, write, file] : logs) {
         TempInstall install;
-        QByteArray expected;
-        for (const auto& l : lines) {
-            install.setTime("2026-12-05T" + l.time);
-            log.write(l.text);
-            expected += Sjis(l.line);
-            // Each line is on disk as soon as the call returns.
-            ASSERT_EQ(install.readBytes(log.file), expected) << log.file.toStdString();
+        // Each line: the time, then the text. A later run that finds the file
+        // (two starts within one second share a name) writes no second header.
+        for (const QString& line : lines) {
+            header();
+            install.setTime("2026-12-05T" + line.left(8));
+            write(line.mid(8));
         }
+        EXPECT_EQ(GoldenDiff("app/log_lines.txt", install.readBytes(file)), "");
     }
 }
 
-TEST(RunLog, HeaderIsWrittenOnlyWhenTheFileIsCreated) {
+TEST(RunLog, PathAndDateNames) {
     TempInstall install;
-    // Two runs started within the same second share one RunLogPath.
-    for (const char* text : {"■run 1", "■run 2"}) {
+    EXPECT_EQ(QDir::fromNativeSeparators(RunLogPathAt(QDateTime::fromString("2027-01-02T23:04:09", Qt::ISODate))),
+              install.path("log/log_2027_0102-2304_09.txt"));
+    QString week;
+    for (int day = 6; day <= 12; ++day) week += DateWithWeekday({2026, 12, day}).right(3);
+    EXPECT_EQ(week.toStdString(), "(日)(月)(火)(水)(木)(金)(土)");
+    EXPECT_EQ(DateWithWeekday({2020, 1, 1}), QString::fromUtf8("2020/01/01(水)"));
+}
+
+// Start-up creates this run's log, then keeps the 20 newest log*.txt; "log.txt"
+// is no run log but matches, and sorts below every time-stamped name.
+TEST(PruneOldFiles, KeepsTheNewestMatchingFilesByName) {
+    const std::pair<int, int> cases[] = {{0, 0}, {19, 0}, {20, 1}, {25, 6}};
+    for (const auto& [existing, deleted] : cases) {
+        TempInstall install;
+        QStringList older, log;
+        for (int i = 0; i < existing; ++i) {
+            older << (i ? QStringLiteral("log_2026_11%1-0800_00.txt").arg(i, 2, 10, QLatin1Char('0')) : "log.txt");
+            install.writeBytes("log/" + older.last(), "old");
+        }
+        const QStringList others{"notes.txt", "log_1.csv", "xlog_1.txt", "log_1.txt.bak"};
+        for (const QString& other : others) install.writeBytes("log/" + other, "x");
+        install.makeFolder("log/log_folder.txt");
         WriteRunLogHeader(ctx().runLogPath);
-        WriteLog(text);
-        WriteStartupLogHeader();
-        WriteStartupLog(text);
+        PruneOldFiles(ctx().appFolder + "/log", "log", "txt", 20);
+
+        for (int i = deleted - 1; i >= 0; --i)
+            log << QString::fromUtf8("09:30:05   保存対象外のファイルを削除 ") + older[i];
+        QStringList kept = older.mid(deleted) + others << "log_2026_1205-0930_05.txt";
+        kept.sort();
+        EXPECT_EQ(FilesIn(install.path("log")), kept) << existing;
+        EXPECT_EQ(install.runLog().split("\r\n").mid(3), log << "") << existing;  // below the header
     }
-    const QByteArray expected = Sjis(kHeader + "09:30:05 ■run 1\r\n09:30:05 ■run 2\r\n");
-    EXPECT_EQ(install.readBytes("log/log_2026_1205-0930_05.txt"), expected);
-    EXPECT_EQ(install.readBytes("bin/VelmoAccount_log.txt"), expected);
 }
 
-TEST(RunLog, PathNamedAfterTheStartTime) {
+TEST(SortStrings, ElementsOneToNByCharacterCode) {
+    const QStringList source{"zero", "b", "a", "C", "あ", "b"};
+    EXPECT_EQ(SortStrings(source, 0), (QStringList{"zero", "あ", "b", "b", "a", "C"}));
+    for (int flag : {1, -1}) EXPECT_EQ(SortStrings(source, flag), (QStringList{"zero", "C", "a", "b", "b", "あ"}));
+}
+
+const QString kDescription = QString::fromUtf8("ファイルが見つかりません: C:\\acc\\txt");
+
+TEST(ReportFatalError, LogsClosesShowsAndEnds) {
+    for (const QString& description : {kDescription, QString()}) {
+        TempInstall install;
+        ASSERT_EQ(sqlite3_open(":memory:", &ctx().db), SQLITE_OK);
+        EXPECT_THROW(description.isEmpty() ? ReportFatalError() : ReportFatalError(description), ProcessEnded);
+        EXPECT_EQ(ctx().db, nullptr);
+        ASSERT_EQ(install.desktop.dialogs.shown.size(), 1u);
+        const ShownBox& box = install.desktop.dialogs.shown[0];
+        EXPECT_EQ(box.kind + box.title, QString::fromUtf8("okエラーが発生しました"));
+        // The message is logged in one call, exactly as shown.
+        QByteArray log = RunLogBytes();
+        EXPECT_EQ(log, Sjis("09:30:05   SQLite3Close\r\n09:30:05   " + box.text + "\r\n"));
+        if (description.isEmpty()) log.replace(Sjis("Err.Desc=\r\n"), Sjis("Err.Desc=" + kDescription + "\r\n"));
+        EXPECT_EQ(GoldenDiff("app/fatal_error.txt", log), "");
+    }
+}
+
+TEST(ReportFatalErrorDeathTest, EndsTheRealProcess) {
+    GTEST_FLAG_SET(death_test_style, "fast");  // the child must write into this test's folder
     TempInstall install;
-    const struct {
-        QString start, file;
-    } cases[] = {
-        {"2026-12-05T09:30:05", "log/log_2026_1205-0930_05.txt"},
-        {"2027-01-02T23:04:09", "log/log_2027_0102-2304_09.txt"},
-        {"2020-10-31T00:00:00", "log/log_2020_1031-0000_00.txt"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(QDir::fromNativeSeparators(RunLogPathAt(QDateTime::fromString(c.start, Qt::ISODate))),
-                  install.path(c.file));
-    EXPECT_EQ(QDir::fromNativeSeparators(ctx().runLogPath), install.path(cases[0].file));
-}
-
-TEST(RunLog, DateWithJapaneseWeekday) {
-    const struct {
-        QDate date;
-        QString text;
-    } cases[] = {
-        {{2026, 12, 6}, "2026/12/06(日)"},  {{2026, 12, 7}, "2026/12/07(月)"},
-        {{2026, 12, 8}, "2026/12/08(火)"},  {{2026, 12, 9}, "2026/12/09(水)"},
-        {{2026, 12, 10}, "2026/12/10(木)"}, {{2026, 12, 11}, "2026/12/11(金)"},
-        {{2026, 12, 12}, "2026/12/12(土)"}, {{2020, 1, 1}, "2020/01/01(水)"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(DateWithWeekday(c.date), c.text);
+    platform::ExitProcess exitProcess;
+    ctx().desktop.processEnd = &exitProcess;
+    ASSERT_EQ(sqlite3_open(install.path("db/velmo.sqlite3").toUtf8().constData(), &ctx().db), SQLITE_OK);
+    EXPECT_EXIT(ReportFatalError(kDescription), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(GoldenDiff("app/fatal_error.txt", RunLogBytes()), "");
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 #pragma once
-// Test doubles for the desktop seams: they record what the program showed,
-// played and opened, and answer questions from queues the test fills.
+// Test doubles for the desktop seams: they record the message boxes shown,
+// and end the process and tell the time as the test decides.
 #include "platform/seams.h"
 
 #include <QDateTime>
-#include <QStringList>
 
-#include <deque>
 #include <vector>
 
 // Thrown by the process-end double. Deliberately not a std::exception, so the
@@ -29,32 +27,20 @@ struct ShownBox {
 class FakeDialogs final : public platform::Dialogs {
 public:
     std::vector<ShownBox> shown;
-    std::deque<bool> yesNoAnswers;
-    std::deque<QString> inputAnswers;
 
     void messageBox(const QString& text, const QString& title) override;
+    // No test answers questions yet: each one is recorded, then unexpected.
     bool yesNoBox(const QString& text, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
 };
 
-class FakeShell final : public platform::Shell {
+// Opening documents, sounds and the busy pointer: nothing to see in a test.
+class SilentServices final : public platform::Shell, public platform::SoundPlayer, public platform::BusyPointer {
 public:
-    QStringList opened;
-    void open(const QString& path) override { opened << path; }
-};
-
-class FakeSound final : public platform::SoundPlayer {
-public:
-    QStringList played;
-    void playWav(const QString& path) override { played << path; }
-};
-
-class FakeBusyPointer final : public platform::BusyPointer {
-public:
-    int begun = 0;
-    int ended = 0;
-    void begin() override { ++begun; }
-    void end() override { ++ended; }
+    void open(const QString&) override {}
+    void playWav(const QString&) override {}
+    void begin() override {}
+    void end() override {}
 };
 
 class ThrowingProcessEnd final : public platform::ProcessEnd {
@@ -71,9 +57,7 @@ public:
 // One set of doubles, wired into a platform::Desktop.
 struct FakeDesktop {
     FakeDialogs dialogs;
-    FakeShell shell;
-    FakeSound sound;
-    FakeBusyPointer busy;
+    SilentServices silent;
     ThrowingProcessEnd processEnd;
     FixedClock clock;
 

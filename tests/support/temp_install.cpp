@@ -28,8 +28,6 @@ TempInstall::~TempInstall() {
     ctx() = AppContext{};
 }
 
-QString TempInstall::root() const { return dir_.path(); }
-
 QString TempInstall::path(const QString& relative) const { return dir_.path() + QLatin1Char('/') + relative; }
 
 void TempInstall::makeFolder(const QString& relative) const {

@@ -19,7 +19,6 @@ public:
 
     FakeDesktop desktop;
 
-    QString root() const;
     // root/relative, with "/" separators.
     QString path(const QString& relative) const;
     void makeFolder(const QString& relative) const;

@@ -1,0 +1,60 @@
+#include "golden_log.h"
+
+#include "app/context.h"
+#include "app/run_log.h"
+#include "app/runtime_error.h"
+#include "platform/cp932.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString DataPath(const QString& relative) { return QStringLiteral(VELMO_SOURCE_DIR "/tests/data/") + relative; }
+
+}  // namespace
+
+std::string GoldenDiff(const QString& relative, const QByteArray& actual) {
+    QFile golden(DataPath(relative));
+    const bool found = golden.open(QIODevice::ReadOnly);
+    const QByteArray expected = found ? golden.readAll() : QByteArray();
+    if (found && expected == actual) return {};
+    QFile review(QFileInfo(relative).fileName() + QStringLiteral(".actual"));
+    if (review.open(QIODevice::WriteOnly)) review.write(actual);
+    const std::string whole = "\n  whole output: " + QFileInfo(review).absoluteFilePath().toStdString();
+    if (!found) return "missing golden file " + golden.fileName().toStdString() + whole;
+    const QStringList want = platform::fromCp932(expected).split(QStringLiteral("\r\n"));
+    const QStringList got = platform::fromCp932(actual).split(QStringLiteral("\r\n"));
+    qsizetype line = 0;
+    while (line < want.size() && line < got.size() && want[line] == got[line]) ++line;
+    return "differs from " + golden.fileName().toStdString() + " at line " + std::to_string(line + 1) +
+           "\n  expected: " + want.value(line).toStdString() + "\n  actual:   " + got.value(line).toStdString() + whole;
+}
+
+QByteArray RunLogBytes() {
+    QFile file(ctx().runLogPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString DataText(const QString& relative) {
+    QFile file(DataPath(relative));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void LogResult(const QStringList& texts) {
+    for (const QString& text : texts) WriteLog(QLatin1Char('[') + text + QLatin1Char(']'));
+}
+
+void LogDialogs(std::vector<ShownBox>& shown) {
+    for (const ShownBox& box : shown)
+        WriteLog(QStringLiteral("box ") + box.kind + QLatin1Char(' ') + box.title + QStringLiteral(": ") + box.text);
+    shown.clear();
+}
+
+void LogRunTimeError(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const RunTimeError&) {
+        WriteLog(QStringLiteral("RunTimeError"));
+    }
+}
