@@ -1,6 +1,7 @@
 #include "app/run_log.h"
 
 #include "app/context.h"
+#include "app/date_text.h"
 #include "app/identity.h"
 #include "app/text_file.h"
 
@@ -26,13 +27,6 @@ void WriteHeader(const QString& path) {
 }
 
 }  // namespace
-
-QString DateWithWeekday(const QDate& date) {
-    static const QString kWeekdays = QStringLiteral("日月火水木金土");
-    // dayOfWeek() is 1 for Monday ... 7 for Sunday.
-    return date.toString(QStringLiteral("yyyy/MM/dd")) + QStringLiteral("(") + kWeekdays[date.dayOfWeek() % 7] +
-           QStringLiteral(")");
-}
 
 void WriteLog(const QString& text) { AppendLogLine(ctx().runLogPath, text); }
 

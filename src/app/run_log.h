@@ -18,6 +18,3 @@ void WriteStartupLogHeader();
 QString StartupLogPath();
 // AppFolder\log\log_yyyy_mmdd-hhnn_ss.txt for a start at that time.
 QString RunLogPathAt(const QDateTime& start);
-
-// "yyyy/mm/dd(曜)" with the Japanese short weekday name.
-QString DateWithWeekday(const QDate& date);

@@ -1,6 +1,6 @@
 #include "store/report_lines.h"
 
-#include "app/run_log.h"
+#include "app/date_text.h"
 #include "app/runtime_error.h"
 #include "app/sjis_text.h"
 #include "store/store_common.h"

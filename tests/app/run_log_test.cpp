@@ -1,3 +1,4 @@
+#include "app/date_text.h"
 #include "app/run_log.h"
 #include "app/context.h"
 #include "app/fatal_error.h"

@@ -1,0 +1,7 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+// "yyyy/mm/dd(曜)": the date with its one-character Japanese weekday, taken
+// from the day of the week rather than the locale.
+QString DateWithWeekday(const QDate& date);
