@@ -32,6 +32,8 @@ TEST(Paths, BaseFoldersAndExistence) {
     for (const char* relative : {"bin/VelmoAccount.ini", "bin/VelmoAccount_log.txt", "wav/start.wav", "wav/notify.wav"})
         expected << QDir::toNativeSeparators(install.path(relative));
     EXPECT_EQ((QStringList{SettingsPath(), StartupLogPath(), StartCuePath(), NotifyCuePath()}), expected);
+    PlaySoundCue(NotifyCuePath());
+    EXPECT_EQ(install.desktop.services.played, QStringList{expected[3]});
 
     install.writeBytes("bin/plain.txt", "x");
     install.writeBytes("bin/.hidden.txt", "x");

@@ -6,12 +6,18 @@ void FakeDialogs::messageBox(const QString& text, const QString& title) {
 
 bool FakeDialogs::yesNoBox(const QString& text, const QString& title) {
     shown.push_back({QStringLiteral("yesno"), text, title});
-    throw UnexpectedDialog{text};
+    if (yesNoAnswers.empty()) throw UnexpectedDialog{text};
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
 }
 
 QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString&) {
     shown.push_back({QStringLiteral("input"), prompt, title});
-    throw UnexpectedDialog{prompt};
+    if (inputAnswers.empty()) throw UnexpectedDialog{prompt};
+    const QString answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
 }
 
-platform::Desktop FakeDesktop::seams() { return {&dialogs, &silent, &silent, &silent, &processEnd, &clock}; }
+platform::Desktop FakeDesktop::seams() { return {&dialogs, &services, &services, &services, &processEnd, &clock}; }

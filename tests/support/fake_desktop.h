@@ -1,9 +1,13 @@
 #pragma once
-// Test doubles for the desktop seams: they record the message boxes shown,
-// and end the process and tell the time as the test decides.
+// Test doubles for the desktop seams: they record what the program showed,
+// opened and played, answer its questions from queues the test fills, and end
+// the process and tell the time as the test decides.
 #include "platform/seams.h"
 
 #include <QDateTime>
+#include <QStringList>
+
+#include <deque>
 
 #include <vector>
 
@@ -27,20 +31,27 @@ struct ShownBox {
 class FakeDialogs final : public platform::Dialogs {
 public:
     std::vector<ShownBox> shown;
+    // Answers in order; a question with none queued is unexpected.
+    std::deque<bool> yesNoAnswers;
+    std::deque<QString> inputAnswers;
 
     void messageBox(const QString& text, const QString& title) override;
-    // No test answers questions yet: each one is recorded, then unexpected.
     bool yesNoBox(const QString& text, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
 };
 
-// Opening documents, sounds and the busy pointer: nothing to see in a test.
-class SilentServices final : public platform::Shell, public platform::SoundPlayer, public platform::BusyPointer {
+// Documents opened, sounds played and busy-pointer calls, as the program made them.
+class RecordingServices final : public platform::Shell, public platform::SoundPlayer, public platform::BusyPointer {
 public:
-    void open(const QString&) override {}
-    void playWav(const QString&) override {}
-    void begin() override {}
-    void end() override {}
+    QStringList opened;
+    QStringList played;
+    int busyBegun = 0;
+    int busyEnded = 0;
+
+    void open(const QString& path) override { opened << path; }
+    void playWav(const QString& path) override { played << path; }
+    void begin() override { ++busyBegun; }
+    void end() override { ++busyEnded; }
 };
 
 class ThrowingProcessEnd final : public platform::ProcessEnd {
@@ -57,7 +68,7 @@ public:
 // One set of doubles, wired into a platform::Desktop.
 struct FakeDesktop {
     FakeDialogs dialogs;
-    SilentServices silent;
+    RecordingServices services;
     ThrowingProcessEnd processEnd;
     FixedClock clock;
 
