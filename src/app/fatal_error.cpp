@@ -5,6 +5,9 @@
 #include "app/identity.h"
 #include "app/run_log.h"
 
+namespace {
+
+// The contact message for an error with that description.
 QString FatalErrorMessage(const QString& errorDescription) {
     return kAppTitle + QStringLiteral(" Ver") + VersionText() + QStringLiteral("\r\n\r\n") +
            QStringLiteral("Err.Desc=") + errorDescription + QStringLiteral("\r\n\r\n") +
@@ -13,6 +16,8 @@ QString FatalErrorMessage(const QString& errorDescription) {
            QStringLiteral("　(1)エラーが起きたときのログファイル\r\n") + QStringLiteral("　(2)画面のハードコピー\r\n") +
            QStringLiteral("　(3)(できれば)DBファイル");
 }
+
+}  // namespace
 
 void ReportFatalError(const QString& errorDescription) {
     WriteLog(QStringLiteral("SQLite3Close"));

@@ -5,7 +5,4 @@
 
 inline const QString kErrorTitle = QStringLiteral("エラーが発生しました");
 
-// The contact message for an error with that description.
-QString FatalErrorMessage(const QString& errorDescription);
-
 [[noreturn]] void ReportFatalError(const QString& errorDescription = QString());

@@ -15,6 +15,11 @@ QDate DateOfRow(int year, const QString& month, const QString& day) {
     return DateOf(QString::number(year), month, day);
 }
 
+// "2020/04/01"; a run-time error when the texts name no date.
+QString ReportDate(int year, const QString& month, const QString& day) {
+    return SlashDate(DateOfRow(year, month, day));
+}
+
 qint64 RoundHalfToEven(double value) {
     const double below = std::floor(value);
     const double fraction = value - below;
@@ -24,6 +29,14 @@ qint64 RoundHalfToEven(double value) {
     if (!(whole >= -9223372036854775808.0 && whole < 9223372036854775808.0))
         throw RunTimeError(QStringLiteral("オーバーフローしました。"));
     return static_cast<qint64>(whole);
+}
+
+// Codes, summary in 30 bytes, amount with the yen mark in 10 characters,
+// rate in 3 and "％": the part the list item and the report line share.
+QString TradeRecordTail(const TradeRecordFields& row) {
+    return row.tradeCd + kBlank + row.detailCd + kBlank + PadByteWidth(row.detailName, 30, false) + kBlank +
+           RightAlignYen(WholeNumberOf(row.money), 10) + kBlank + RightAlign(WholeNumberOf(row.rate), 3) +
+           QStringLiteral("％");
 }
 
 }  // namespace
@@ -37,22 +50,6 @@ qint64 WholeNumberOf(const QString& text) {
     if (!ok || !std::isfinite(value)) throw RunTimeError(QStringLiteral("型が一致しません。: ") + text);
     return RoundHalfToEven(value);
 }
-
-QString ReportDate(int year, const QString& month, const QString& day) {
-    return SlashDate(DateOfRow(year, month, day));
-}
-
-namespace {
-
-// Codes, summary in 30 bytes, amount with the yen mark in 10 characters,
-// rate in 3 and "％": the part the list item and the report line share.
-QString TradeRecordTail(const TradeRecordFields& row) {
-    return row.tradeCd + kBlank + row.detailCd + kBlank + PadByteWidth(row.detailName, 30, false) + kBlank +
-           RightAlignYen(WholeNumberOf(row.money), 10) + kBlank + RightAlign(WholeNumberOf(row.rate), 3) +
-           QStringLiteral("％");
-}
-
-}  // namespace
 
 QString TradeListItem(const QString& year, const TradeRecordFields& row) {
     const QString seq = (QStringLiteral("  ") + row.seq).right(3);

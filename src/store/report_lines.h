@@ -10,10 +10,6 @@
 // instead of wrapping. A text that is no number raises a run-time error.
 qint64 WholeNumberOf(const QString& text);
 
-// The date of the year and a row's month and day, "2020/04/01"; a run-time
-// error when they name no date.
-QString ReportDate(int year, const QString& month, const QString& day);
-
 // One transaction as the record list and the record report show it: the
 // full amount and the percentage, not the business share.
 struct TradeRecordFields {

@@ -10,7 +10,7 @@
 
 namespace {
 
-QString DataPath(const QString& relative) { return QStringLiteral(VELMO_SOURCE_DIR "/tests/data/") + relative; }
+QString DataPath(const QString& relative) { return SourcePath(QStringLiteral("tests/data/") + relative); }
 
 }  // namespace
 
@@ -29,11 +29,6 @@ std::string GoldenDiff(const QString& relative, const QByteArray& actual) {
     while (line < want.size() && line < got.size() && want[line] == got[line]) ++line;
     return "differs from " + golden.fileName().toStdString() + " at line " + std::to_string(line + 1) +
            "\n  expected: " + want.value(line).toStdString() + "\n  actual:   " + got.value(line).toStdString() + whole;
-}
-
-QByteArray RunLogBytes() {
-    QFile file(ctx().runLogPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString DataText(const QString& relative) {

@@ -3,6 +3,7 @@
 // the statements that produced them, and the log is compared with a file
 // kept under tests/data/.
 #include "fake_desktop.h"
+#include "temp_install.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,9 +18,6 @@
 // left in <file name>.actual in the working folder for review; a missing
 // golden file is a difference too, never created.
 std::string GoldenDiff(const QString& relative, const QByteArray& actual);
-
-// The bytes of this run's log.
-QByteArray RunLogBytes();
 
 // A fixture file under tests/data/, as UTF-8 text.
 QString DataText(const QString& relative);

@@ -46,22 +46,23 @@ QByteArray TempInstall::readBytes(const QString& relative) const {
     return file.readAll();
 }
 
-QString TempInstall::runLog() const {
+QString TempInstall::runLog() const { return platform::fromCp932(RunLogBytes()); }
+
+QByteArray RunLogBytes() {
     QFile file(ctx().runLogPath);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return platform::fromCp932(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void TempInstall::setTime(const QString& isoTime) {
-    desktop.clock.time = QDateTime::fromString(isoTime, Qt::ISODate);
-}
+QString SourcePath(const QString& relative) { return QStringLiteral(VELMO_SOURCE_DIR "/") + relative; }
+
+void TempInstall::setTime(const QString& isoTime) { desktop.clock.time = QDateTime::fromString(isoTime, Qt::ISODate); }
 
 QByteArray Sjis(const QString& text) { return platform::toCp932(text); }
 
 namespace {
 
 QByteArray SourceFile(const char* relative) {
-    QFile file(QStringLiteral(VELMO_SOURCE_DIR "/") + QString::fromLatin1(relative));
+    QFile file(SourcePath(QString::fromLatin1(relative)));
     if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(std::string("missing ") + relative);
     return file.readAll();
 }

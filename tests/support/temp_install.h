@@ -42,5 +42,11 @@ private:
     QTemporaryDir dir_;
 };
 
+// The bytes of this run's log.
+QByteArray RunLogBytes();
+
+// A file of the source tree, e.g. "data/schema.sql" or "tests/data/...".
+QString SourcePath(const QString& relative);
+
 // Shift_JIS bytes of a text, for comparing written files.
 QByteArray Sjis(const QString& text);
