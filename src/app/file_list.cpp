@@ -1,5 +1,6 @@
 #include "app/file_list.h"
 
+#include "app/backup_names.h"
 #include "app/paths.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
@@ -31,8 +32,11 @@ QStringList SortStrings(const QStringList& source, int orderFlag) {
     return result;
 }
 
-void PruneOldFiles(const QString& folder, const QString& prefix, const QString& extension, int keep) {
-    const QStringList names = SortStrings(ListFiles(folder, prefix, extension), 0);
+namespace {
+
+// Keeps the `keep` greatest names of elements 1..n and deletes the others.
+void PruneNames(const QString& folder, const QStringList& listed, int keep) {
+    const QStringList names = SortStrings(listed, 0);
     const qsizetype n = names.size() - 1;
     if (keep >= n) return;
     for (qsizetype i = keep + 1; i <= n; ++i) {
@@ -41,4 +45,17 @@ void PruneOldFiles(const QString& folder, const QString& prefix, const QString& 
         if (!QFile::remove(path))
             throw RunTimeError(QStringLiteral("ファイルを削除できません: ") + QDir::toNativeSeparators(path));
     }
+}
+
+}  // namespace
+
+void PruneOldFiles(const QString& folder, const QString& prefix, const QString& extension, int keep) {
+    PruneNames(folder, ListFiles(folder, prefix, extension), keep);
+}
+
+void PruneBackups(const QString& folder, const QString& dbFileName, int keep) {
+    QStringList backups{QString()};
+    for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        if (IsBackupFileName(dbFileName, name)) backups << name;
+    PruneNames(folder, backups, keep);
 }

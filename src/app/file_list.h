@@ -15,3 +15,7 @@ QStringList SortStrings(const QStringList& source, int orderFlag);
 // Keeps the newest `keep` files folder\prefix*.extension (the names carry a time
 // stamp, so newest = greatest name) and deletes the others, logging each one.
 void PruneOldFiles(const QString& folder, const QString& prefix, const QString& extension, int keep);
+
+// The same for the backups of one database file: only names of the exact
+// backup form take part (see backup_names.h).
+void PruneBackups(const QString& folder, const QString& dbFileName, int keep);

@@ -31,3 +31,15 @@ QString RightAlign(qint64 n, int width) {
 QString RightAlignYen(qint64 n, int width) {
     return LastChars(QString(std::max(width - 2, 0), QLatin1Char(' ')) + QLatin1Char('\\') + QString::number(n), width);
 }
+
+QString CharactersOutsideShiftJis(const QString& text) {
+    QString lost;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, width);
+        i += width - 1;
+        if (platform::fromCp932(platform::toCp932(character)) != character && !lost.contains(character))
+            lost += character;
+    }
+    return lost;
+}

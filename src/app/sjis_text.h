@@ -15,3 +15,7 @@ QString PadByteWidth(const QString& text, int width, bool rightAlign);
 QString RightAlign(qint64 n, int width);
 // "\" and n right-aligned in w characters; Japanese fonts show 0x5C as the yen sign.
 QString RightAlignYen(qint64 n, int width);
+
+// The characters of the text that Shift_JIS cannot hold as they are (each
+// once, in order of appearance); empty when the text survives the round trip.
+QString CharactersOutsideShiftJis(const QString& text);

@@ -79,6 +79,19 @@ void TempInstall::openDatabase() {
     exec(QStringLiteral("commit;"));
 }
 
+void TempInstall::installDatabase(const QString& name) const {
+    const QString target = path(QStringLiteral("db/") + name);
+    QFile::remove(target);
+    if (!QFile::copy(QStringLiteral(VELMO_DATABASE_FILE), target)) throw std::runtime_error("cannot copy the database");
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TempInstall::writeSettings(const QString& userName, const QString& dbFileName) const {
+    writeBytes(QStringLiteral("bin/VelmoAccount.ini"),
+               Sjis(QStringLiteral("[user]\r\nname=") + userName + QStringLiteral("\r\n[db]\r\nfilename=") + dbFileName +
+                    QStringLiteral("\r\n")));
+}
+
 void TempInstall::exec(const QString& sql) const {
     char* error = nullptr;
     if (sqlite3_exec(ctx().db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {

@@ -32,6 +32,10 @@ public:
     // Creates db/velmo.sqlite3 from the bundled schema and master scripts and
     // opens it as DBConnection.
     void openDatabase();
+    // Copies the database the build made into db/<name>, not opened.
+    void installDatabase(const QString& name = QStringLiteral("velmo.sqlite3")) const;
+    // Writes bin/VelmoAccount.ini in Shift_JIS with CR LF line ends.
+    void writeSettings(const QString& userName, const QString& dbFileName = QStringLiteral("velmo.sqlite3")) const;
     // Runs SQL straight on the connection, bypassing the run log: for
     // arranging a test and for reading what was stored.
     void exec(const QString& sql) const;

@@ -1,0 +1,49 @@
+#include "startup/start_up.h"
+
+#include "app/context.h"
+#include "app/file_list.h"
+#include "app/identity.h"
+#include "app/paths.h"
+#include "app/run_log.h"
+
+#include <sqlite3.h>
+
+#include <QDir>
+
+namespace {
+
+constexpr int kRunLogsKept = 20;
+
+[[noreturn]] void StopWith(const QString& message) {
+    ctx().desktop.dialogs->messageBox(message, kAppTitle);
+    EndProcess(1);
+}
+
+}  // namespace
+
+QList<RuntimeLibrary> InstalledLibraries() {
+    return {{QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()), QStringLiteral(SQLITE_VERSION)},
+            {QStringLiteral("Qt"), QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)}};
+}
+
+QString InstanceLockPath() { return ExePath(kAppTitle + QStringLiteral(".lock")); }
+
+void RunStartUp(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libraries) {
+    WriteStartupLogHeader();
+
+    if (!lock.acquire()) {
+        WriteStartupLog(QStringLiteral("多重起動End"));
+        StopWith(QStringLiteral("このプログラムは多重起動できません。"));
+    }
+
+    if (QString message; !CheckFolders(kRequiredFolders, message)) StopWith(message);
+
+    if (const QString problem = RuntimeLibraryProblem(libraries); !problem.isEmpty()) {
+        WriteStartupLog(problem);
+        StopWith(problem);
+    }
+
+    ctx().runLogPath = RunLogPathAt(ctx().desktop.clock->now());
+    WriteRunLogHeader(ctx().runLogPath);
+    PruneOldFiles(AppPath(QStringLiteral("log")), QStringLiteral("log"), QStringLiteral("txt"), kRunLogsKept);
+}

@@ -1,0 +1,117 @@
+#include "store/db_file.h"
+
+#include "app/context.h"
+#include "app/run_log.h"
+#include "sqlite/sqlite_api.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QStringList>
+
+namespace {
+
+// Every table the program reads or writes.
+const QStringList kBooksTables{
+    QStringLiteral("t_trade"),        QStringLiteral("t_trade_history"), QStringLiteral("t_bs_begining"),
+    QStringLiteral("t_bs_begining_history"), QStringLiteral("m_account"),   QStringLiteral("m_trade"),
+    QStringLiteral("m_trade_detail"), QStringLiteral("m_percent"),        QStringLiteral("m_money")};
+
+const QString kSchemaQuery = QStringLiteral("select name from sqlite_master where type = 'table'");
+
+// Another program writing the books holds its lock for moments only.
+constexpr int kBusyWaitMs = 3000;
+
+QString ErrorOf(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+struct SchemaCheck {
+    bool locked = false;  // another program holds the file: not a fault of the file
+    QString problem;      // empty when the schema holds every table of the books
+};
+
+SchemaCheck CheckSchema(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(db, kSchemaQuery.toUtf8().constData(), -1, &statement, nullptr);
+    QStringList found;
+    if (code == SQLITE_OK) {
+        while ((code = sqlite3_step(statement)) == SQLITE_ROW)
+            found << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        sqlite3_finalize(statement);
+    }
+    if (code != SQLITE_OK && code != SQLITE_DONE) {
+        const int primary = sqlite3_errcode(db) & 0xFF;
+        return {primary == SQLITE_BUSY || primary == SQLITE_LOCKED, ErrorOf(db)};
+    }
+    QStringList missing;
+    for (const QString& table : kBooksTables)
+        if (!found.contains(table)) missing << table;
+    if (missing.isEmpty()) return {};
+    return {false, QStringLiteral("帳簿の表がありません: ") + missing.join(QStringLiteral(", "))};
+}
+
+class Connection {
+public:
+    Connection(const QString& path, int flags) {
+        code_ = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);
+        sqlite3_busy_timeout(db_, kBusyWaitMs);
+    }
+    ~Connection() { sqlite3_close(db_); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    bool ok() const { return code_ == SQLITE_OK; }
+    sqlite3* get() const { return db_; }
+
+private:
+    sqlite3* db_ = nullptr;
+    int code_ = SQLITE_OK;
+};
+
+}  // namespace
+
+BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath) {
+    // Read-write, so that a journal left by a crashed writer is rolled back
+    // before copying; SQLite falls back to read-only for a read-only file.
+    const Connection source(dbPath, SQLITE_OPEN_READWRITE);
+    if (!source.ok()) return {BackupOutcome::Kind::NotBooks, ErrorOf(source.get())};
+    if (const SchemaCheck schema = CheckSchema(source.get()); !schema.problem.isEmpty())
+        return {schema.locked ? BackupOutcome::Kind::Failed : BackupOutcome::Kind::NotBooks, schema.problem};
+
+    if (QFile::exists(backupPath) && !QFile::remove(backupPath))
+        return {BackupOutcome::Kind::Failed, QStringLiteral("バックアップファイルを置き換えられません")};
+    QString failure;
+    {
+        const Connection target(backupPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        if (!target.ok()) {
+            failure = ErrorOf(target.get());
+        } else if (sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main")) {
+            const int stepped = sqlite3_backup_step(backup, -1);
+            const int finished = sqlite3_backup_finish(backup);
+            if (stepped != SQLITE_DONE || finished != SQLITE_OK) failure = ErrorOf(target.get());
+        } else {
+            failure = ErrorOf(target.get());
+        }
+    }
+    if (failure.isEmpty()) return {};
+    QFile::remove(backupPath);
+    return {BackupOutcome::Kind::Failed, failure};
+}
+
+bool DBFileOpen(const QString& dbPath, QString& errText) {
+    WriteLog(QStringLiteral("DBFileOpen"));
+    errText.clear();
+    if (const SQLiteInitResult init = SQLite3Initialize(); init.result != 0) {
+        errText = QStringLiteral("Error Initializing SQLite.  ErrNo: ") + QString::number(init.errNo);
+        return false;
+    }
+    QString problem;
+    if (SQLite3Open(dbPath) != kSqliteOk) {
+        problem = ErrorOf(ctx().db);
+    } else {
+        WriteLog(kSchemaQuery);
+        problem = CheckSchema(ctx().db).problem;
+    }
+    if (problem.isEmpty()) return true;
+    SQLite3Close();
+    errText = QStringLiteral("DBFile Open Error\r\n") + problem;
+    return false;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The database file as the menu meets it at start-up: backed up, then opened
+// for the whole run. Both first make sure the file really holds the books,
+// so that a damaged or foreign file is named at once instead of ending the
+// program at its first query.
+#include <QString>
+
+struct BackupOutcome {
+    enum class Kind { Copied, NotBooks, Failed };
+    Kind kind = Kind::Copied;
+    QString reason;  // SQLite's own words, or the tables that are missing
+};
+
+// Copies the database into the backup file (replacing it) through SQLite's
+// online backup, so the copy is the last committed state even while another
+// program is writing. A file that is not the books is not copied; a copy
+// that fails half-way leaves no file behind.
+BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath);
+
+// Opens the file into DBConnection and reads its schema. False with the
+// error text filled when the library or the file cannot serve; the
+// connection is then closed again.
+bool DBFileOpen(const QString& dbPath, QString& errText);

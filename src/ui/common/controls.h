@@ -1,0 +1,23 @@
+#pragma once
+// Building the controls of a screen: object names are the names the event
+// procedures and the tests use, positions are given in twips (15 to a pixel)
+// from the top-left corner of the parent.
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+
+// The Japanese fixed-width font: full-width characters exactly twice the
+// width of ASCII, so that list columns laid out in Shift_JIS bytes line up.
+QFont FixedWidthFont();
+
+QRect TwipsRect(int left, int top, int width, int height);
+
+// A button that never acts as the window's default, so Enter in a text box
+// does not press it.
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+// A label sized to its caption.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top);
+QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips);

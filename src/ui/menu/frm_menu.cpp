@@ -1,0 +1,248 @@
+#include "ui/menu/frm_menu.h"
+
+#include "app/backup_names.h"
+#include "app/context.h"
+#include "app/db_connection.h"
+#include "app/fatal_error.h"
+#include "app/file_list.h"
+#include "app/fiscal_year.h"
+#include "app/identity.h"
+#include "app/paths.h"
+#include "app/run_log.h"
+#include "app/runtime_error.h"
+#include "app/settings.h"
+#include "app/shutdown.h"
+#include "app/sound_cue.h"
+#include "app/text_utils.h"
+#include "app/user_name.h"
+#include "store/db_file.h"
+#include "store/store_common.h"
+#include "ui/common/controls.h"
+#include "ui/opening_balance/frm_begining.h"
+#include "ui/trade/frm_trade.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+constexpr int kBackupsKept = 10;
+
+const QString kBackupLockedMessage = QStringLiteral(
+    "DBファイルを開いたままになっているとエラーになります。\r\n\r\n"
+    "DB Browser for SQLite でファイルを開いていたら，DB Browserを閉じてください。\r\n\r\n"
+    "それでもダメな場合は，\r\n"
+    "いったんWindowsからログオフ。\r\n"
+    "再度ログオンしてからこのアプリを再起動してください。");
+
+const QString kYearMessage = QStringLiteral("会計年度は%1から%2までの4桁の数字で入力してください。")
+                                 .arg(kFirstFiscalYear)
+                                 .arg(kLastFiscalYear);
+
+void Show(const QString& text, const QString& title = kAppTitle) { ctx().desktop.dialogs->messageBox(text, title); }
+
+QString FolderPath(const QString& folder, const QString& name) { return AppPath(folder + QDir::separator() + name); }
+
+}  // namespace
+
+FrmMenu::FrmMenu(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmMenu"));
+    setFixedSize(TwipsRect(0, 0, 7215, 3000).size());
+
+    cmdHlp = MakeButton(this, QStringLiteral("cmdHlp"), QStringLiteral("説明書htm(&H)"), TwipsRect(0, 0, 1335, 315));
+    MakeLabel(this, QStringLiteral("Label4_0"), QStringLiteral("ユーザー名"), 1800, 300);
+    txtName = MakeTextBox(this, QStringLiteral("txtName"), TwipsRect(3000, 240, 1455, 315));
+    cmdSave = MakeButton(this, QStringLiteral("cmdSave"), QStringLiteral("保存(&S)"), TwipsRect(4500, 240, 975, 315));
+    MakeLabel(this, QStringLiteral("Label4_1"), QStringLiteral("DBファイル名"), 1620, 780);
+    lblDBFileNm = MakeLabel(this, QStringLiteral("lblDBFileNm"), QString(), 3000, 720);
+    lblDBFileNm->setGeometry(TwipsRect(3000, 720, 3315, 255));
+    MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("会計年度"), 1980, 1200);
+    txtYear = MakeTextBox(this, QStringLiteral("txtYear"), TwipsRect(3000, 1140, 795, 315));
+    // Filled from the year and later part of the export folder's name: never typed.
+    txtGengou = MakeTextBox(this, QStringLiteral("txtGengou"), TwipsRect(3840, 1140, 855, 315));
+    txtGengou->setReadOnly(true);
+    cmdInc[0] = MakeButton(this, QStringLiteral("cmdInc_0"), QStringLiteral("-1(&D)"), TwipsRect(2700, 1560, 675, 315));
+    cmdInc[1] = MakeButton(this, QStringLiteral("cmdInc_1"), QStringLiteral("+1(&I)"), TwipsRect(3420, 1560, 675, 315));
+    for (QPushButton* button : cmdInc) button->setFont(FixedWidthFont());
+    cmdDispWindow[0] = MakeButton(this, QStringLiteral("cmdDispWindow_0"),
+                                  QStringLiteral("１．貸借対照表 期首情報登録へ(&B)"), TwipsRect(1020, 2100, 3135, 735));
+    cmdDispWindow[1] = MakeButton(this, QStringLiteral("cmdDispWindow_1"), QStringLiteral("２．取引登録へ(&T)"),
+                                  TwipsRect(4200, 2100, 1875, 735));
+    cmdEnd = MakeButton(this, QStringLiteral("cmdEnd"), QStringLiteral("終了(&Q)"), TwipsRect(6120, 2100, 975, 735));
+
+    QWidget* tabOrder[] = {txtName,          cmdSave,          txtYear, cmdInc[0], cmdInc[1],
+                           cmdDispWindow[0], cmdDispWindow[1], cmdEnd,  txtGengou, cmdHlp};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(cmdHlp, &QPushButton::clicked, this, &FrmMenu::cmdHlp_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &FrmMenu::cmdSave_Click);
+    connect(txtYear, &QLineEdit::textChanged, this, &FrmMenu::txtYear_Change);
+    for (int i = 0; i < 2; ++i) {
+        connect(cmdInc[i], &QPushButton::clicked, this, [this, i] { cmdInc_Click(i); });
+        connect(cmdDispWindow[i], &QPushButton::clicked, this, [this, i] { cmdDispWindow_Click(i); });
+    }
+    connect(cmdEnd, &QPushButton::clicked, this, &FrmMenu::cmdEnd_Click);
+
+    frmBegining_ = new FrmBegining(*this, this);
+    frmTrade_ = new FrmTrade(*this, this);
+}
+
+void FrmMenu::start() {
+    Form_Load();
+    show();
+    Form_Activate();
+}
+
+QString FrmMenu::fiscalYearText() const { return txtYear->text(); }
+QString FrmMenu::eraText() const { return txtGengou->text(); }
+QString FrmMenu::userName() const { return txtName->text(); }
+QString FrmMenu::dbFileName() const { return lblDBFileNm->text(); }
+
+void FrmMenu::Form_Load() {
+    // The step under way, so that the trap can tell a failed backup.
+    QString step;
+    try {
+        LoadSteps(step);
+    } catch (const std::exception& error) {
+        WriteLog(QStringLiteral("Err.Description=") + DescriptionOf(error));
+        if (step == QStringLiteral("DBFileBackup")) {
+            WriteLog(kBackupLockedMessage);
+            Show(kBackupLockedMessage, kErrorTitle);
+        }
+        ReportFatalError(DescriptionOf(error));
+    }
+}
+
+void FrmMenu::LoadSteps(QString& step) {
+    WriteLog(QStringLiteral("■frmMenu.Form_Load"));
+    const QString dbName = ReadSetting(QStringLiteral("db"), QStringLiteral("filename"), QString());
+    lblDBFileNm->setText(dbName);
+    const QString dbPath = FolderPath(QStringLiteral("db"), dbName);
+    if (!FileExists(dbPath)) {
+        const QString message =
+            QStringLiteral("以下のDBファイルが見つかりません。\r\n  ") + QDir::toNativeSeparators(dbPath);
+        WriteLog(QStringLiteral("Err\r\n") + message);
+        Show(message, kErrorTitle);
+        EndProcess(1);
+    }
+
+    step = QStringLiteral("DBFileBackup");
+    const QDateTime now = ctx().desktop.clock->now();
+    const QString backupPath = FolderPath(QStringLiteral("db_backup"), BackupFileName(dbName, now));
+    WriteLog(QStringLiteral("DBファイルバックアップ作成:") + QDir::toNativeSeparators(backupPath));
+    const BackupOutcome backup = BackupDatabase(dbPath, backupPath);
+    // A file that is not the books must not push good backups out.
+    if (backup.kind == BackupOutcome::Kind::NotBooks)
+        EndWithOpenError(QStringLiteral("DBFile Open Error\r\n") + backup.reason);
+    if (backup.kind == BackupOutcome::Kind::Failed) throw RunTimeError(backup.reason);
+
+    step = QStringLiteral("KillDBFileBackup");
+    PruneBackups(AppPath(QStringLiteral("db_backup")), dbName, kBackupsKept);
+
+    step = QStringLiteral("DBFileOpen");
+    if (QString errText; !DBFileOpen(dbPath, errText)) EndWithOpenError(errText);
+    WriteLog(QStringLiteral("DBファイル接続OK"));
+
+    setWindowTitle(kProductName + QStringLiteral(" Ver") + VersionText() + QStringLiteral(" メニュー画面"));
+
+    step = QStringLiteral("DispYear");
+    txtYear->setText(now.toString(QStringLiteral("yyyy")));
+}
+
+void FrmMenu::EndWithOpenError(const QString& errText) {
+    Show(errText);
+    WriteLog(QStringLiteral("DBファイル接続NG"));
+    EndProcess(1);
+}
+
+void FrmMenu::Form_Activate() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move((screen.width() - frameGeometry().width()) / 2, screen.height() / 8);
+    WriteLog(QStringLiteral("'設定ファイルに氏名の記載があるなら表示"));
+    const QString name = ReadSetting(QStringLiteral("user"), QStringLiteral("name"), QString());
+    if (!name.isEmpty()) {
+        WriteLog(QStringLiteral("設定ファイルの氏名を表示"));
+        txtName->setText(name);
+    } else {
+        WriteLog(QStringLiteral("設定ファイルに氏名なし"));
+        txtName->clear();
+    }
+    cmdDispWindow[1]->setFocus();
+}
+
+void FrmMenu::txtYear_Change(const QString& text) {
+    if (const auto era = EraTextOf(text)) txtGengou->setText(*era);
+}
+
+void FrmMenu::cmdInc_Click(int index) {
+    WriteLog(QStringLiteral("■frmMenu.cmdInc_Click"));
+    if (const auto year = SteppedYearText(txtYear->text(), index == 1 ? 1 : -1)) txtYear->setText(*year);
+}
+
+void FrmMenu::cmdSave_Click() {
+    TrapRunTimeErrors([this] { SaveUserName(); });
+}
+
+void FrmMenu::SaveUserName() {
+    WriteLog(QStringLiteral("■frmMenu.cmdSave_Click"));
+    if (const QString problem = UserNameProblem(txtName->text()); !problem.isEmpty()) {
+        WriteLog(QStringLiteral("保存できない氏名"));
+        Show(problem);
+        txtName->setFocus();
+        return;
+    }
+    WriteLog(QStringLiteral("iniファイルに書き込み"));
+    try {
+        WriteSetting(QStringLiteral("user"), QStringLiteral("name"), txtName->text());
+    } catch (const RunTimeError& error) {
+        const QString message = QStringLiteral("氏名を保存できませんでした。\r\n\r\n") + DescriptionOf(error);
+        WriteLog(message);
+        Show(message);
+        return;
+    }
+    PlaySoundCue(StartCuePath());
+    Show(QStringLiteral("保存しました。"));
+}
+
+void FrmMenu::cmdDispWindow_Click(int index) {
+    TrapRunTimeErrors([this, index] { OpenWorkingScreen(index); });
+}
+
+void FrmMenu::OpenWorkingScreen(int index) {
+    WriteLog(QStringLiteral("■frmMenu.cmdDipWindow_Click"));
+    if (txtName->text().isEmpty()) {
+        Show(QStringLiteral("氏名を入力してください。"));
+        txtName->setFocus();
+        WriteLog(QStringLiteral("氏名がない"));
+        return;
+    }
+    // The working screens put the year into statements and folder names.
+    if (!IsFiscalYearText(txtYear->text())) {
+        Show(kYearMessage);
+        txtYear->setFocus();
+        txtYear->selectAll();
+        WriteLog(QStringLiteral("会計年度が不正"));
+        return;
+    }
+    if (index == 0) {
+        WriteLog(QStringLiteral("１．貸借対照表期首画面へ"));
+        frmBegining_->exec();
+    } else {
+        WriteLog(QStringLiteral("２．取引データ登録画面へ"));
+        frmTrade_->exec();
+    }
+    Form_Activate();
+}
+
+void FrmMenu::cmdHlp_Click() { ctx().desktop.shell->open(FolderPath(QStringLiteral("htm"), QStringLiteral("00_index.htm"))); }
+
+void FrmMenu::cmdEnd_Click() { RunShutdown(QStringLiteral("frmMenu")); }
+
+void FrmMenu::closeEvent(QCloseEvent* event) {
+    WriteLog(QStringLiteral("■frmMenu.Form_Unload"));
+    WriteLog(QStringLiteral("SQLite3Close"));
+    CloseDBConnection();
+    event->accept();
+}

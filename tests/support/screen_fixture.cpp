@@ -1,0 +1,79 @@
+#include "screen_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <QEvent>
+
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kAccessKeyClickMs = 150;
+
+}  // namespace
+
+MenuFixture::MenuFixture(const QString& userName) {
+    install.installDatabase();
+    install.writeSettings(userName);
+    menu = std::make_unique<FrmMenu>();
+    menu->start();
+    // Focus and access keys need the active window, as a user's click gives it.
+    menu->activateWindow();
+    if (!QTest::qWaitForWindowActive(menu.get())) throw std::runtime_error("the menu did not become active");
+}
+
+MenuFixture::~MenuFixture() { menu.reset(); }
+
+namespace {
+
+// Runs the work once the dialog has been shown, from the event loop of its
+// modal call; it belongs to one WhileModal call, so nothing fires after it.
+class ShownWatcher final : public QObject {
+public:
+    ShownWatcher(QDialog* dialog, std::function<void()> work) : dialog_(dialog), work_(std::move(work)) {
+        dialog_->installEventFilter(this);
+    }
+    ~ShownWatcher() override { dialog_->removeEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) QTimer::singleShot(0, this, work_);
+        return false;
+    }
+
+private:
+    QDialog* dialog_;
+    std::function<void()> work_;
+};
+
+}  // namespace
+
+void WhileModal(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& inside) {
+    std::exception_ptr escaped;
+    const ShownWatcher watcher(dialog, [&] {
+        try {
+            // Made active at once: the window system's activation may wait
+            // behind the key press that opened the dialog.
+            QApplication::setActiveWindow(dialog);
+            inside();
+        } catch (...) {
+            // Never across the event loop: rethrown once the modal call has returned.
+            escaped = std::current_exception();
+        }
+        if (dialog->isVisible()) dialog->hide();
+    });
+    open();
+    if (escaped) std::rethrow_exception(escaped);
+}
+
+void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<void()>& inside) {
+    WhileModal(dialog, [opener] { opener->click(); }, inside);
+}
+
+void PressAccessKey(QWidget* window, Qt::Key key) {
+    QTest::keyClick(window->windowHandle(), key, Qt::AltModifier);
+    // A button pressed by its access key clicks itself after a short animation.
+    QTest::qWait(kAccessKeyClickMs);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A started menu on a fresh temporary installation with the bundled
+// database, as a user finds the program after the first start, and the way
+// to act inside a working screen the menu shows modally.
+#include "temp_install.h"
+#include "ui/menu/frm_menu.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+struct MissingControl {
+    QString name;
+};
+
+struct MenuFixture {
+    // The clock at 2026-12-05 09:30:05; the settings name the user.
+    explicit MenuFixture(const QString& userName = QStringLiteral("青色 太郎"));
+    ~MenuFixture();
+
+    TempInstall install;
+    std::unique_ptr<FrmMenu> menu;
+};
+
+// Runs `open` (a click, an access key) and, once the dialog it opens modally
+// is showing, runs `inside`; then hides the dialog if it is still open, so
+// that `open` returns. An exception inside (a failed check, an ended process)
+// is rethrown after the dialog closed, never across the event loop.
+void WhileModal(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& inside);
+// The same, opened by a click on the button.
+void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<void()>& inside);
+
+// Alt and the key, through the window system as a keyboard sends it, so
+// that the access key of a caption acts (a key sent to a widget would not).
+void PressAccessKey(QWidget* window, Qt::Key key);
+
+// The control of that object name below the widget; the test fails when missing.
+template <class Control>
+Control* Find(QWidget* parent, const QString& name) {
+    auto* control = parent->findChild<Control*>(name);
+    if (!control) throw MissingControl{name};
+    return control;
+}
