@@ -7,7 +7,4 @@ if [ "${VELMO_SKIP_DEPS:-}" != "1" ]; then scripts/install-deps.sh; fi
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMO_TESTS=OFF
 cmake --build build-release -j "$(nproc)"
 cmake --install build-release --prefix "$PWD/install"
-if [ -x install/bin/VelmoAccount ]; then
-  exec install/bin/VelmoAccount
-fi
-echo "The installation tree is laid out in $PWD/install."
+exec install/bin/VelmoAccount
