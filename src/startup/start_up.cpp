@@ -1,14 +1,14 @@
 #include "startup/start_up.h"
 
 #include "app/context.h"
+#include "app/fatal_error.h"
 #include "app/file_list.h"
 #include "app/identity.h"
 #include "app/paths.h"
 #include "app/run_log.h"
+#include "app/runtime_error.h"
 
 #include <sqlite3.h>
-
-#include <QDir>
 
 namespace {
 
@@ -19,16 +19,7 @@ constexpr int kRunLogsKept = 20;
     EndProcess(1);
 }
 
-}  // namespace
-
-QList<RuntimeLibrary> InstalledLibraries() {
-    return {{QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()), QStringLiteral(SQLITE_VERSION)},
-            {QStringLiteral("Qt"), QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)}};
-}
-
-QString InstanceLockPath() { return ExePath(kAppTitle + QStringLiteral(".lock")); }
-
-void RunStartUp(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libraries) {
+void RunStartUpSteps(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libraries) {
     WriteStartupLogHeader();
 
     if (!lock.acquire()) {
@@ -46,4 +37,25 @@ void RunStartUp(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libra
     ctx().runLogPath = RunLogPathAt(ctx().desktop.clock->now());
     WriteRunLogHeader(ctx().runLogPath);
     PruneOldFiles(AppPath(QStringLiteral("log")), QStringLiteral("log"), QStringLiteral("txt"), kRunLogsKept);
+}
+
+}  // namespace
+
+QList<RuntimeLibrary> InstalledLibraries() {
+    return {{QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()), QStringLiteral(SQLITE_VERSION)},
+            {QStringLiteral("Qt"), QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)}};
+}
+
+QString InstanceLockPath() { return ExePath(kAppTitle + QStringLiteral(".lock")); }
+
+void RunStartUp(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libraries) {
+    // A log or a folder that cannot be written must not crash the program
+    // without a word: say why it cannot start.
+    try {
+        RunStartUpSteps(lock, libraries);
+    } catch (const std::exception& error) {
+        ctx().desktop.dialogs->messageBox(QStringLiteral("プログラムを起動できません。\r\n\r\n") + DescriptionOf(error),
+                                          kErrorTitle);
+        EndProcess(1);
+    }
 }

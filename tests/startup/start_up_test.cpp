@@ -150,6 +150,22 @@ TEST(StartUp, RefusesARuntimeLibraryOfAnotherVersion) {
     EXPECT_TRUE(RunLogs(install).isEmpty());
 }
 
+TEST(StartUp, ALogThatCannotBeWrittenIsSaidAndEndsTheStart) {
+    TempInstall install;
+    for (int day = 1; day <= 21; ++day)
+        install.writeBytes(QStringLiteral("log/log_2026_11%1-0800_00.txt").arg(day, 2, 10, QChar(u'0')), "old");
+    // A folder where this run's log would go: the line about the pruned log cannot be written.
+    install.makeFolder(QStringLiteral("log/log_2026_1205-0930_05.txt"));
+
+    ASSERT_TRUE(StartUpEnds());
+
+    ASSERT_EQ(install.desktop.dialogs.shown.size(), 1u);
+    EXPECT_EQ(install.desktop.dialogs.shown[0].text,
+              QStringLiteral("プログラムを起動できません。\r\n\r\nファイルに書き込めません: ") +
+                  QDir::toNativeSeparators(install.path(QStringLiteral("log/log_2026_1205-0930_05.txt"))));
+    EXPECT_EQ(install.desktop.dialogs.shown[0].title, QStringLiteral("エラーが発生しました"));
+}
+
 TEST(LibraryVersion, SameMajorVersionAndNotOlder) {
     struct Case {
         const char* runtime;
