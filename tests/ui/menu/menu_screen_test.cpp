@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -265,26 +266,33 @@ private slots:
     }
 
     void quittingClosesTheBooksFromEveryScreen() {
-        for (const char* form : {"frmMenu", "frmBegining", "frmTrade"}) {
+        // The handlers are called directly: the ended process must not unwind through Qt's own frames.
+        const QList<std::pair<QString, std::function<void(FrmMenu&)>>> quits{
+            {QStringLiteral("frmMenu"), [](FrmMenu& menu) { menu.cmdEnd_Click(); }},
+            {QStringLiteral("frmBegining"),
+             [](FrmMenu& menu) {
+                 menu.frmBegining()->show();
+                 menu.frmBegining()->cmdEnd_Click();
+             }},
+            {QStringLiteral("frmTrade"),
+             [](FrmMenu& menu) {
+                 menu.frmTrade()->show();
+                 menu.frmTrade()->cmdEnd_Click();
+             }},
+        };
+        for (const auto& [form, quit] : quits) {
             MenuFixture f;
-            FrmMenu& menu = *f.menu;
-            QWidget* screen = &menu;
-            if (QByteArray(form) == "frmBegining") screen = menu.frmBegining();
-            if (QByteArray(form) == "frmTrade") screen = menu.frmTrade();
-            if (screen != &menu) screen->show();
             bool ended = false;
             try {
-                Button(screen, "cmdEnd")->click();
+                quit(*f.menu);
             } catch (const ProcessEnded&) {
                 ended = true;
             }
             QVERIFY(ended);
             QVERIFY(ctx().db == nullptr);
-            const QStringList log = LogFrom(f.install, QStringLiteral("■") + QString::fromLatin1(form) +
-                                                           QStringLiteral(".cmdEnd_Click"));
-            QCOMPARE(log, (QStringList{QStringLiteral("■") + QString::fromLatin1(form) + QStringLiteral(".cmdEnd_Click"),
-                                       QStringLiteral("  SQLite3Close"), QStringLiteral("  End"), QString()}));
-            menu.hide();
+            const QString entry = QStringLiteral("■") + form + QStringLiteral(".cmdEnd_Click");
+            QCOMPARE(LogFrom(f.install, entry),
+                     (QStringList{entry, QStringLiteral("  SQLite3Close"), QStringLiteral("  End"), QString()}));
         }
     }
 
