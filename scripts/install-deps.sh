@@ -8,4 +8,4 @@ $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build pkg-config \
   qt6-base-dev libgl-dev libsqlite3-dev libicu-dev libsdl2-dev \
-  libgtest-dev fonts-ipafont-gothic
+  libgtest-dev libbenchmark-dev fonts-ipafont-gothic

@@ -1,0 +1,34 @@
+#include "bench_year.h"
+
+#include "app/context.h"
+#include "store/opening_balance_store.h"
+
+#include <map>
+
+namespace {
+
+constexpr std::uint32_t kSeed = 20261205;
+
+}  // namespace
+
+BenchYear& BenchYear::ofSize(int transactions) {
+    static std::unique_ptr<BenchYear> current;
+    if (!current || current->generated_.transactions != transactions) {
+        current.reset();
+        current.reset(new BenchYear(transactions));
+    }
+    return *current;
+}
+
+BenchYear::BenchYear(int transactions) : install_(std::make_unique<TempInstall>()) {
+    install_->openDatabase();
+    generated_ = GenerateYear(ctx().db, 2026, transactions, kSeed);
+    DBRecreateBS_Begining(yearText());
+    // A small shop's opening sheet: cash, a bank account and the capital.
+    for (const auto& [account, money] : std::map<QString, QString>{{QStringLiteral("100"), QStringLiteral("300000")},
+                                                                   {QStringLiteral("110"), QStringLiteral("2700000")},
+                                                                   {QStringLiteral("620"), QStringLiteral("3000000")}})
+        DBUpdBS_Begining(yearText(), account, money);
+}
+
+QString BenchYear::dbPath() const { return install_->path(QStringLiteral("db/velmo.sqlite3")); }

@@ -1,0 +1,93 @@
+// The record list, recording one transaction, and the two start-up steps
+// that touch the database file, each beside its floor.
+#include "app/context.h"
+#include "bench_pairs.h"
+#include "bench_year.h"
+#include "floors.h"
+#include "store/db_file.h"
+#include "store/trade_store.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QFile>
+
+namespace {
+
+QString RecordListSql(const QString& year, const QString& monthCondition) {
+    return QStringLiteral(
+               "select month, day, seq, trade_cd, detail_cd, detail_name, money, rate from t_trade "
+               "where year = %1 %2 and is_valid = 1 order by month, day, seq")
+        .arg(year, monthCondition);
+}
+
+// Each recording goes to the next seq of one date, as the screen does.
+void RecordOne() {
+    const int seq = DBSelT_TradeMaxSeq(2026, 12, 31) + 1;
+    DBInsT_Trade(2026, 12, 31, seq, QStringLiteral("05"), QStringLiteral("01"), QStringLiteral("事務用品"),
+                 QStringLiteral("1200"), QStringLiteral("100"));
+}
+
+void RecordOneFloor() {
+    const QStringList max = QueryFloor(ctx().db, QStringLiteral(
+        "select max(seq) from t_trade where year = 2026 and month = 12 and day = 30"));
+    const int seq = max.value(0).trimmed().toInt() + 1;
+    ExecFloor(ctx().db, QStringLiteral("insert into t_trade values (2026, 12, 30, %1, '05', '01', '事務用品', "
+                                       "'1200', '100', '1', '2026/12/05 09:30:05')")
+                            .arg(seq));
+}
+
+}  // namespace
+
+void RegisterStoreBenchmarks(int n) {
+    const auto year = [n] { return BenchYear::ofSize(n).yearText(); };
+    RegisterPair({"record list, year",
+                  [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QString(), QString())); },
+                  [year] { benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QString()))); }},
+                 n);
+    RegisterPair({"record list, month",
+                  [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QStringLiteral("6"), QString())); },
+                  [year] {
+                      benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QStringLiteral("and month = 6"))));
+                  }},
+                 n);
+    RegisterPair({"recording one transaction", RecordOne, RecordOneFloor}, n);
+    RegisterPair({"start-up backup",
+                  [n] {
+                      BenchYear& y = BenchYear::ofSize(n);
+                      BackupDatabase(y.dbPath(), y.install().path(QStringLiteral("db_backup/op.sqlite3")));
+                  },
+                  [n] {
+                      BenchYear& y = BenchYear::ofSize(n);
+                      BackupFloor(y.dbPath(), y.install().path(QStringLiteral("db_backup/floor.sqlite3")));
+                  }},
+                 n);
+    RegisterPair({"start-up backup (vs cp)",
+                  [n] {
+                      BenchYear& y = BenchYear::ofSize(n);
+                      BackupDatabase(y.dbPath(), y.install().path(QStringLiteral("db_backup/op.sqlite3")));
+                  },
+                  [n] {
+                      BenchYear& y = BenchYear::ofSize(n);
+                      const QString copy = y.install().path(QStringLiteral("db_backup/cp.sqlite3"));
+                      QFile::remove(copy);
+                      QFile::copy(y.dbPath(), copy);
+                  }},
+                 n);
+    RegisterPair({"opening the books",
+                  [n] {
+                      // The program's own connection stays open; a second one is opened and closed.
+                      sqlite3* kept = ctx().db;
+                      QString errText;
+                      DBFileOpen(BenchYear::ofSize(n).dbPath(), errText);
+                      sqlite3_close(ctx().db);
+                      ctx().db = kept;
+                  },
+                  [n] {
+                      sqlite3* db = nullptr;
+                      sqlite3_open16(BenchYear::ofSize(n).dbPath().utf16(), &db);
+                      QueryFloor(db, QStringLiteral("select name from sqlite_master where type = 'table'"));
+                      sqlite3_close(db);
+                  }},
+                 n);
+}

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs the benchmark suite on an optimised build and prints the table:
+# operation, N, time, floor, ratio, peak memory.
+#   scripts/bench.sh [sizes, default 10000,100000] [extra Google Benchmark flags]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sizes="${1:-10000,100000}"
+shift || true
+if [ "${VELMO_SKIP_DEPS:-}" != "1" ]; then scripts/install-deps.sh; fi
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build-bench -j "$(nproc)" --target velmo_bench
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build-bench/bench/velmo_bench \
+  --transactions="$sizes" --benchmark_min_time=0.5 --benchmark_color=false "$@"
