@@ -7,6 +7,7 @@
 #include "app/runtime_error.h"
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
+#include "sqlite/transaction.h"
 #include "store/report_lines.h"
 #include "store/store_common.h"
 
@@ -158,6 +159,14 @@ void DBUpdT_Trade(const QString& dateText, int seq, const QString& tradeCd, cons
         QStringLiteral("  and  day   = ") + date.toString(QStringLiteral("dd")),
         QStringLiteral("  and  seq   = ") + Num(seq) + QStringLiteral(";"),
     }));
+}
+
+void DBUpdT_TradeWithHistory(const QString& dateText, int seq, const QString& tradeCd, const QString& detailCd,
+                             const QString& detailName, const QString& money, const QString& rate) {
+    SQLite3Transaction([&] {
+        DBInsTradeHistoryBeforeUpdate(dateText, seq, DBSelTradeHistoryMaxNum(dateText, seq) + 1);
+        DBUpdT_Trade(dateText, seq, tradeCd, detailCd, detailName, money, rate);
+    });
 }
 
 void DBUpdT_TradeIsValid(const QString& year, const QString& month, const QString& day, int seq) {

@@ -1,9 +1,14 @@
 #include "ui/common/controls.h"
 
+#include <QColor>
+#include <QPalette>
+#include <QSignalBlocker>
+
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kFontPixelSize = 14;
+const QColor kLightYellow(0xff, 0xff, 0xe1);
 
 template <class Control>
 Control* Named(Control* control, const QString& name) {
@@ -45,4 +50,49 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips)
     box->setFont(FixedWidthFont());
     box->setGeometry(twips);
     return box;
+}
+
+QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* label = MakeLabel(parent, name, caption, 0, 0);
+    label->setGeometry(twips);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kLightYellow);
+    label->setPalette(palette);
+    return label;
+}
+
+QListWidget* MakeListBox(QWidget* parent, const QString& name, const QRect& twips) {
+    auto* list = Named(new QListWidget(parent), name);
+    list->setFont(FixedWidthFont());
+    list->setUniformItemSizes(true);
+    list->setGeometry(twips);
+    return list;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* frame = Named(new QGroupBox(caption, parent), name);
+    frame->setGeometry(twips);
+    return frame;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* option = Named(new QRadioButton(caption, parent), name);
+    option->setGeometry(twips);
+    return option;
+}
+
+void ReplaceItems(QListWidget* list, const QStringList& items) {
+    const QSignalBlocker blocker(list);
+    list->setUpdatesEnabled(false);
+    list->clear();
+    list->addItems(items);
+    list->setUpdatesEnabled(true);
+}
+
+QStringList ItemTexts(const QListWidget* list) {
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
 }
