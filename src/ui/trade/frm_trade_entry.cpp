@@ -10,12 +10,31 @@
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/trade_list_items.h"
 
+#include <QStyle>
+
+#include <algorithm>
+
 namespace {
 
-// Items that show a preset, each holding the master's value it shows.
-void FillPresets(QListWidget* list, const PresetList& presets) {
+// The width of the place of both preset lists.
+constexpr int kPresetListTwips = 495;
+
+// Room around an item's text in a list.
+constexpr int kItemMarginsPixels = 8;
+
+// Items that show a preset, each holding the master's value it shows. The
+// list grows to the right, into free space, when its place cannot show the
+// widest item beside the scroll bar.
+void FillPresets(QListWidget* list, const PresetList& presets, int placeWidth) {
     ReplaceItems(list, presets.items);
-    for (int row = 0; row < list->count(); ++row) list->item(row)->setData(Qt::UserRole, presets.values[row]);
+    int widest = 0;
+    for (int row = 0; row < list->count(); ++row) {
+        list->item(row)->setData(Qt::UserRole, presets.values[row]);
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(presets.items[row]));
+    }
+    const int needed = widest + kItemMarginsPixels + 2 * list->frameWidth() +
+                       list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->resize(std::max(placeWidth, needed), list->height());
 }
 
 }  // namespace
@@ -29,7 +48,7 @@ void FrmTrade::SetLstTrade(QListWidget* list) {
 
 void FrmTrade::SetMasterValueToList(const QString& table, const QString& column, QListWidget* list) {
     WriteLog(QStringLiteral("SetMasterValueToList"));
-    FillPresets(list, PresetItems(DBSelMst(table, column), column));
+    FillPresets(list, PresetItems(DBSelMst(table, column), column), TwipsRect(0, 0, kPresetListTwips, 0).width());
 }
 
 void FrmTrade::cmdSetToday_Click() {

@@ -3,15 +3,24 @@
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_heading.h"
 
+#include <QLocale>
+
+#include <algorithm>
+
 namespace {
+
+constexpr int kMonthFontPixelSize = 12;
 
 const QString kRecordHeading = QStringLiteral(
     "　　　日付　　　　　　連番　取　詳   摘要　　　　　　　　　　　　　　　　　　　　　　　　　　　　 　金額　 割合");
 
-// A caption label in the fixed-width font with the size it is given.
+// A caption in the screen's own font, which its place was measured for.
 QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
     auto* label = MakeLabel(parent, name, caption, 0, 0);
+    label->setFont(parent->font());
     label->setGeometry(twips);
+    // The font here may be wider than the one the place was measured for.
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     return label;
 }
 
@@ -28,11 +37,18 @@ void FrmTrade::BuildEntryFrame() {
 
     Frame6 = MakeFrame(this, QStringLiteral("Frame6"), QStringLiteral("登録・更新"), TwipsRect(240, 540, 16155, 4455));
     lstMonth = MakeListBox(Frame6, QStringLiteral("lstMonth"), TwipsRect(120, 780, 495, 2595));
+    // The twelve months fit the list's place in a slightly smaller size of the font.
+    QFont monthFont = FixedWidthFont();
+    monthFont.setPixelSize(kMonthFontPixelSize);
+    lstMonth->setFont(monthFont);
+    lstMonth->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Calendar = new QCalendarWidget(Frame6);
     Calendar->setObjectName(QStringLiteral("Calendar"));
     Calendar->setGeometry(TwipsRect(600, 180, 3735, 3555));
     Calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar->setFirstDayOfWeek(Qt::Sunday);
+    Calendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     cmdSetToday = MakeButton(Frame6, QStringLiteral("cmdSetToday"), QStringLiteral("今日を選択"),
                              TwipsRect(1860, 3660, 1095, 375));
 
@@ -154,9 +170,9 @@ void FrmTrade::BuildOutputFrames() {
                              TwipsRect(10080, 7980, 3315, 1575));
     MakeCaption(frame1, QStringLiteral("Label6_0"), QStringLiteral("取引記録から"), TwipsRect(120, 300, 1095, 195));
     MakeCaption(frame1, QStringLiteral("Label6_1"), QStringLiteral("data03ca.txtとdata03no.txtを"),
-                TwipsRect(120, 600, 2175, 195));
+                TwipsRect(120, 780, 3075, 195));
     pending << MakeButton(frame1, QStringLiteral("cmdRupaFiles"), QStringLiteral("作成(&M)"),
-                          TwipsRect(2280, 480, 915, 375));
+                          TwipsRect(2280, 240, 915, 375));
     MakeCaption(frame1, QStringLiteral("Label6_2"), QStringLiteral("出力先フォルダを"),
                 TwipsRect(120, 1080, 1455, 195));
     pending << MakeButton(frame1, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"),

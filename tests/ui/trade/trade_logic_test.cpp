@@ -1,9 +1,7 @@
 // The plain rules behind the transaction screen: the calendar kept inside
-// the fiscal year, the choice lists' items, the record line read back by
-// position with the questions built from it, and the order of the entry checks.
-#include "store/report_lines.h"
+// the fiscal year, the grouping of the trade list, the preset widths, and the
+// limits of the entry checks.
 #include "ui/trade/calendar_rule.h"
-#include "ui/trade/record_line.h"
 #include "ui/trade/trade_entry.h"
 #include "ui/trade/trade_list_items.h"
 
@@ -24,14 +22,6 @@ TEST(CalendarRule, DatesArePulledBackIntoTheFiscalYear) {
         "2020年度の画面では、2021/01/01の取引を登録・更新できません。\r\nカレンダーで2020年の日付を選んでください。");
 }
 
-TEST(CalendarRule, MonthItemsReadBackAsTheirMonth) {
-    const QStringList items = MonthItems();
-    ASSERT_EQ(items.size(), 12);
-    EXPECT_EQ(items.first(), " 1月");
-    EXPECT_EQ(items.last(), "12月");
-    for (int month = 1; month <= 12; ++month) EXPECT_EQ(MonthOfItem(items[month - 1]), month);
-}
-
 TEST(TradeListItems, GroupsAreSeparatedFromDToPAndFromBToD) {
     ResultTable trades{"trade_cd\ttrade_name\ttrade_class_cd"};
     for (const char* row : {"01\t現金売上\tB", "02\t掛売上\tB", "50\t電気代\tD", "70\t生活費\tP", "03\t雑収入\tB",
@@ -43,12 +33,6 @@ TEST(TradeListItems, GroupsAreSeparatedFromDToPAndFromBToD) {
     EXPECT_EQ(CodeOfItem("50 D 電気代"), "50");
     EXPECT_EQ(ClassOfItem("50 D 電気代"), "D");
     EXPECT_EQ(CodeOfItem(""), "");
-}
-
-TEST(TradeListItems, RatesFollowDetailsOnlyWhenShownAndPresent) {
-    const ResultTable details{"detail_cd\tdetail_name\trate", "01\t電気代\t30", "02\t作業場\t"};
-    EXPECT_EQ(DetailItems(details, true), (QStringList{"01 電気代 30％", "02 作業場"}));
-    EXPECT_EQ(DetailItems(details, false), (QStringList{"01 電気代", "02 作業場"}));
 }
 
 TEST(TradeListItems, PresetsKeepEveryDigitOfTheMaster) {
@@ -67,22 +51,6 @@ TEST(TradeListItems, PresetsKeepEveryDigitOfTheMaster) {
         EXPECT_EQ(presets.items, c.items);
         EXPECT_EQ(presets.values, c.values);
     }
-}
-
-TEST(RecordLine, KeyAndQuestionsComeFromTheListedLine) {
-    const QString line = TradeListItem("2020", {"4", "5", "123", "01", "02", "A", "1000", "100"});
-    const RecordKey key = RecordKeyOf(line);
-    EXPECT_EQ(key.dateText, "2020/04/05");
-    EXPECT_EQ(QStringList({key.year, key.month, key.day}), QStringList({"2020", "04", "05"}));
-    EXPECT_EQ(key.seq, 123);
-    EXPECT_EQ(CorrectionQuestion(line, {"01", "02", "A", "1200", "100"}),
-              "2020/04/05(日) 連番=123 の取引記録を更新します。\r\n\r\n"
-              "　更新前＝01 02 A \\1000 100％\r\n\r\n"
-              "　更新後＝01 02 A \\1200 100％\r\n\r\n"
-              "よろしいですか？");
-    EXPECT_EQ(VoidQuestion(line),
-              "次の取引レコードを論理削除(無効化)します。\r\n\r\n    " + line + "\r\n\r\nよろしいですか？");
-    EXPECT_EQ(RecordKeyOf(TradeListItem("2020", {"12", "31", "7", "01", "02", "A", "1", "5"})).seq, 7);
 }
 
 TEST(EntryChecks, BoundariesOfTheSummaryAmountAndPercentage) {
@@ -110,14 +78,4 @@ TEST(EntryChecks, BoundariesOfTheSummaryAmountAndPercentage) {
         const auto problem = CheckNewEntry({false, true, true, c.summary, c.money, c.percent});
         EXPECT_EQ(problem ? problem->message : QString(), c.message) << c.summary.toStdString();
     }
-}
-
-TEST(EntryChecks, TheRecordListComesFirstOnlyForACorrection) {
-    const EntryState nothing;
-    EXPECT_EQ(CheckNewEntry(nothing)->field, EntryField::TradeList);
-    EXPECT_EQ(CheckCorrection(nothing)->field, EntryField::RecordList);
-    EXPECT_EQ(CheckCorrection({true, false, false, "", "", ""})->field, EntryField::TradeList);
-    EXPECT_EQ(CheckCorrection({true, true, true, "", "1", "1"})->message, "具体的な取引内容を入力してください。");
-    EXPECT_EQ(CheckNewEntry({false, true, true, "", "1", "1"})->message,
-              "具体的な取引内容(取引詳細)を入力してください。");
 }

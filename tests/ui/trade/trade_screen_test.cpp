@@ -104,15 +104,11 @@ void GoToDay(FrmTrade& s, const QDate& date) {
 
 void Insert(MenuFixture& f, int year, int month, int day, int seq, const char* trade, const char* detail,
             const QString& summary, int money, int rate, int valid = 1) {
-    f.install.exec(QStringLiteral("insert into t_trade values (%1,%2,%3,%4,'%5','%6','%7','%8','%9','%10','')")
-                       .arg(year)
-                       .arg(month)
-                       .arg(day)
-                       .arg(seq)
-                       .arg(QString::fromLatin1(trade), QString::fromLatin1(detail), summary)
-                       .arg(money)
-                       .arg(rate)
-                       .arg(valid));
+    const QString values = QStringLiteral("%1,%2,%3,%4,'%5','%6','%7',%8,%9,%10,''");
+    f.install.exec(
+        QStringLiteral("insert into t_trade values (") +
+        values.arg(year).arg(month).arg(day).arg(seq).arg(trade, detail, summary).arg(money).arg(rate).arg(valid) +
+        QLatin1Char(')'));
 }
 
 QStringList Trades(MenuFixture& f) {
