@@ -79,11 +79,18 @@ QStringList RecordItems(const QString& year, const QStringList& conditions) {
     ResultTable table;
     SQLite3Query(SqlLines(lines), table);
 
+    // A year can hold a hundred thousand rows: the names are looked up once.
+    const QStringList names{QStringLiteral("month"),    QStringLiteral("day"),       QStringLiteral("seq"),
+                            QStringLiteral("trade_cd"), QStringLiteral("detail_cd"), QStringLiteral("detail_name"),
+                            QStringLiteral("money"),    QStringLiteral("rate")};
+    QList<qsizetype> columns;
+    if (RowCount(table) > 0)
+        for (const QString& name : names) columns << ColumnIndex(table, name);
     QStringList items;
+    items.reserve(RowCount(table));
     for (qsizetype row = 1; row <= RowCount(table); ++row) {
-        const auto column = [&](const char* name) { return FindColumn(table, row, QString::fromLatin1(name)); };
-        items << TradeListItem(year, {column("month"), column("day"), column("seq"), column("trade_cd"),
-                                      column("detail_cd"), column("detail_name"), column("money"), column("rate")});
+        const QStringList v = RowValues(table, row, columns, names);
+        items << TradeListItem(year, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
     }
     return items;
 }
