@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Takes screenshots of the real program under Xvfb: the menu, then each
 # working screen opened by its access key. Usage: scripts/screenshots.sh [build-dir] [out-dir]
-# Needs xvfb, imagemagick and xdotool (installed here when missing).
+# Needs xvfb, imagemagick, xdotool and sqlite3 (installed here when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 out="${2:-screenshots}"
-for tool in xvfb-run:xvfb import:imagemagick xdotool:xdotool; do
+for tool in xvfb-run:xvfb import:imagemagick xdotool:xdotool sqlite3:sqlite3; do
   command -v "${tool%%:*}" > /dev/null || apt-get install -y --no-install-recommends "${tool##*:}" xauth
 done
 prefix="$(mktemp -d)"
@@ -14,6 +14,26 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null
 # A user name, so that the working screens open.
 printf '[user]\r\nname=青色 太郎\r\n[db]\r\nfilename=velmo.sqlite3\r\n' | iconv -f UTF-8 -t CP932 > "$prefix/bin/VelmoAccount.ini"
+# A month of entries in the current month, so that the record list shows how
+# its columns line up: short and full summaries, small and large amounts,
+# shared trades with their percentage.
+year=$(date +%Y); month=$(date +%-m)
+{
+  echo "begin;"
+  day=1
+  for entry in "14|01|電車代|320|100" "50|01|電気代|8640|30" "19|01|文房具|1280|100" "01|02|商品販売代金|128000|100" \
+               "53|01|携帯電話料金|7480|50" "17|01|取引先との会食代|15400|100" "55|01|自宅兼事務所の家賃|98000|40" \
+               "13|01|宅配便送料|1150|100" "58|01|ガソリン代|5230|60" "31|01|振込手数料|440|100" \
+               "02|02|請求書発行分|1234567|100" "70|01|生活費|100000|100" "14|03|タクシー代|2780|100" \
+               "62|01|パソコン(10万円未満)|89800|80" "15|03|レターパック代|520|100"; do
+    IFS='|' read -r trade detail name money rate <<< "$entry"
+    for seq in 1 2; do
+      echo "insert into t_trade values ($year,$month,$day,$seq,'$trade','$detail','$name',$((money * seq)),$rate,1,'');"
+    done
+    day=$((day + 1))
+  done
+  echo "commit;"
+} | sqlite3 "$prefix/db/velmo.sqlite3"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
@@ -31,7 +51,10 @@ wait_for "貸借対照表期首画面" && sleep 1 && import -window root "$out/o
 xdotool key alt+m
 sleep 1
 xdotool search --name "メニュー画面" windowfocus --sync && xdotool key alt+t
-wait_for "取引画面" && sleep 1 && import -window root "$out/trade.png"
+wait_for "取引画面" && sleep 1
+# The period option 指定月 of the record list, at the top edge of the screen, centred.
+xdotool mousemove $(( (1280 - 1101) / 2 + 100 )) 384 click 1
+sleep 1 && import -window root "$out/trade.png"
 kill "$pid"
 INNER
 chmod +x "$prefix/shoot.sh"

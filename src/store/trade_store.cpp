@@ -7,6 +7,7 @@
 #include "app/runtime_error.h"
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
+#include "sqlite/transaction.h"
 #include "store/report_lines.h"
 #include "store/store_common.h"
 
@@ -78,11 +79,18 @@ QStringList RecordItems(const QString& year, const QStringList& conditions) {
     ResultTable table;
     SQLite3Query(SqlLines(lines), table);
 
+    // A year can hold a hundred thousand rows: the names are looked up once.
+    const QStringList names{QStringLiteral("month"),    QStringLiteral("day"),       QStringLiteral("seq"),
+                            QStringLiteral("trade_cd"), QStringLiteral("detail_cd"), QStringLiteral("detail_name"),
+                            QStringLiteral("money"),    QStringLiteral("rate")};
+    QList<qsizetype> columns;
+    if (RowCount(table) > 0)
+        for (const QString& name : names) columns << ColumnIndex(table, name);
     QStringList items;
+    items.reserve(RowCount(table));
     for (qsizetype row = 1; row <= RowCount(table); ++row) {
-        const auto column = [&](const char* name) { return FindColumn(table, row, QString::fromLatin1(name)); };
-        items << TradeListItem(year, {column("month"), column("day"), column("seq"), column("trade_cd"),
-                                      column("detail_cd"), column("detail_name"), column("money"), column("rate")});
+        const QStringList v = RowValues(table, row, columns, names);
+        items << TradeListItem(year, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
     }
     return items;
 }
@@ -158,6 +166,14 @@ void DBUpdT_Trade(const QString& dateText, int seq, const QString& tradeCd, cons
         QStringLiteral("  and  day   = ") + date.toString(QStringLiteral("dd")),
         QStringLiteral("  and  seq   = ") + Num(seq) + QStringLiteral(";"),
     }));
+}
+
+void DBUpdT_TradeWithHistory(const QString& dateText, int seq, const QString& tradeCd, const QString& detailCd,
+                             const QString& detailName, const QString& money, const QString& rate) {
+    SQLite3Transaction([&] {
+        DBInsTradeHistoryBeforeUpdate(dateText, seq, DBSelTradeHistoryMaxNum(dateText, seq) + 1);
+        DBUpdT_Trade(dateText, seq, tradeCd, detailCd, detailName, money, rate);
+    });
 }
 
 void DBUpdT_TradeIsValid(const QString& year, const QString& month, const QString& day, int seq) {

@@ -20,6 +20,11 @@ void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx)
 void DBUpdT_Trade(const QString& dateText, int seq, const QString& tradeCd, const QString& detailCd,
                   const QString& detailName, const QString& money, const QString& rate);
 
+// Copies the current row into the history as the next version, then corrects
+// it: both are stored or, when either fails, neither.
+void DBUpdT_TradeWithHistory(const QString& dateText, int seq, const QString& tradeCd, const QString& detailCd,
+                             const QString& detailName, const QString& money, const QString& rate);
+
 // Voids the transaction (is_valid = 0); the row is kept.
 void DBUpdT_TradeIsValid(const QString& year, const QString& month, const QString& day, int seq);
 

@@ -1,15 +1,36 @@
 #include "ui/common/controls.h"
 
+#include <QColor>
+#include <QPalette>
+#include <QSignalBlocker>
+
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kFontPixelSize = 14;
+const QColor kLightYellow(0xff, 0xff, 0xe1);
 
 template <class Control>
 Control* Named(Control* control, const QString& name) {
     control->setObjectName(name);
     return control;
 }
+
+// A list that gains the focus without an item being made current: an item
+// view would make its first item current, running the list's selection
+// handler as if the user had picked it.
+class ListBox final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (currentRow() >= 0) return QListWidget::focusInEvent(event);
+        const QSignalBlocker blocker(this);
+        QListWidget::focusInEvent(event);
+        setCurrentRow(-1);
+    }
+};
 
 }  // namespace
 
@@ -45,4 +66,49 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips)
     box->setFont(FixedWidthFont());
     box->setGeometry(twips);
     return box;
+}
+
+QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* label = MakeLabel(parent, name, caption, 0, 0);
+    label->setGeometry(twips);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kLightYellow);
+    label->setPalette(palette);
+    return label;
+}
+
+QListWidget* MakeListBox(QWidget* parent, const QString& name, const QRect& twips) {
+    auto* list = Named(new ListBox(parent), name);
+    list->setFont(FixedWidthFont());
+    list->setUniformItemSizes(true);
+    list->setGeometry(twips);
+    return list;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* frame = Named(new QGroupBox(caption, parent), name);
+    frame->setGeometry(twips);
+    return frame;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* option = Named(new QRadioButton(caption, parent), name);
+    option->setGeometry(twips);
+    return option;
+}
+
+void ReplaceItems(QListWidget* list, const QStringList& items) {
+    const QSignalBlocker blocker(list);
+    list->setUpdatesEnabled(false);
+    list->clear();
+    list->addItems(items);
+    list->setUpdatesEnabled(true);
+}
+
+QStringList ItemTexts(const QListWidget* list) {
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
 }

@@ -3,9 +3,12 @@
 // procedures and the tests use, positions are given in twips (15 to a pixel)
 // from the top-left corner of the parent.
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRect>
 #include <QString>
 
@@ -21,3 +24,15 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 // A label sized to its caption.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top);
 QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips);
+// A label of fixed size on the light yellow ground of a value the user cannot edit.
+QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+// A list box in the fixed-width font, its items all one height so that long
+// lists fill and scroll quickly.
+QListWidget* MakeListBox(QWidget* parent, const QString& name, const QRect& twips);
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+// Replaces the list's items in one call: no repaint per item, and no
+// selection handler run for the items that go.
+void ReplaceItems(QListWidget* list, const QStringList& items);
+// The texts of the list's items, in order.
+QStringList ItemTexts(const QListWidget* list);

@@ -1,17 +1,131 @@
+// The transaction screen: its controls wired to their handlers, loading and
+// activation, and what the handlers of every area share.
 #include "ui/trade/frm_trade.h"
 
+#include "app/context.h"
 #include "app/identity.h"
+#include "store/store_common.h"
 #include "ui/common/controls.h"
+#include "ui/trade/trade_list_items.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 FrmTrade::FrmTrade(const MenuValues& menu, QWidget* parent) : WorkingScreen(QStringLiteral("frmTrade"), menu, parent) {
     setFixedSize(TwipsRect(0, 0, 16515, 10275).size());
     cmdToMenu->setGeometry(TwipsRect(14160, 0, 1395, 435));
     cmdEnd->setGeometry(TwipsRect(15600, 0, 915, 435));
+    BuildEntryFrame();
+    BuildRecordFrame();
+    BuildOutputFrames();
+    // The calendar would open on the system's date; the clock tells today.
+    Calendar->setSelectedDate(Today());
+    WireHandlers();
+}
+
+void FrmTrade::WireHandlers() {
+    connect(Calendar, &QCalendarWidget::clicked, this, &FrmTrade::Calendar_SelChange);
+    connect(cmdSetToday, &QPushButton::clicked, this, &FrmTrade::cmdSetToday_Click);
+    connect(lstMonth, &QListWidget::currentRowChanged, this, &FrmTrade::lstMonth_Click);
+    connect(lstTrade, &QListWidget::currentRowChanged, this, &FrmTrade::lstTrade_Click);
+    connect(lstTradeDetail, &QListWidget::currentRowChanged, this, &FrmTrade::lstTradeDetail_Click);
+    connect(lstMoney, &QListWidget::currentRowChanged, this, &FrmTrade::lstMoney_Click);
+    connect(lstPercent, &QListWidget::currentRowChanged, this, &FrmTrade::lstPercent_Click);
+    for (int index = 0; index < static_cast<int>(cmdClear.size()); ++index) {
+        // A click leaves the focus, and with it the selected text, in the box.
+        cmdClear[index]->setFocusPolicy(Qt::TabFocus);
+        connect(cmdClear[index], &QPushButton::clicked, this, [this, index] { cmdClear_Click(index); });
+    }
+    connect(rangeGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) optRange_Click(id);
+    });
+    connect(tradeGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) optTrade_Click(id);
+    });
+    connect(cmdInsert, &QPushButton::clicked, this, &FrmTrade::cmdInsert_Click);
+    connect(cmdUpdate, &QPushButton::clicked, this, &FrmTrade::cmdUpdate_Click);
+    connect(lstTradeRecord, &QListWidget::currentRowChanged, this, &FrmTrade::lstTradeRecord_Click);
+    connect(cmdDelRecord, &QPushButton::clicked, this, &FrmTrade::cmdDelRecord_Click);
+    connect(cmdUnselect, &QPushButton::clicked, this, &FrmTrade::cmdUnselect_Click);
+    connect(lstAbst, &QListWidget::currentRowChanged, this, &FrmTrade::lstAbst_Click);
+    connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
 }
 
 void FrmTrade::Form_Load() {
-    LogEntry(QStringLiteral("Form_Load"));
-    setWindowTitle(kProductName + QStringLiteral(" Ver") + VersionText() + QStringLiteral(" 取引画面"));
+    TrapRunTimeErrors([this] { LoadScreen(); });
 }
 
-void FrmTrade::Form_Activate() { LogEntry(QStringLiteral("Form_Activate")); }
+void FrmTrade::LoadScreen() {
+    LogEntry(QStringLiteral("Form_Load"));
+    ResetToDesign();
+    SetLstMonth();
+    SetLstTrade(lstTrade);
+    lstTrade->setCurrentRow(-1);
+    optRange[1]->setChecked(true);
+    setWindowTitle(kProductName + QStringLiteral(" Ver") + VersionText() + QStringLiteral(" 取引画面"));
+    optTrade[0]->setChecked(true);
+    ShowPercentControls(false);
+}
+
+// A screen closed by its close box is loaded afresh at the next showing.
+void FrmTrade::ResetToDesign() {
+    SkipMonthClick = false;
+    LastRefreshKey = {};
+    ReplaceItems(lstTradeDetail, {});
+    ReplaceItems(lstTradeRecord, {});
+    txtTradeDetail->clear();
+    ShowPhraseList(false);
+    for (QButtonGroup* group : {rangeGroup, tradeGroup}) {
+        group->setExclusive(false);
+        for (QAbstractButton* option : group->buttons()) option->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
+void FrmTrade::Form_Activate() {
+    TrapRunTimeErrors([this] { ActivateScreen(); });
+}
+
+void FrmTrade::ActivateScreen() {
+    LogEntry(QStringLiteral("Form_Activate"));
+    // At the top edge of the screen, centred across it.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move((screen.width() - frameGeometry().width()) / 2, 0);
+    lblYear->setText(menu().fiscalYearText());
+    lblGengou->setText(menu().eraText());
+    if (Today().toString(QStringLiteral("yyyy")) == lblYear->text()) {
+        cmdSetToday->show();
+        cmdSetToday_Click();
+    } else {
+        Calendar->setSelectedDate(QDate(FiscalYear(), 1, 1));
+        cmdSetToday->hide();
+    }
+    optRange[2]->setChecked(true);
+    SetMasterValueToList(QStringLiteral("m_percent"), QStringLiteral("value_num"), lstPercent);
+    SetMasterValueToList(QStringLiteral("m_money"), QStringLiteral("value_num"), lstMoney);
+    txtPercent->clear();
+    txtMoney->clear();
+    // The percentage box is hidden for trades that are not shared: its fixed
+    // 100 must survive the emptying, or recording would ask for a percentage
+    // the user cannot see.
+    if (lstTrade->currentRow() >= 0 && ClassOfItem(SelectedTradeItem()) != kSharedTradeClass)
+        txtPercent->setText(QStringLiteral("100"));
+    RefreshTradeRecords();
+    lstMonth->setFocus();
+}
+
+QDate FrmTrade::Today() { return ctx().desktop.clock->now().date(); }
+
+int FrmTrade::FiscalYear() const { return lblYear->text().toInt(); }
+
+QString FrmTrade::SelectedTradeItem() const {
+    return lstTrade->currentItem() ? lstTrade->currentItem()->text() : QString();
+}
+
+QString FrmTrade::SelectedDetailItem() const {
+    return lstTradeDetail->currentItem() ? lstTradeDetail->currentItem()->text() : QString();
+}
+
+bool FrmTrade::RecordSelected() const { return lstTradeRecord->currentRow() >= 0; }
+
+void FrmTrade::Show(const QString& message) const { ctx().desktop.dialogs->messageBox(message, kAppTitle); }

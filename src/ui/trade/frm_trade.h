@@ -2,6 +2,18 @@
 // The transaction screen: entering, listing, correcting and voiding the
 // transactions of the fiscal year.
 #include "ui/common/working_screen.h"
+#include "ui/trade/trade_entry.h"
+
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
 
 class FrmTrade final : public WorkingScreen {
     Q_OBJECT
@@ -9,7 +21,131 @@ class FrmTrade final : public WorkingScreen {
 public:
     FrmTrade(const MenuValues& menu, QWidget* parent);
 
+    // The entry area.
+    void Calendar_SelChange();
+    void cmdSetToday_Click();
+    void lstMonth_Click();
+    void lstTrade_Click();
+    void lstTradeDetail_Click();
+    void lstMoney_Click();
+    void lstPercent_Click();
+    void cmdClear_Click(int index);
+
+    // The record list.
+    void optRange_Click(int index);
+    void optTrade_Click(int index);
+    void RefreshTradeRecords();
+
+    // Recording, correcting and voiding.
+    void cmdInsert_Click();
+    void lstTradeRecord_Click();
+    void cmdUpdate_Click();
+    void cmdDelRecord_Click();
+    void cmdUnselect_Click();
+
+    // The summary phrase list.
+    void lstAbst_Click();
+    void cmdEditList_Click();
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+
+private:
+    // The date, period and filter of the last refresh the calendar started.
+    struct RefreshKey {
+        int month = 0;
+        int day = 0;
+        qint8 rangeKind = 0;
+        int tradeFilterKind = 0;
+        bool operator==(const RefreshKey&) const = default;
+    };
+
+    void BuildEntryFrame();
+    void BuildRecordFrame();
+    void BuildOutputFrames();
+    void WireHandlers();
+
+    // Form_Load and Form_Activate without their traps.
+    void LoadScreen();
+    void ActivateScreen();
+    void ResetToDesign();
+
+    void SetLstTrade(QListWidget* list);
+    void SetMasterValueToList(const QString& table, const QString& column, QListWidget* list);
+    void SetLstMonth();
+    void SetCalendarDate(const QDate& date);
+    void AlignMonthList();
+    void ShowPercentControls(bool shown);
+    void ShowTradeDetails();
+    void TakeDetailDefaults();
+
+    int RangeKind() const;
+    int TradeFilterKind() const;
+    void DispTradeRecords(const QDate& date, int rangeKind, int tradeFilterKind, QListWidget* list);
+
+    bool ChkInput(QString& message);
+    bool ChkInputUpdate(QString& message);
+    bool Passed(const std::optional<EntryProblem>& problem, QString& message);
+    EntryState EnteredState() const;
+    QWidget* ControlOf(EntryField field) const;
+    bool RefusedOutsideFiscalYear(const QDate& date);
+    TradeEntry EnteredValues() const;
+    void RecordEntry();
+    void LoadRecord();
+    void CorrectRecord();
+    void VoidRecord();
+    void SelectLoadedCodes(const QString& tradeCd, const QString& detailCd);
+
+    void LoadPhraseList(const QString& tradeCd, const QString& detailCd);
+    void ShowPhraseList(bool shown);
+
+    static QDate Today();
+    int FiscalYear() const;
+    QString SelectedTradeItem() const;
+    QString SelectedDetailItem() const;
+    bool RecordSelected() const;
+    void Show(const QString& message) const;
+
+    QLabel* lblYear;
+    QLabel* lblGengou;
+    QPushButton* cmdInputCSV;
+
+    QGroupBox* Frame6;
+    QListWidget* lstMonth;
+    QCalendarWidget* Calendar;
+    QPushButton* cmdSetToday;
+    QListWidget* lstTrade;
+    QListWidget* lstTradeDetail;
+    QLineEdit* txtTradeDetail;
+    QListWidget* lstMoney;
+    QLineEdit* txtMoney;
+    QLabel* lblPercentList;
+    QListWidget* lstPercent;
+    QLabel* lblPercent;
+    QLineEdit* txtPercent;
+    QLabel* lblPercentOnly;
+    std::array<QPushButton*, 3> cmdClear{};
+    QLabel* lblAbst;
+    QPushButton* cmdEditList;
+    QListWidget* lstAbst;
+    QPushButton* cmdInsert;
+    QPushButton* cmdUpdate;
+
+    QGroupBox* Frame3;
+    std::array<QRadioButton*, 3> optRange{};
+    std::array<QRadioButton*, 3> optTrade{};
+    QButtonGroup* rangeGroup;
+    QButtonGroup* tradeGroup;
+    QListWidget* lstTradeRecord;
+    QPushButton* cmdDelRecord;
+    QPushButton* cmdUnselect;
+    QLabel* lblDesc;
+    QLabel* lblSumTitle;
+    QLabel* lblSum;
+
+    QLabel* lblTerm;
+
+    bool SkipMonthClick = false;
+    RefreshKey LastRefreshKey;
 };

@@ -184,7 +184,8 @@ private slots:
             Box(menu, "txtYear")->setText(year);
             WhileModal(trade, Button(&menu, "cmdDispWindow_1"), [&] { opened = true; });
             QVERIFY2(!opened, qPrintable(year));
-            QCOMPARE(LastBoxText(f.install), QStringLiteral("会計年度は1900から9998までの4桁の数字で入力してください。"));
+            QCOMPARE(LastBoxText(f.install),
+                     QStringLiteral("会計年度は1900から9998までの4桁の数字で入力してください。"));
             QCOMPARE(QApplication::focusWidget(), Box(menu, "txtYear"));
         }
 
@@ -236,10 +237,15 @@ private slots:
             QString message;
         };
         const QList<Refused> refused{
-            {QStringLiteral("青色\t太郎"), QStringLiteral("氏名にタブや改行などの制御文字は使えません。\r\n入力し直してください。")},
-            {QStringLiteral("髙橋\r\n"), QStringLiteral("氏名にタブや改行などの制御文字は使えません。\r\n入力し直してください。")},
-            {QStringLiteral("𠮷野 ①"), QStringLiteral("氏名に次の文字は使えません（Shift_JISで保存できません）。\r\n\r\n　𠮷\r\n\r\n別の文字に置き換えてください。")},
-            {QString(50, QChar(0x3042)), QStringLiteral("氏名が長すぎます。半角99文字（全角はその半分）までにしてください。")},
+            {QStringLiteral("青色\t太郎"),
+             QStringLiteral("氏名にタブや改行などの制御文字は使えません。\r\n入力し直してください。")},
+            {QStringLiteral("髙橋\r\n"),
+             QStringLiteral("氏名にタブや改行などの制御文字は使えません。\r\n入力し直してください。")},
+            {QStringLiteral("𠮷野 ①"),
+             QStringLiteral("氏名に次の文字は使えません（Shift_"
+                            "JISで保存できません）。\r\n\r\n　𠮷\r\n\r\n別の文字に置き換えてください。")},
+            {QString(50, QChar(0x3042)),
+             QStringLiteral("氏名が長すぎます。半角99文字（全角はその半分）までにしてください。")},
         };
         for (const Refused& r : refused) {
             Box(menu, "txtName")->setText(r.name);
@@ -254,8 +260,9 @@ private slots:
         f.install.makeFolder(QStringLiteral("bin/VelmoAccount.ini"));
         Box(menu, "txtName")->setText(QStringLiteral("書けない"));
         Button(&menu, "cmdSave")->click();
-        QCOMPARE(LastBoxText(f.install), QStringLiteral("氏名を保存できませんでした。\r\n\r\n設定ファイルに書き込めません: ") +
-                                             QDir::toNativeSeparators(path));
+        QCOMPARE(LastBoxText(f.install),
+                 QStringLiteral("氏名を保存できませんでした。\r\n\r\n設定ファイルに書き込めません: ") +
+                     QDir::toNativeSeparators(path));
         QCOMPARE(f.install.desktop.services.played.size(), 1);
     }
 
@@ -332,9 +339,10 @@ private slots:
         QByteArray random(4096, '\0');
         for (int i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 7919 + 13) % 251);
         const QString notADatabase = QStringLiteral("file is not a database");
-        const QString noTables = QStringLiteral("帳簿の表がありません: t_trade, t_trade_history, t_bs_begining, "
-                                                "t_bs_begining_history, m_account, m_trade, m_trade_detail, "
-                                                "m_percent, m_money");
+        const QString noTables = QStringLiteral(
+            "帳簿の表がありません: t_trade, t_trade_history, t_bs_begining, "
+            "t_bs_begining_history, m_account, m_trade, m_trade_detail, "
+            "m_percent, m_money");
         const QList<Case> cases{
             {"random bytes", random, notADatabase},
             {"zero bytes", QByteArray(), noTables},
@@ -364,13 +372,17 @@ private slots:
             QStringList others;  // present before, never pruned
         };
         const QList<Case> cases{
-            {QStringLiteral("book.sqlite3"), QStringLiteral("book") + kStamp + QStringLiteral(".sqlite3"),
+            {QStringLiteral("book.sqlite3"),
+             QStringLiteral("book") + kStamp + QStringLiteral(".sqlite3"),
              {QStringLiteral("bookkeeping_2020_0101-0000_00.sqlite3"), QStringLiteral("book_copy.sqlite3")}},
             {QStringLiteral("a.b.sqlite3"),
              QStringLiteral("a") + kStamp + QStringLiteral(".b") + kStamp + QStringLiteral(".sqlite3"),
              {QStringLiteral("a_2020_0101-0000_00.sqlite3")}},
-            {QStringLiteral("book"), QStringLiteral("book") + kStamp, {QStringLiteral("book_2020_0101-0000_00.sqlite3")}},
-            {QStringLiteral("book.db"), QStringLiteral("book") + kStamp + QStringLiteral(".db"),
+            {QStringLiteral("book"),
+             QStringLiteral("book") + kStamp,
+             {QStringLiteral("book_2020_0101-0000_00.sqlite3")}},
+            {QStringLiteral("book.db"),
+             QStringLiteral("book") + kStamp + QStringLiteral(".db"),
              {QStringLiteral("book_2020_0101-0000_00.sqlite3")}},
         };
         for (const Case& c : cases) {
@@ -392,9 +404,9 @@ private slots:
             QCOMPARE(Backups(install), expected);
             QVERIFY(install.runLog().contains(QStringLiteral("  保存対象外のファイルを削除 ") + older.first() +
                                               QStringLiteral("\r\n")));
-            QVERIFY(install.runLog().contains(QStringLiteral("  DBファイルバックアップ作成:") +
-                                              QDir::toNativeSeparators(install.path(QStringLiteral("db_backup/") +
-                                                                                    c.backup))));
+            QVERIFY(install.runLog().contains(
+                QStringLiteral("  DBファイルバックアップ作成:") +
+                QDir::toNativeSeparators(install.path(QStringLiteral("db_backup/") + c.backup))));
             QCOMPARE(IntegrityErrors(install.path(QStringLiteral("db_backup/") + c.backup)), 0);
             menu->hide();
         }
@@ -408,8 +420,9 @@ private slots:
         sqlite3* writer = nullptr;
         QCOMPARE(sqlite3_open(path.toUtf8().constData(), &writer), SQLITE_OK);
         sqlite3_exec(writer, "insert into m_money values (77777)", nullptr, nullptr, nullptr);
-        QCOMPARE(sqlite3_exec(writer, "begin immediate; insert into m_money values (88888);", nullptr, nullptr, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(
+            sqlite3_exec(writer, "begin immediate; insert into m_money values (88888);", nullptr, nullptr, nullptr),
+            SQLITE_OK);
         std::unique_ptr<FrmMenu> menu;
         QVERIFY(!StartEnds(menu));
         sqlite3_exec(writer, "rollback", nullptr, nullptr, nullptr);
@@ -420,7 +433,8 @@ private slots:
         sqlite3* copy = nullptr;
         sqlite3_open(backup.toUtf8().constData(), &copy);
         sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(copy, "select count(*) from m_money where value_num in (77777, 88888)", -1, &statement, nullptr);
+        sqlite3_prepare_v2(copy, "select count(*) from m_money where value_num in (77777, 88888)", -1, &statement,
+                           nullptr);
         QCOMPARE(sqlite3_step(statement), SQLITE_ROW);
         QCOMPARE(sqlite3_column_int(statement, 0), 1);
         sqlite3_finalize(statement);

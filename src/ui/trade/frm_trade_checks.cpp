@@ -1,0 +1,59 @@
+// The checks of the transaction screen's entry before recording and
+// correcting: the failed check's message, and the focus on what to fix.
+#include "app/run_log.h"
+#include "ui/trade/calendar_rule.h"
+#include "ui/trade/frm_trade.h"
+
+bool FrmTrade::ChkInput(QString& message) {
+    WriteLog(QStringLiteral("ChkInput"));
+    return Passed(CheckNewEntry(EnteredState()), message);
+}
+
+bool FrmTrade::ChkInputUpdate(QString& message) {
+    WriteLog(QStringLiteral("ChkInputUpdate"));
+    return Passed(CheckCorrection(EnteredState()), message);
+}
+
+bool FrmTrade::Passed(const std::optional<EntryProblem>& problem, QString& message) {
+    if (!problem) return true;
+    message = problem->message;
+    ControlOf(problem->field)->setFocus();
+    return false;
+}
+
+EntryState FrmTrade::EnteredState() const {
+    return {RecordSelected(),
+            lstTrade->currentItem() != nullptr,
+            lstTradeDetail->currentItem() != nullptr,
+            txtTradeDetail->text(),
+            txtMoney->text(),
+            txtPercent->text()};
+}
+
+QWidget* FrmTrade::ControlOf(EntryField field) const {
+    switch (field) {
+        case EntryField::RecordList:
+            return lstTradeRecord;
+        case EntryField::TradeList:
+            return lstTrade;
+        case EntryField::DetailList:
+            return lstTradeDetail;
+        case EntryField::Summary:
+            return txtTradeDetail;
+        case EntryField::Money:
+            return txtMoney;
+        case EntryField::Percent:
+            break;
+    }
+    return txtPercent;
+}
+
+// The calendar can be moved past the year with its own keys and selectors,
+// and the record list then follows it; nothing of another year is stored here.
+bool FrmTrade::RefusedOutsideFiscalYear(const QDate& date) {
+    const QString message = OutsideFiscalYearMessage(date, FiscalYear());
+    if (message.isEmpty()) return false;
+    Show(message);
+    Calendar->setFocus();
+    return true;
+}

@@ -1,0 +1,73 @@
+// The record list of the transaction screen: the period and filter options,
+// the refresh and the total of the listed business shares.
+#include "app/run_log.h"
+#include "store/store_common.h"
+#include "store/trade_store.h"
+#include "ui/common/busy_pointer.h"
+#include "ui/common/controls.h"
+#include "ui/trade/frm_trade.h"
+#include "ui/trade/trade_list_items.h"
+
+namespace {
+
+int CheckedIndex(const std::array<QRadioButton*, 3>& options) {
+    if (options[0]->isChecked()) return 0;
+    return options[1]->isChecked() ? 1 : 2;
+}
+
+}  // namespace
+
+int FrmTrade::RangeKind() const { return CheckedIndex(optRange); }
+
+int FrmTrade::TradeFilterKind() const { return CheckedIndex(optTrade); }
+
+void FrmTrade::RefreshTradeRecords() {
+    DispTradeRecords(Calendar->selectedDate(), RangeKind(), TradeFilterKind(), lstTradeRecord);
+}
+
+void FrmTrade::DispTradeRecords(const QDate& date, int rangeKind, int tradeFilterKind, QListWidget* list) {
+    WriteLog(QStringLiteral("DispTradeRecords"));
+    const BusyPointerScope busy;
+    const QString year = date.toString(QStringLiteral("yyyy"));
+    const QString month = rangeKind >= 1 ? date.toString(QStringLiteral("MM")) : QString();
+    const QString day = rangeKind == 2 ? date.toString(QStringLiteral("dd")) : QString();
+    if (tradeFilterKind == 0) {
+        ReplaceItems(list, DBSelT_TradeRecordsYM(year, month, day));
+        lblDesc->hide();
+        return;
+    }
+    const QString trade = SelectedTradeItem();
+    const QString detail = tradeFilterKind == 2 ? CodeOfItem(SelectedDetailItem()) : QString();
+    ReplaceItems(list, DBSelT_TradeRecordsYMTD(year, month, day, CodeOfItem(trade), detail));
+    lblSumTitle->show();
+    lblSum->setText(DBSelT_TradeSumYMTD(year, month, day, CodeOfItem(trade), detail));
+    lblSum->show();
+    lblDesc->setVisible(ClassOfItem(trade) == kSharedTradeClass);
+}
+
+void FrmTrade::optRange_Click(int index) {
+    TrapRunTimeErrors([this, index] {
+        LogEntry(QStringLiteral("optRange_Click ") + (index == 0 ? QStringLiteral("当年") : QStringLiteral("当月")));
+        lblTerm->setText(index == 0 ? QStringLiteral("当年度の") : QStringLiteral("当月の"));
+        RefreshTradeRecords();
+    });
+}
+
+void FrmTrade::optTrade_Click(int index) {
+    if (index == 0) {
+        lblSumTitle->hide();
+        lblSum->hide();
+    } else {
+        if (index == 1 && !lstTrade->currentItem()) {
+            Show(QStringLiteral("取引一覧から取引を選択してください。"));
+            return;
+        }
+        if (index == 2 && !lstTradeDetail->currentItem()) {
+            Show(QStringLiteral("取引詳細一覧から取引を選択してください。"));
+            return;
+        }
+        lblSumTitle->show();
+        lblSum->show();
+    }
+    RefreshTradeRecords();
+}

@@ -1,0 +1,42 @@
+#include "ui/trade/record_line.h"
+
+#include "app/text_utils.h"
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Character positions of the fixed layout, counted from 0.
+constexpr int kDateLength = 10;
+constexpr int kDateWithWeekdayLength = 13;
+constexpr int kSeqStart = 13;
+constexpr int kSeqLength = 3;
+constexpr int kValuesStart = 17;
+
+}  // namespace
+
+RecordKey RecordKeyOf(const QString& line) {
+    return {line.left(kDateLength), line.mid(0, 4), line.mid(5, 2), line.mid(8, 2),
+            line.mid(kSeqStart, kSeqLength).trimmed().toInt()};
+}
+
+QString CorrectionQuestion(const QString& line, const TradeEntry& entry) {
+    const QStringList lines{
+        line.left(kDateWithWeekdayLength) + QStringLiteral(" 連番=") + QString::number(RecordKeyOf(line).seq) +
+            QStringLiteral(" の取引記録を更新します。"),
+        QString(),
+        QStringLiteral("　更新前＝") + CollapseSpaces(line.mid(kValuesStart)),
+        QString(),
+        QStringLiteral("　更新後＝") + entry.tradeCd + QLatin1Char(' ') + entry.detailCd + QLatin1Char(' ') +
+            entry.detailName + QStringLiteral(" \\") + entry.money + QLatin1Char(' ') + entry.rate +
+            QStringLiteral("％"),
+        QString(),
+        QStringLiteral("よろしいですか？"),
+    };
+    return lines.join(kCrLf);
+}
+
+QString VoidQuestion(const QString& line) {
+    return QStringLiteral("次の取引レコードを論理削除(無効化)します。") + kCrLf + kCrLf + QStringLiteral("    ") +
+           line + kCrLf + kCrLf + QStringLiteral("よろしいですか？");
+}
