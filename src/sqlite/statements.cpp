@@ -136,3 +136,7 @@ bool SQLite3QueryEx(const QString& sql, ResultTable& table, QString& errText) {
         EndProcess(1);
     }
 }
+
+void SQLite3BeginTransaction() { SQLite3NonQuery(QStringLiteral("begin transaction")); }
+
+void SQLite3CommitTransaction() { SQLite3NonQuery(QStringLiteral("commit")); }

@@ -18,3 +18,10 @@ void SQLite3Query(const QString& sql, ResultTable& table);
 // Runs a query into the table; false with the error text filled (and the
 // database closed) when the library rejects it. The caller ends the process.
 bool SQLite3QueryEx(const QString& sql, ResultTable& table, QString& errText);
+
+// Open and commit one explicit transaction, each logged and run as a
+// statement: what runs between them is stored whole or not at all. When the
+// process ends before the commit, the file's journal undoes all of it when
+// the file is next opened.
+void SQLite3BeginTransaction();
+void SQLite3CommitTransaction();

@@ -46,3 +46,16 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips)
     box->setGeometry(twips);
     return box;
 }
+
+ListBox* MakeListBox(QWidget* parent, const QString& name, const QRect& twips) {
+    auto* list = Named(new ListBox(parent), name);
+    list->setFont(FixedWidthFont());
+    list->setGeometry(twips);
+    return list;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* frame = Named(new QGroupBox(caption, parent), name);
+    frame->setGeometry(twips);
+    return frame;
+}

@@ -2,7 +2,10 @@
 // Building the controls of a screen: object names are the names the event
 // procedures and the tests use, positions are given in twips (15 to a pixel)
 // from the top-left corner of the parent.
+#include "ui/common/list_box.h"
+
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,3 +24,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 // A label sized to its caption.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top);
 QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips);
+// A list box in the fixed-width font, so that its columns line up.
+ListBox* MakeListBox(QWidget* parent, const QString& name, const QRect& twips);
+// A frame with its caption; the controls inside are placed relative to it.
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
