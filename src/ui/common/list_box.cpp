@@ -11,3 +11,8 @@ void ListBox::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
     selectionModel()->clearCurrentIndex();
 }
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    if (currentRow() < 0) clearSelection();
+}

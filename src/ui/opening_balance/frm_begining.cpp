@@ -284,7 +284,8 @@ bool FrmBegining::ChkSumAssetDebit(QString& message) {
         PlaySoundCue(NotifyCuePath());
         Show(QStringLiteral("普通は元入金はゼロではありません。"));
     }
-    if (AmountOf(year, kAssetTotalCode.toString()) == AmountOf(year, kDebitTotalCode.toString())) return true;
+    const QString assetTotal = AmountOf(year, kAssetTotalCode.toString());
+    if (assetTotal == AmountOf(year, kDebitTotalCode.toString())) return true;
     PlaySoundCue(NotifyCuePath());
     message = kMismatchMessage;
     return false;
