@@ -270,13 +270,19 @@ private slots:
         for (const char* form : {"frmMenu", "frmBegining", "frmTrade"}) {
             MenuFixture f;
             FrmMenu& menu = *f.menu;
-            QWidget* screen = &menu;
-            if (QByteArray(form) == "frmBegining") screen = menu.frmBegining();
-            if (QByteArray(form) == "frmTrade") screen = menu.frmTrade();
-            if (screen != &menu) screen->show();
+            WorkingScreen* working = nullptr;
+            if (QByteArray(form) == "frmBegining") working = menu.frmBegining();
+            if (QByteArray(form) == "frmTrade") working = menu.frmTrade();
+            if (working) working->show();
             bool ended = false;
             try {
-                Button(screen, "cmdEnd")->click();
+                // Called directly: the ended process must not unwind through
+                // Qt's frames, which would leave a click's guard behind.
+                if (working) {
+                    working->cmdEnd_Click();
+                } else {
+                    menu.cmdEnd_Click();
+                }
             } catch (const ProcessEnded&) {
                 ended = true;
             }
