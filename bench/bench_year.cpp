@@ -23,7 +23,7 @@ BenchYear& BenchYear::ofSize(int transactions) {
 BenchYear::BenchYear(int transactions) : install_(std::make_unique<TempInstall>()) {
     install_->openDatabase();
     generated_ = GenerateYear(ctx().db, 2026, transactions, kSeed);
-    DBRecreateBS_Begining(yearText());
+    DBInsBS_Begining(yearText());
     // A small shop's opening sheet: cash, a bank account and the capital.
     for (const auto& [account, money] : std::map<QString, QString>{{QStringLiteral("100"), QStringLiteral("300000")},
                                                                    {QStringLiteral("110"), QStringLiteral("2700000")},

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Takes screenshots of the real program under Xvfb: the menu, then each
-# working screen opened by its access key. Usage: scripts/screenshots.sh [build-dir] [out-dir]
+# working screen opened by its access key: the opening balance screen with a
+# filled year, the transaction screen with a month of entries.
+# Usage: scripts/screenshots.sh [build-dir] [out-dir]
 # Needs xvfb, imagemagick, xdotool and sqlite3 (installed here when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,7 +50,23 @@ sleep 1
 import -window root "$out/menu.png"
 xdotool search --name "メニュー画面" windowfocus --sync && xdotool key alt+b
 wait_for "貸借対照表期首画面" && sleep 1 && import -window root "$out/opening_balance.png"
-xdotool key alt+m
+# A filled year: the default rows, then a few amounts typed in, each account
+# chosen with a click on its row (the list's top-left corner and row height
+# in pixels, inside the window).
+xdotool key alt+i
+sleep 1 && xdotool key Return && sleep 0.5
+eval "$(xdotool search --name "貸借対照表期首画面" getwindowgeometry --shell)"
+store() {
+  xdotool mousemove $((X + $1 + 40)) $((Y + 82 + $2 * ROW + ROW / 2)) click 1
+  sleep 0.3 && xdotool key ctrl+a && xdotool type "$3" && xdotool key alt+u && sleep 0.5
+}
+ROW=16
+store 12 0 1250000; store 12 1 3480000; store 12 5 512300; store 12 14 268000
+store 396 1 328900; store 396 2 1500000; store 396 22 3681400
+store 12 0 1250000
+sleep 1 && import -window root "$out/opening_balance_filled.png"
+# "メニューへ(&M)" shares its key with "作成(&M)": the key moves the focus, Space presses.
+xdotool key alt+m space
 sleep 1
 xdotool search --name "メニュー画面" windowfocus --sync && xdotool key alt+t
 wait_for "取引画面" && sleep 1

@@ -49,15 +49,24 @@ void DBDelBS_Begining(const QString& year) {
     SQLite3NonQuery(sql);
 }
 
-void DBRecreateBS_Begining(const QString& year) {
-    WriteLog(QStringLiteral("DBRecreateBS_Begining"));
-    // A failing statement ends the process without a commit; the open
-    // transaction is then rolled back when the file is next opened, so the
-    // year keeps its old sheet instead of losing it or keeping half a new one.
-    SQLite3NonQuery(QStringLiteral("begin transaction"));
-    DBDelBS_Begining(year);
-    DBInsBS_Begining(year);
-    SQLite3NonQuery(QStringLiteral("commit"));
+void DBInsBSHistoryBeforeRecreate(const QString& year) {
+    WriteLog(QStringLiteral("DBInsBSHistoryBeforeRecreate Year=") + year);
+    const QString sql = SqlLines({
+        QStringLiteral("insert into t_bs_begining_history"),
+        QStringLiteral("   select b.year"),
+        QStringLiteral("         ,b.account_cd"),
+        QStringLiteral("         ,ifnull((select max(h.ver_idx)"),
+        QStringLiteral("                    from   t_bs_begining_history h"),
+        QStringLiteral("                    where  h.year = b.year"),
+        QStringLiteral("                      and  h.account_cd = b.account_cd),0) + 1"),
+        QStringLiteral("         ,b.account_name"),
+        QStringLiteral("         ,b.asset_or_debit"),
+        QStringLiteral("         ,b.money"),
+        QStringLiteral("         ,b.dt_update"),
+        QStringLiteral("   from  t_bs_begining b"),
+        QStringLiteral("   where b.year = ") + year,
+    });
+    SQLite3NonQuery(sql);
 }
 
 int DBSelBSHistoryMaxNum(const QString& year, const QString& accountCd) {

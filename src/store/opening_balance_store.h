@@ -17,10 +17,10 @@ void DBInsBS_Begining(const QString& year);
 // Deletes every row of the year; its history rows stay.
 void DBDelBS_Begining(const QString& year);
 
-// Replaces the year's rows by the default chart as one transaction: the
-// delete and the 50 inserts either all take effect or, when the process ends
-// half-way, none of them. This is what the opening balance screen calls.
-void DBRecreateBS_Begining(const QString& year);
+// Copies every row of the year, time stamp included, into the history, each
+// as the next version of its account, so that re-creating the year's rows
+// throws nothing away.
+void DBInsBSHistoryBeforeRecreate(const QString& year);
 
 // The largest history version of the account in the year; 0 when none.
 int DBSelBSHistoryMaxNum(const QString& year, const QString& accountCd);

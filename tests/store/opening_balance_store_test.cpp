@@ -3,6 +3,7 @@
 #include "store/opening_balance_store.h"
 #include "app/context.h"
 #include "golden_log.h"
+#include "sqlite/transaction.h"
 #include "temp_install.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,16 @@ void StoreAmount(const QString& code, const QString& money) {
     DBUpdBS_Begining("2020", code, money);
     DBUpdBS_Begining("2020", "340", DBSelBS_BeginingSum(2020, "a"));
     DBUpdBS_Begining("2020", "640", DBSelBS_BeginingSum(2020, "d"));
+}
+
+// The screen's order for re-creating the year: every row kept in the
+// history, then the default chart, all in one transaction.
+void Recreate(const QString& year) {
+    SQLite3Transaction([&] {
+        DBInsBSHistoryBeforeRecreate(year);
+        DBDelBS_Begining(year);
+        DBInsBS_Begining(year);
+    });
 }
 
 QString Number(qint64 n) { return QString::number(n); }
@@ -57,10 +68,10 @@ TEST(OpeningBalanceStore, ScenarioAsLogged) {
     DBUpdBS_Begining("2020", "130", "2147483647");
     LogRunTimeError([] { DBSelBS_BeginingSum(2020, "a"); });
 
-    // Re-creating keeps the history, and its numbering goes on.
+    // Re-creating copies every row into the history, and the numbering goes on.
     install.exec("update t_bs_begining set account_name = 'ソフト' where account_cd = '260'");
     install.setTime("2020-06-01T08:00:00");
-    DBRecreateBS_Begining("2020");
+    Recreate("2020");
     StoreAmount("100", "300");
     LogResult(install.rows("select * from t_bs_begining_history order by 1, 2, 3"));
     LogResult(install.rows(kYearRows));
@@ -68,20 +79,29 @@ TEST(OpeningBalanceStore, ScenarioAsLogged) {
     EXPECT_EQ(GoldenDiff("store/opening_balance_store.log", RunLogBytes()), "");
 }
 
-// A failing statement ends the process without a commit; what the next start
-// opens, after the open transaction is rolled back, is the old sheet whole.
-TEST(OpeningBalanceStore, RecreationFailingHalfWayKeepsTheOldSheet) {
+// Each account of the re-created year gets its next version, whatever it had
+// before; other years' rows and history are left alone.
+TEST(OpeningBalanceStore, HistoryBeforeRecreateKeepsEveryRowAsItsNextVersion) {
     TempInstall install;
     install.openDatabase();
-    DBInsBS_Begining("2020");
-    DBUpdBS_Begining("2020", "100", "5000");
-    const QStringList before = install.rows(kYearRows);
-    install.exec(
-        "create trigger full_disk before insert on t_bs_begining when new.account_cd = '330' "
-        "begin select raise(abort, 'disk full'); end;");
-    EXPECT_THROW(DBRecreateBS_Begining("2020"), ProcessEnded);
-    EXPECT_EQ(install.desktop.dialogs.shown.size(), 1u);
-    sqlite3_close_v2(ctx().db);
-    ASSERT_EQ(sqlite3_open(install.path("db/velmo.sqlite3").toUtf8().constData(), &ctx().db), SQLITE_OK);
-    EXPECT_EQ(install.rows(kYearRows), before);
+    for (const QString year : {"2020", "2021"}) DBInsBS_Begining(year);
+    StoreAmount("100", "5000");
+    StoreAmount("100", "6000");
+    install.exec("update t_bs_begining set account_name = '特許権' where year = 2020 and account_cd = '260'");
+    const QStringList yearBefore = install.rows(kYearRows);
+    Recreate("2020");
+
+    const QString latest =
+        " from t_bs_begining_history h where year = 2020 and ver_idx = (select max(ver_idx) from "
+        "t_bs_begining_history where year = h.year and account_cd = h.account_cd) order by account_cd";
+    // The copies are the rows as they stood, names and time stamps included.
+    EXPECT_EQ(install.rows("select year, account_cd, account_name, asset_or_debit, money, dt_update" + latest),
+              yearBefore);
+    // Account 100 had two versions; every other one, the totals included, none.
+    const QStringList versions = install.rows("select ver_idx" + latest);
+    EXPECT_EQ(versions.first(), "3");
+    EXPECT_EQ(versions.count("1"), 49);
+    EXPECT_EQ(install.rows("select count(*) from t_bs_begining_history where year = 2021"), QStringList{"0"});
+    EXPECT_EQ(install.rows("select money from t_bs_begining where year = 2020 and account_cd in ('100', '340')"),
+              (QStringList{"0", "0"}));
 }

@@ -16,22 +16,6 @@ Control* Named(Control* control, const QString& name) {
     return control;
 }
 
-// A list that gains the focus without an item being made current: an item
-// view would make its first item current, running the list's selection
-// handler as if the user had picked it.
-class ListBox final : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override {
-        if (currentRow() >= 0) return QListWidget::focusInEvent(event);
-        const QSignalBlocker blocker(this);
-        QListWidget::focusInEvent(event);
-        setCurrentRow(-1);
-    }
-};
-
 }  // namespace
 
 QFont FixedWidthFont() {
@@ -78,7 +62,7 @@ QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& capt
     return label;
 }
 
-QListWidget* MakeListBox(QWidget* parent, const QString& name, const QRect& twips) {
+ListBox* MakeListBox(QWidget* parent, const QString& name, const QRect& twips) {
     auto* list = Named(new ListBox(parent), name);
     list->setFont(FixedWidthFont());
     list->setUniformItemSizes(true);

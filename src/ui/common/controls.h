@@ -2,6 +2,8 @@
 // Building the controls of a screen: object names are the names the event
 // procedures and the tests use, positions are given in twips (15 to a pixel)
 // from the top-left corner of the parent.
+#include "ui/common/list_box.h"
+
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,12 +26,13 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 // A label sized to its caption.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top);
 QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips);
+// A list box in the fixed-width font, so that its columns line up, its
+// items all one height so that long lists fill and scroll quickly.
+ListBox* MakeListBox(QWidget* parent, const QString& name, const QRect& twips);
+// A frame with its caption; the controls inside are placed relative to it.
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
 // A label of fixed size on the light yellow ground of a value the user cannot edit.
 QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
-// A list box in the fixed-width font, its items all one height so that long
-// lists fill and scroll quickly.
-QListWidget* MakeListBox(QWidget* parent, const QString& name, const QRect& twips);
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
 QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
 // Replaces the list's items in one call: no repaint per item, and no
 // selection handler run for the items that go.

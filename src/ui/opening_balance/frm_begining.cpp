@@ -1,16 +1,107 @@
 #include "ui/opening_balance/frm_begining.h"
 
+#include "app/context.h"
 #include "app/identity.h"
+#include "app/run_log.h"
+#include "app/sound_cue.h"
+#include "sqlite/transaction.h"
+#include "store/default_chart.h"
+#include "store/opening_balance_store.h"
+#include "store/store_common.h"
 #include "ui/common/controls.h"
+#include "ui/common/hourglass.h"
+#include "ui/opening_balance/amount_checks.h"
+#include "ui/opening_balance/balance_rows.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString kAsset = QStringLiteral("a");
+const QString kDebit = QStringLiteral("d");
+const QString kCapitalCode = QStringLiteral("620");
+
+const QString kColumnHeading = QStringLiteral("ｺｰﾄﾞ勘定科目") + QString(9, QChar(0x3000)) +
+                               QString(6, QLatin1Char(' ')) + QChar(0x3000) + QString(2, QLatin1Char(' ')) +
+                               QStringLiteral("開始残高");
+
+const QString kUnnamedMessage = QStringLiteral(
+    "この勘定科目コードには勘定科目名称が設定されていません。\r\n\r\n"
+    "まず，勘定科目名称を設定することが必要です。\r\n"
+    "DBファイルを開いて，t_bs_beginingテーブルを更新してください。\r\n");
+
+const QString kMismatchMessage = QStringLiteral(
+    "資産合計・負債合計が不一致です。\r\n"
+    "\r\n"
+    "通常，期首データの作成では，\r\n"
+    "　・資産合計の金額＝元入金とするか，\r\n"
+    "　・資産合計の金額＝元入金＋それ以外の負債の合計として，\r\n"
+    "資産合計・負債合計を一致させます。");
+
+void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
+
+// Refilling a list is no click on it: its handler stays quiet.
+void Refill(QListWidget* list, const QStringList& items) {
+    const QSignalBlocker noClick(list);
+    list->clear();
+    list->addItems(items);
+}
+
+}  // namespace
 
 FrmBegining::FrmBegining(const MenuValues& menu, QWidget* parent)
     : WorkingScreen(QStringLiteral("frmBegining"), menu, parent) {
-    setFixedSize(TwipsRect(0, 0, 11700, 7500).size());
+    PlaceControls();
+    connect(lstAsset, &QListWidget::currentRowChanged, this, &FrmBegining::lstAsset_Click);
+    connect(lstDebit, &QListWidget::currentRowChanged, this, &FrmBegining::lstDebit_Click);
+    connect(cmdUpdate, &QPushButton::clicked, this, &FrmBegining::cmdUpdate_Click);
+    connect(cmdInitiralize, &QPushButton::clicked, this, &FrmBegining::cmdInitiralize_Click);
+}
+
+void FrmBegining::PlaceControls() {
+    setFixedSize(TwipsRect(0, 0, 11700, 9450).size());
+    MakeLabel(this, QStringLiteral("Label2_1"), QStringLiteral("会計年度"), 180, 165);
+    // Shown only: the year goes into statements and the export folder's name.
+    txtYear = MakeTextBox(this, QStringLiteral("txtYear"), TwipsRect(1200, 120, 900, 330));
+    txtGengou = MakeTextBox(this, QStringLiteral("txtGengou"), TwipsRect(2160, 120, 1080, 330));
+    for (QLineEdit* box : {txtYear, txtGengou}) box->setReadOnly(true);
+    cmdInitiralize = MakeButton(this, QStringLiteral("cmdInitiralize"), QStringLiteral("初期データ作成(&I)"),
+                                TwipsRect(3600, 0, 2250, 435));
     cmdToMenu->setGeometry(TwipsRect(9000, 0, 1395, 435));
     cmdEnd->setGeometry(TwipsRect(10440, 0, 915, 435));
+
+    MakeLabel(this, QStringLiteral("Label2_2"), QStringLiteral("資産"), 180, 660);
+    MakeLabel(this, QStringLiteral("Label2_3"), QStringLiteral("負債"), 5940, 660);
+    MakeLabel(this, QStringLiteral("Label1_0"), kColumnHeading, 225, 930);
+    MakeLabel(this, QStringLiteral("Label1_1"), kColumnHeading, 5985, 930);
+    lstAsset = MakeListBox(this, QStringLiteral("lstAsset"), TwipsRect(180, 1200, 5580, 6480));
+    lstDebit = MakeListBox(this, QStringLiteral("lstDebit"), TwipsRect(5940, 1200, 5580, 6480));
+
+    Frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("期首データ登録・更新"),
+                       TwipsRect(180, 7800, 5580, 1350));
+    lblCodeName = MakeLabel(Frame1, QStringLiteral("lblCodeName"), QString(), 150, 360);
+    lblCodeName->setGeometry(TwipsRect(150, 360, 5250, 300));
+    MakeLabel(Frame1, QStringLiteral("Label2_0"), QStringLiteral("開始残高"), 150, 870);
+    txtMoney = MakeTextBox(Frame1, QStringLiteral("txtMoney"), TwipsRect(1200, 810, 1800, 330));
+    cmdUpdate =
+        MakeButton(Frame1, QStringLiteral("cmdUpdate"), QStringLiteral("更新(&U)"), TwipsRect(3150, 780, 1200, 390));
+
+    Frame2 = MakeFrame(this, QStringLiteral("Frame2"), QStringLiteral("ルパかんたん会計のデータを作成"),
+                       TwipsRect(5940, 7800, 5580, 1350));
+    MakeLabel(Frame2, QStringLiteral("Label3_0"), QStringLiteral("data_for_rupa_kaikeiフォルダに"), 150, 330);
+    MakeLabel(Frame2, QStringLiteral("Label3_1"), QStringLiteral("data03aa.txt と data03ba.txt とを"), 150, 630);
+    MakeLabel(Frame2, QStringLiteral("Label3_2"), QStringLiteral("上のフォルダを"), 150, 930);
+    cmdSaveFiles =
+        MakeButton(Frame2, QStringLiteral("cmdSaveFiles"), QStringLiteral("作成(&M)"), TwipsRect(3900, 330, 1500, 390));
+    cmdOpenFolder = MakeButton(Frame2, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"),
+                               TwipsRect(3900, 840, 1500, 390));
+
+    QWidget* tabOrder[] = {lstAsset,      lstDebit,  txtMoney, cmdUpdate, cmdInitiralize, cmdSaveFiles,
+                           cmdOpenFolder, cmdToMenu, cmdEnd,   txtYear,   txtGengou};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void FrmBegining::Form_Load() {
@@ -18,7 +109,188 @@ void FrmBegining::Form_Load() {
 }
 
 void FrmBegining::Form_Activate() {
+    LogEntry(QStringLiteral("Form_Activate"));
     // At the top edge of the screen, centred across it.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - frameGeometry().width()) / 2, 0);
+    txtYear->setText(menu().fiscalYearText());
+    txtGengou->setText(menu().eraText());
+    TrapRunTimeErrors([this] {
+        if (DBSelBS_Begining(txtYear->text())) {
+            ShowBothSides(QString());
+        } else {
+            for (QListWidget* list : {lstAsset, lstDebit}) Refill(list, {});
+        }
+    });
+    lblCodeName->clear();
+    txtMoney->clear();
+    lstAsset->setFocus();
+}
+
+void FrmBegining::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    WorkingScreen::closeEvent(event);
+}
+
+void FrmBegining::Form_Unload() {
+    TrapRunTimeErrors([this] {
+        if (QString message; !ChkSumAssetDebit(message)) Show(message);
+    });
+}
+
+int FrmBegining::YearNumber() const { return IntegerOf(txtYear->text()); }
+
+void FrmBegining::ShowBothSides(const QString& logPrefix) {
+    const int year = YearNumber();
+    WriteLog(logPrefix + QStringLiteral("資産のコード，名称，金額を表示"));
+    DispBS_Begining(year, kAsset, lstAsset);
+    WriteLog(logPrefix + QStringLiteral("負債のコード，名称，金額を表示"));
+    DispBS_Begining(year, kDebit, lstDebit);
+}
+
+void FrmBegining::DispBS_Begining(int year, const QString& side, QListWidget* list) {
+    WriteLog(QStringLiteral("DispBS_Begining"));
+    Refill(list, BalanceListItems(DBSelBS_BeginingAD(year, side)));
+}
+
+void FrmBegining::lstAsset_Click() {
+    TrapRunTimeErrors([this] {
+        LogEntry(QStringLiteral("lstAsset_Click"));
+        AccountClick(lstAsset, lstDebit);
+    });
+}
+
+void FrmBegining::lstDebit_Click() {
+    TrapRunTimeErrors([this] {
+        LogEntry(QStringLiteral("lstDebit_Click"));
+        AccountClick(lstDebit, lstAsset);
+    });
+}
+
+void FrmBegining::AccountClick(QListWidget* list, QListWidget* other) {
+    if (list->currentRow() < 0) return;
+    const QString code = CodeOf(list->currentItem()->text());
+    const QStringView totalCode = list == lstAsset ? kAssetTotalCode : kDebitTotalCode;
+    if (code == totalCode) {
+        Show(QStringLiteral("合計は自動計算されます。入力できません。"));
+        list->setCurrentRow(-1);
+        return;
+    }
+    const int year = YearNumber();
+    if (DBSelBS_BeginingName(year, code).isEmpty()) {
+        lblCodeName->clear();
+        txtMoney->clear();
+        Show(kUnnamedMessage);
+        return;
+    }
+    const NameAndMoney row = NameAndMoneyOf(DBSelBS_BeginingNameMoney(year, code), code);
+    lblCodeName->setText(code + QLatin1Char(' ') + row.name);
+    txtMoney->setText(row.money);
+    other->setCurrentRow(-1);
+    txtMoney->setFocus();
+}
+
+bool FrmBegining::ChkInputBeforeUpdate(QString& message) {
+    WriteLog(QStringLiteral("ChkInputBeforeUpdate"));
+    if (lblCodeName->text().isEmpty()) {
+        message = QStringLiteral("勘定科目名称のある項目を選択してください。\r\n");
+        return false;
+    }
+    const QString money = txtMoney->text();
+    message = AmountTextProblem(money);
+    if (message.isEmpty()) {
+        const QString code = CodeOf(lblCodeName->text());
+        const bool asset = !lstAsset->findItems(code, Qt::MatchStartsWith).isEmpty();
+        message = SideTotalProblem(DBSelBS_BeginingAD(YearNumber(), asset ? kAsset : kDebit), code, money,
+                                   asset ? QStringLiteral("資産") : QStringLiteral("負債"));
+    }
+    if (message.isEmpty()) return true;
+    txtMoney->setFocus();
+    return false;
+}
+
+void FrmBegining::cmdUpdate_Click() {
+    TrapRunTimeErrors([this] { StoreAmount(); });
+}
+
+void FrmBegining::StoreAmount() {
+    LogEntry(QStringLiteral("cmdUpdate_Click"));
+    WriteLog(QStringLiteral("入力チェック　金額が数字であることを確認"));
+    if (QString message; !ChkInputBeforeUpdate(message)) {
+        Show(message);
+        return;
+    }
+    Hourglass hourglass;
+    const QString code = CodeOf(lblCodeName->text());
+    const QString year = txtYear->text();
+    // The history copy, the amount and both totals are stored together or not at all.
+    SQLite3Transaction([&] {
+        DBInsBSHistoryBeforeUpdate(year, code, DBSelBSHistoryMaxNum(year, code) + 1);
+        WriteLog(QStringLiteral("指定の金額をテーブルに登録"));
+        DBUpdBS_Begining(year, code, txtMoney->text());
+        WriteLog(QStringLiteral("資産の合計を取得"));
+        const QString assetSum = DBSelBS_BeginingSum(YearNumber(), kAsset);
+        WriteLog(QStringLiteral("資産の合計を更新"));
+        DBUpdBS_Begining(year, kAssetTotalCode.toString(), assetSum);
+        WriteLog(QStringLiteral("負債の合計を取得"));
+        const QString debitSum = DBSelBS_BeginingSum(YearNumber(), kDebit);
+        WriteLog(QStringLiteral("負債の合計を更新"));
+        DBUpdBS_Begining(year, kDebitTotalCode.toString(), debitSum);
+    });
+    ShowBothSides(QString());
+    hourglass.restore();
+    PlaySoundCue(StartCuePath());
+}
+
+void FrmBegining::cmdInitiralize_Click() {
+    TrapRunTimeErrors([this] { RecreateYear(); });
+}
+
+void FrmBegining::RecreateYear() {
+    LogEntry(QStringLiteral("cmdInitiralize_Click"));
+    WriteLog(QStringLiteral("その会計年度のレコードがあるか検査"));
+    const QString year = txtYear->text();
+    const bool exists = DBSelBS_Begining(year);
+    if (exists &&
+        !ctx().desktop.dialogs->yesNoBox(QStringLiteral("既存のデータを初期化します。よろしいですか？"), kAppTitle))
+        return;
+    Hourglass hourglass;
+    // The old rows go into the history and the default chart replaces them,
+    // all in one transaction.
+    SQLite3Transaction([&] {
+        WriteLog(QStringLiteral("その会計年度のレコードを削除"));
+        if (exists) DBInsBSHistoryBeforeRecreate(year);
+        DBDelBS_Begining(year);
+        WriteLog(QStringLiteral("その会計年度の資産・負債の初期レコードを追加"));
+        DBInsBS_Begining(year);
+    });
+    // The chosen account and its amount belonged to the rows just replaced.
+    lblCodeName->clear();
+    txtMoney->clear();
+    ShowBothSides(QStringLiteral("その会計年度の"));
+    PlaySoundCue(StartCuePath());
+    hourglass.restore();
+    Show(QStringLiteral("初期データを作成しました。"));
+}
+
+bool FrmBegining::ChkSumAssetDebit(QString& message) {
+    WriteLog(QStringLiteral("ChkSumAssetDebit"));
+    message.clear();
+    // A year whose rows were never created has nothing to compare, and no
+    // reason to warn about it.
+    if (!DBSelBS_Begining(txtYear->text())) return true;
+    const int year = YearNumber();
+    if (AmountOf(year, kCapitalCode) == QStringLiteral("0")) {
+        PlaySoundCue(NotifyCuePath());
+        Show(QStringLiteral("普通は元入金はゼロではありません。"));
+    }
+    const QString assetTotal = AmountOf(year, kAssetTotalCode.toString());
+    if (assetTotal == AmountOf(year, kDebitTotalCode.toString())) return true;
+    PlaySoundCue(NotifyCuePath());
+    message = kMismatchMessage;
+    return false;
+}
+
+QString FrmBegining::AmountOf(int year, const QString& accountCd) const {
+    return NameAndMoneyOf(DBSelBS_BeginingNameMoney(year, accountCd), accountCd).money;
 }

@@ -4,7 +4,7 @@
 #include "app/run_log.h"
 #include "store/master_store.h"
 #include "store/store_common.h"
-#include "ui/common/busy_pointer.h"
+#include "ui/common/hourglass.h"
 #include "ui/common/controls.h"
 #include "ui/trade/calendar_rule.h"
 #include "ui/trade/frm_trade.h"
@@ -101,7 +101,7 @@ void FrmTrade::lstMonth_Click() {
 void FrmTrade::lstTrade_Click() {
     TrapRunTimeErrors([this] {
         LogEntry(QStringLiteral("lstTrade_Click"));
-        const BusyPointerScope busy;
+        const Hourglass hourglass;
         ShowTradeDetails();
         LoadPhraseList(QString(), QString());
         if (!RecordSelected()) RefreshTradeRecords();

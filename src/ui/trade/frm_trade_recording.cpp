@@ -1,12 +1,13 @@
 // Recording, loading for correction, correcting and voiding transactions
 // on the transaction screen.
+#include "app/context.h"
 #include "app/identity.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "app/text_utils.h"
 #include "store/store_common.h"
 #include "store/trade_store.h"
-#include "ui/common/busy_pointer.h"
+#include "ui/common/hourglass.h"
 #include "ui/common/controls.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_line.h"
@@ -37,7 +38,7 @@ void FrmTrade::RecordEntry() {
     const QDate date = Calendar->selectedDate();
     if (RefusedOutsideFiscalYear(date)) return;
     {
-        const BusyPointerScope busy;
+        const Hourglass hourglass;
         const int seq = DBSelT_TradeMaxSeq(date.year(), date.month(), date.day()) + 1;
         // The record list shows three digits of the seq: a larger one could
         // never be picked again for correcting or voiding.
@@ -113,7 +114,7 @@ void FrmTrade::CorrectRecord() {
     const TradeEntry entry = EnteredValues();
     if (!Confirmed(CorrectionQuestion(line, entry))) return;
     {
-        const BusyPointerScope busy;
+        const Hourglass hourglass;
         DBUpdT_TradeWithHistory(key.dateText, key.seq, entry.tradeCd, entry.detailCd, entry.detailName, entry.money,
                                 entry.rate);
         RefreshTradeRecords();

@@ -3,7 +3,7 @@
 #include "app/run_log.h"
 #include "store/store_common.h"
 #include "store/trade_store.h"
-#include "ui/common/busy_pointer.h"
+#include "ui/common/hourglass.h"
 #include "ui/common/controls.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/trade_list_items.h"
@@ -27,7 +27,7 @@ void FrmTrade::RefreshTradeRecords() {
 
 void FrmTrade::DispTradeRecords(const QDate& date, int rangeKind, int tradeFilterKind, QListWidget* list) {
     WriteLog(QStringLiteral("DispTradeRecords"));
-    const BusyPointerScope busy;
+    const Hourglass hourglass;
     const QString year = date.toString(QStringLiteral("yyyy"));
     const QString month = rangeKind >= 1 ? date.toString(QStringLiteral("MM")) : QString();
     const QString day = rangeKind == 2 ? date.toString(QStringLiteral("dd")) : QString();
