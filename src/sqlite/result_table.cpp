@@ -44,9 +44,8 @@ HeaderAndRow SQLite3HeaderAndRowLine(sqlite3_stmt* statement) {
     return {JoinColumns(statement, SQLite3ColumnName), SQLite3RowLine(statement)};
 }
 
-QString FindColumn(const ResultTable& table, qsizetype row, const QString& name) {
-    const QStringList columns = table.value(0).split(kTab);
-    const qsizetype k = columns.indexOf(name);
+qsizetype ColumnIndex(const ResultTable& table, const QString& name) {
+    const qsizetype k = table.value(0).split(kTab).indexOf(name);
     if (k < 0) {
         const QString message = QStringLiteral("Error!\r\n  Cannot find col[") + name +
                                 QStringLiteral("]\r\n  cols=[") + table.value(0) + QStringLiteral("]");
@@ -54,6 +53,11 @@ QString FindColumn(const ResultTable& table, qsizetype row, const QString& name)
         ctx().desktop.dialogs->messageBox(message, kAppTitle);
         ReportFatalError();
     }
+    return k;
+}
+
+QString FindColumn(const ResultTable& table, qsizetype row, const QString& name) {
+    const qsizetype k = ColumnIndex(table, name);
     if (row < 0 || row >= table.size()) throw RunTimeError(QStringLiteral("行がありません: ") + QString::number(row));
     if (table[row].isEmpty()) return {};
     const QStringList fields = table[row].split(kTab);

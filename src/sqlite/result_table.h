@@ -21,6 +21,10 @@ struct HeaderAndRow {
 };
 HeaderAndRow SQLite3HeaderAndRowLine(sqlite3_stmt* statement);
 
+// The position of the named column among the column names. A name missing
+// from the header is reported and ends the process.
+qsizetype ColumnIndex(const ResultTable& table, const QString& name);
+
 // The text of the named column in that row. A name missing from the header
 // is reported and ends the process; a row that does not exist raises a
 // run-time error in the caller.
