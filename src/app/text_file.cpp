@@ -1,6 +1,7 @@
 #include "app/text_file.h"
 
 #include "app/runtime_error.h"
+#include "app/safe_write.h"
 #include "platform/cp932.h"
 
 #include <QDir>
@@ -8,23 +9,21 @@
 
 namespace {
 
-void WriteBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode) {
+void AppendBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.flush())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
         throw RunTimeError(QStringLiteral("ファイルに書き込めません: ") + QDir::toNativeSeparators(path));
 }
 
 }  // namespace
 
 void WriteFileAryToTextFile(const QStringList& lines, qsizetype first, const QString& path) {
-    QByteArray bytes;
-    for (qsizetype i = std::max<qsizetype>(first, 0); i < lines.size(); ++i)
-        bytes += platform::toCp932(lines[i]) + "\r\n";
-    WriteBytes(path, bytes, QIODevice::WriteOnly | QIODevice::Truncate);
+    if (const std::optional<WriteFailure> failure = ReplaceTextFiles({{path, lines, first}}))
+        throw RunTimeError(CannotWriteMessage(failure->path));
 }
 
 void AppendLineToTextFile(const QString& path, const QString& text) {
-    WriteBytes(path, platform::toCp932(text) + "\r\n", QIODevice::WriteOnly | QIODevice::Append);
+    AppendBytes(path, platform::toCp932(text) + "\r\n");
 }
 
 QByteArray ReadFileBytes(const QString& path) {

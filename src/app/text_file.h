@@ -3,8 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// Creates the file (replacing an existing one) and writes lines[first..last],
-// each followed by CR LF. A file that cannot be written raises a run-time error.
+// Creates the file (replacing an existing one, never leaving it half-written)
+// and writes lines[first..last], each followed by CR LF. A file that cannot be
+// written raises a run-time error.
 void WriteFileAryToTextFile(const QStringList& lines, qsizetype first, const QString& path);
 
 // Appends one text and CR LF, creating the file when missing.

@@ -21,13 +21,15 @@ struct HeaderAndRow {
 };
 HeaderAndRow SQLite3HeaderAndRowLine(sqlite3_stmt* statement);
 
+// The position of the named column among the column names. A name missing
+// from the header is reported and ends the process.
+qsizetype ColumnIndex(const ResultTable& table, const QString& name);
+
 // The text of the named column in that row. A name missing from the header
 // is reported and ends the process; a row that does not exist raises a
 // run-time error in the caller.
 QString FindColumn(const ResultTable& table, qsizetype row, const QString& name);
 
-// The position of the named column; a missing name is reported as FindColumn reports it.
-qsizetype ColumnIndex(const ResultTable& table, const QString& name);
 // The values of one row at those column positions (named for the error),
 // the row split once: for reading many rows without looking up the names again.
 QStringList RowValues(const ResultTable& table, qsizetype row, const QList<qsizetype>& columns,

@@ -1,26 +1,11 @@
 #include "store/report_queries.h"
 
 #include "app/run_log.h"
-#include "app/runtime_error.h"
 #include "sqlite/statements.h"
 #include "store/report_lines.h"
 #include "store/store_common.h"
 
 namespace {
-
-// The fields of a result row by position. The summary phrase is the only
-// text the user types; a TAB inside it would split it and shift every field
-// after it, so the surplus pieces are joined back into that field.
-QStringList RowFields(const QString& row, qsizetype count, qsizetype textField) {
-    const QChar tab = QLatin1Char('\t');
-    QStringList fields = row.split(tab);
-    while (fields.size() > count) {
-        const QString piece = fields.takeAt(textField + 1);
-        fields[textField] += tab + piece;
-    }
-    if (fields.size() < count) throw RunTimeError(QStringLiteral("インデックスが有効範囲にありません。"));
-    return fields;
-}
 
 // The lines of a result, element 0 left for the heading.
 template <class LineOf>

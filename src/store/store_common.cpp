@@ -53,6 +53,17 @@ bool IsStorableAmount(const QString& digits) {
     return IsDigitsOnly(digits) && ok && value <= kMaxAmount;
 }
 
+QStringList RowFields(const QString& row, qsizetype count, qsizetype textField) {
+    const QChar tab = QLatin1Char('\t');
+    QStringList fields = row.split(tab);
+    while (fields.size() > count) {
+        const QString piece = fields.takeAt(textField + 1);
+        fields[textField] += tab + piece;
+    }
+    if (fields.size() < count) throw RunTimeError(QStringLiteral("インデックスが有効範囲にありません。"));
+    return fields;
+}
+
 int IntegerOf(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);

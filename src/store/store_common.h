@@ -38,6 +38,12 @@ enum class OnRunTimeError { Report, ShowThenReport };
 template <class Work>
 auto TrapRunTimeErrors(Work work, OnRunTimeError onError = OnRunTimeError::Report) -> decltype(work());
 
+// The fields of a result row by position. The summary phrase is the only
+// text the user types; a TAB inside it would split it and shift every field
+// after it, so the surplus pieces are joined back into that field. Fewer
+// fields than `count` is a run-time error.
+QStringList RowFields(const QString& row, qsizetype count, qsizetype textField);
+
 // A 32-bit integer read back from a query; anything else is a run-time error.
 int IntegerOf(const QString& text);
 

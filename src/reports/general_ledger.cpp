@@ -1,0 +1,101 @@
+#include "reports/general_ledger.h"
+
+#include "app/runtime_error.h"
+#include "app/sjis_text.h"
+#include "app/text_utils.h"
+#include "store/master_store.h"
+#include "store/opening_balance_store.h"
+#include "store/report_queries.h"
+#include "store/store_common.h"
+
+#include <QtNumeric>
+
+namespace {
+
+constexpr int kLedgerLineWidth = 109;
+const QString kBlank = QStringLiteral(" ");
+const QString kNoAmount(10, QLatin1Char(' '));
+
+// One line of a page; every line is 109 bytes wide.
+QString LedgerLine(const QString& date, const QString& counterAccount, const QString& summary, const QString& debit,
+                   const QString& credit, qint64 balance) {
+    return date + kBlank + PadByteWidth(counterAccount, 34, false) + kBlank + PadByteWidth(summary, 30, false) +
+           kBlank + debit + kBlank + credit + kBlank + RightAlign(balance, 10);
+}
+
+qint64 Moved(qint64 balance, qint64 amount, bool increases) {
+    qint64 result = 0;
+    if (increases ? qAddOverflow(balance, amount, &result) : qSubOverflow(balance, amount, &result))
+        throw RunTimeError(QStringLiteral("オーバーフローしました。"));
+    return result;
+}
+
+QString ColumnHeading() {
+    return PadByteWidth(QStringLiteral("日付"), 10, false) + kBlank +
+           PadByteWidth(QStringLiteral("相手勘定科目"), 34, false) + kBlank +
+           PadByteWidth(QStringLiteral("適用"), 30, false) + kBlank + PadByteWidth(QStringLiteral("借方"), 10, true) +
+           kBlank + PadByteWidth(QStringLiteral("貸方"), 10, true) + kBlank +
+           PadByteWidth(QStringLiteral("残高"), 10, true);
+}
+
+}  // namespace
+
+std::optional<QString> GeneralLedgerRefusal(const QString& fiscalYearText) {
+    if (DBSelBS_Begining(fiscalYearText)) return std::nullopt;
+    return QStringLiteral("総勘定元帳を出力するには，貸借対照表期首データが必要です。") + kCrLf +
+           QStringLiteral("貸借対照表期首データを作成(初期データ作成)してください。");
+}
+
+ReportQuestion GeneralLedgerQuestion(const ReportValues& values) {
+    const QString year = QString::number(values.year);
+    return QuestionFor(year + QStringLiteral("年の総勘定元帳(残高式)"),
+                       year + QStringLiteral("_総勘定元帳(残高式).txt"));
+}
+
+QStringList BuildLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
+                            const QString& accountName, qint64 opening, const QString& outputClass) {
+    QStringList page{QString(), QString(),
+                     QStringLiteral("■") + accountCd + kBlank + accountName + QStringLiteral("のページ") + kCrLf,
+                     ColumnHeading() + kCrLf + QString(kLedgerLineWidth, QLatin1Char('-'))};
+    // Income-statement accounts start every year from nothing.
+    qint64 balance = 0;
+    if (outputClass != QStringLiteral("B")) {
+        balance = opening;
+        page << LedgerLine(SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1"))),
+                           QString(), QStringLiteral("期首の残高"), kNoAmount, kNoAmount, balance);
+    }
+    for (const LedgerEntry* entry : journal.EntriesOf(accountCd)) {
+        const QString amount = RightAlign(entry->amount, 10);
+        if (entry->debitCd == accountCd) {
+            balance = Moved(balance, entry->amount, debitIncreases);
+            page << LedgerLine(entry->date, entry->creditCd + kBlank + entry->creditName, entry->detailName, amount,
+                               kNoAmount, balance);
+        } else {
+            balance = Moved(balance, entry->amount, !debitIncreases);
+            page << LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName, kNoAmount,
+                               amount, balance);
+        }
+    }
+    return page;
+}
+
+QStringList BuildGeneralLedger(int year, const ResultTable& accounts) {
+    const LedgerJournal journal(year, DBSelJournalTable(year));
+    QStringList out{QString()};
+    for (qsizetype i = 1; i <= RowCount(accounts); ++i) {
+        const QString code = FindColumn(accounts, i, QStringLiteral("account_cd"));
+        const int opening = DBSelBSBeginingMoney(year, code);
+        QString name, accountClass, outputClass;
+        DBSelMAccount(code, name, accountClass, outputClass);
+        const bool debitIncreases = accountClass == QStringLiteral("a") || accountClass == QStringLiteral("c");
+        AppendStringArray(BuildLedgerPage(year, journal, debitIncreases, code, name, opening, outputClass), out);
+    }
+    return out;
+}
+
+QStringList BuildGeneralLedgerReport(const ReportValues& values) {
+    QStringList out = BuildGeneralLedger(values.year, DBSelAccountHead(values.year));
+    out[0] = QStringLiteral("総勘定元帳(残高式) ") + QString::number(values.year) + QStringLiteral("年度") +
+             TitleUserAndDbFile(values) + kCrLf;
+    return out;
+}
