@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    BenchYear::release();
     benchmark::Shutdown();
     return 0;
 }

@@ -11,8 +11,11 @@ constexpr std::uint32_t kSeed = 20261205;
 
 }  // namespace
 
+std::unique_ptr<BenchYear> BenchYear::current;
+
+void BenchYear::release() { current.reset(); }
+
 BenchYear& BenchYear::ofSize(int transactions) {
-    static std::unique_ptr<BenchYear> current;
     if (!current || current->generated_.transactions != transactions) {
         current.reset();
         current.reset(new BenchYear(transactions));

@@ -11,6 +11,8 @@ class BenchYear {
 public:
     // The year of that many transactions, making it when the size changes.
     static BenchYear& ofSize(int transactions);
+    // Removes the year before the process-wide state goes at exit.
+    static void release();
 
     const GeneratedYear& generated() const { return generated_; }
     TempInstall& install() { return *install_; }
@@ -19,6 +21,7 @@ public:
 
 private:
     explicit BenchYear(int transactions);
+    static std::unique_ptr<BenchYear> current;
     std::unique_ptr<TempInstall> install_;
     GeneratedYear generated_;
 };
