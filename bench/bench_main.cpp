@@ -36,7 +36,8 @@ public:
             const double ms = run.GetAdjustedRealTime() / Milliseconds(run.time_unit);
             if (name.substr(slash + 1) == "op") {
                 m.opMs = ms;
-                if (const auto peak = run.counters.find("peak_MiB"); peak != run.counters.end()) m.peakMiB = peak->second;
+                if (const auto peak = run.counters.find("peak_MiB"); peak != run.counters.end())
+                    m.peakMiB = peak->second;
             } else {
                 m.floorMs = ms;
             }
@@ -58,10 +59,14 @@ public:
 private:
     static double Milliseconds(benchmark::TimeUnit unit) {
         switch (unit) {
-            case benchmark::kNanosecond: return 1e6;
-            case benchmark::kMicrosecond: return 1e3;
-            case benchmark::kMillisecond: return 1;
-            case benchmark::kSecond: return 1e-3;
+            case benchmark::kNanosecond:
+                return 1e6;
+            case benchmark::kMicrosecond:
+                return 1e3;
+            case benchmark::kMillisecond:
+                return 1;
+            case benchmark::kSecond:
+                return 1e-3;
         }
         return 1;
     }
@@ -100,7 +105,10 @@ void RegisterPair(const MeasuredPair& pair, int transactions) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    for (const int n : Sizes(argc, argv)) RegisterStoreBenchmarks(n);
+    for (const int n : Sizes(argc, argv)) {
+        RegisterStoreBenchmarks(n);
+        RegisterReportBenchmarks(n);
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     TableReporter reporter;

@@ -16,3 +16,5 @@ void RegisterPair(const MeasuredPair& pair, int transactions);
 
 // The operations below the screens: the record list, recording, start-up.
 void RegisterStoreBenchmarks(int transactions);
+// The four reports' heavy three, the general ledger and the journal export.
+void RegisterReportBenchmarks(int transactions);

@@ -1,5 +1,7 @@
 #include "peak_memory.h"
 
+#include <malloc.h>
+
 #include <fstream>
 #include <string>
 
@@ -17,6 +19,9 @@ std::int64_t StatusBytes(const std::string& field) {
 }  // namespace
 
 std::int64_t PeakBytesAbove(const std::function<void()>& work) {
+    // Heap freed by earlier work goes back to the system first, so that the
+    // work's own growth is seen.
+    malloc_trim(0);
     // Writing 5 resets the high-water mark to the present size.
     std::ofstream("/proc/self/clear_refs") << "5";
     const std::int64_t before = StatusBytes("VmRSS");

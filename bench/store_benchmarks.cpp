@@ -29,8 +29,8 @@ void RecordOne() {
 }
 
 void RecordOneFloor() {
-    const QStringList max = QueryFloor(ctx().db, QStringLiteral(
-        "select max(seq) from t_trade where year = 2026 and month = 12 and day = 30"));
+    const QStringList max = QueryFloor(
+        ctx().db, QStringLiteral("select max(seq) from t_trade where year = 2026 and month = 12 and day = 30"));
     const int seq = max.value(0).trimmed().toInt() + 1;
     ExecFloor(ctx().db, QStringLiteral("insert into t_trade values (2026, 12, 30, %1, '05', '01', '事務用品', "
                                        "'1200', '100', '1', '2026/12/05 09:30:05')")
@@ -41,16 +41,17 @@ void RecordOneFloor() {
 
 void RegisterStoreBenchmarks(int n) {
     const auto year = [n] { return BenchYear::ofSize(n).yearText(); };
-    RegisterPair({"record list, year",
-                  [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QString(), QString())); },
-                  [year] { benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QString()))); }},
-                 n);
-    RegisterPair({"record list, month",
-                  [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QStringLiteral("6"), QString())); },
-                  [year] {
-                      benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QStringLiteral("and month = 6"))));
-                  }},
-                 n);
+    RegisterPair(
+        {"record list, year", [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QString(), QString())); },
+         [year] { benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QString()))); }},
+        n);
+    RegisterPair(
+        {"record list, month",
+         [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QStringLiteral("6"), QString())); },
+         [year] {
+             benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QStringLiteral("and month = 6"))));
+         }},
+        n);
     RegisterPair({"recording one transaction", RecordOne, RecordOneFloor}, n);
     RegisterPair({"start-up backup",
                   [n] {

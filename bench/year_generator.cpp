@@ -20,9 +20,10 @@ struct Detail {
     bool shared = false;
 };
 
-const char16_t* const kWords[] = {u"事務用品", u"コピー用紙", u"切手", u"駐車場代", u"タクシー", u"電車賃", u"ガソリン",
-                                  u"電気代", u"携帯電話", u"インターネット", u"消耗品", u"会議費", u"得意先", u"仕入先",
-                                  u"月分", u"振込手数料", u"修理代", u"広告掲載", u"新聞代", u"お茶代"};
+const char16_t* const kWords[] = {u"事務用品",   u"コピー用紙", u"切手",     u"駐車場代", u"タクシー",
+                                  u"電車賃",     u"ガソリン",   u"電気代",   u"携帯電話", u"インターネット",
+                                  u"消耗品",     u"会議費",     u"得意先",   u"仕入先",   u"月分",
+                                  u"振込手数料", u"修理代",     u"広告掲載", u"新聞代",   u"お茶代"};
 
 void Check(sqlite3* db, int code, const char* what) {
     if (code != SQLITE_OK && code != SQLITE_DONE && code != SQLITE_ROW)
@@ -32,7 +33,9 @@ void Check(sqlite3* db, int code, const char* what) {
 struct Statement {
     sqlite3* db;
     sqlite3_stmt* handle = nullptr;
-    Statement(sqlite3* d, const char* sql) : db(d) { Check(db, sqlite3_prepare_v2(db, sql, -1, &handle, nullptr), sql); }
+    Statement(sqlite3* d, const char* sql) : db(d) {
+        Check(db, sqlite3_prepare_v2(db, sql, -1, &handle, nullptr), sql);
+    }
     ~Statement() { sqlite3_finalize(handle); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -48,7 +51,9 @@ std::vector<Detail> ReadDetails(sqlite3* db) {
                     "join m_trade t on t.trade_cd = d.trade_cd where d.is_valid = 1 order by 1, 2");
     std::vector<Detail> details;
     while (sqlite3_step(query.handle) == SQLITE_ROW) {
-        const auto text = [&](int i) { return std::string(reinterpret_cast<const char*>(sqlite3_column_text(query.handle, i))); };
+        const auto text = [&](int i) {
+            return std::string(reinterpret_cast<const char*>(sqlite3_column_text(query.handle, i)));
+        };
         details.push_back({text(0), text(1), text(2), sqlite3_column_int(query.handle, 3), text(4) == "D"});
     }
     if (details.empty()) throw std::runtime_error("the masters hold no trade details");
@@ -79,7 +84,8 @@ GeneratedYear GenerateYear(sqlite3* db, int year, int transactions, std::uint32_
                           "insert into t_trade_history select year, month, day, seq, 1, trade_cd, detail_cd, "
                           "detail_name, money, rate, is_valid, dt_update from t_trade "
                           "where year = ? and month = ? and day = ? and seq = ?");
-        Statement correct(db, "update t_trade set money = money + 1000 where year = ? and month = ? and day = ? and seq = ?");
+        Statement correct(
+            db, "update t_trade set money = money + 1000 where year = ? and month = ? and day = ? and seq = ?");
         std::map<std::tuple<int, int>, int> lastSeq;
         for (int i = 0; i < transactions; ++i) {
             const int month = 1 + static_cast<int>(static_cast<long long>(i) * 12 / transactions);

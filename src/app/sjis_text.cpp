@@ -2,20 +2,62 @@
 
 #include "platform/cp932.h"
 
-int ByteLength(const QString& text) { return static_cast<int>(platform::toCp932(text).size()); }
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// The bytes each UTF-16 unit takes in Shift_JIS, asked of the converter
+// itself once, so that every count agrees with what is written; reports
+// count widths for every field of every line.
+const std::array<std::uint8_t, 65536>& UnitBytes() {
+    static const std::array<std::uint8_t, 65536> table = [] {
+        std::array<std::uint8_t, 65536> bytes{};
+        for (std::size_t unit = 0; unit < bytes.size(); ++unit)
+            bytes[unit] =
+                static_cast<std::uint8_t>(platform::toCp932(QString(QChar(static_cast<char16_t>(unit)))).size());
+        return bytes;
+    }();
+    return table;
+}
+
+// The character starting at position i: its bytes and its UTF-16 units. A
+// surrogate pair is one character outside Shift_JIS, written as one "?".
+struct Character {
+    int bytes;
+    qsizetype units;
+};
+
+Character CharacterAt(const QString& text, qsizetype i) {
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) return {1, 2};
+    return {UnitBytes()[text[i].unicode()], 1};
+}
+
+}  // namespace
+
+int ByteLength(const QString& text) {
+    int bytes = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const Character c = CharacterAt(text, i);
+        bytes += c.bytes;
+        i += c.units;
+    }
+    return bytes;
+}
 
 QString PadByteWidth(const QString& text, int width, bool rightAlign) {
-    QString result = text;
-    int bytes = ByteLength(result);
-    while (bytes > width && !result.isEmpty()) {
-        // A surrogate pair is one character: drop both halves together.
-        const bool pair =
-            result.size() >= 2 && result.back().isLowSurrogate() && result[result.size() - 2].isHighSurrogate();
-        result.chop(pair ? 2 : 1);
-        bytes = ByteLength(result);
+    // The longest run of whole characters from the start that fits.
+    int bytes = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const Character c = CharacterAt(text, end);
+        if (bytes + c.bytes > width) break;
+        bytes += c.bytes;
+        end += c.units;
     }
+    const QString kept = end == text.size() ? text : text.left(end);
     const QString blanks(std::max(width - bytes, 0), QLatin1Char(' '));
-    return rightAlign ? blanks + result : result + blanks;
+    return rightAlign ? blanks + kept : kept + blanks;
 }
 
 namespace {

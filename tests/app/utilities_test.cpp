@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <QDir>
 
 namespace {
@@ -125,6 +127,17 @@ TEST(SjisText, ByteLengthPadAndAlign) {
         const QString result = PadByteWidth(text, width, right);
         EXPECT_EQ(result.toStdString(), expected.toStdString()) << width;
         EXPECT_EQ(ByteLength(result), width) << result.toStdString();
+    }
+    // The count is what the writer writes, whatever the mix: katakana, kanji,
+    // fallback characters, pairs and lone halves of surrogate pairs.
+    const char16_t pool[] = {
+        u'a', u'\\', u'ｱ', u'会', u'～', u'¥', u'①', u'\t', u'\u00e9', char16_t{0xd83d}, char16_t{0xde00}, u'\u3000'};
+    std::mt19937 random(7);
+    for (int n = 0; n < 2000; ++n) {
+        QString text;
+        for (int i = 0, size = static_cast<int>(random() % 12); i < size; ++i)
+            text += QChar(pool[random() % std::size(pool)]);
+        EXPECT_EQ(ByteLength(text), Sjis(text).size()) << text.toStdString();
     }
     const std::pair<qint64, int> numbers[] = {{1234, 6}, {-50, 4}, {1234567, 5}, {1500, 8}, {0, 2}};
     QString aligned;
