@@ -2,6 +2,9 @@
 #include <QDate>
 #include <QString>
 
+// "2020/04/01"
+QString SlashDate(const QDate& date);
+
 // "yyyy/mm/dd(曜)": the date with its one-character Japanese weekday, taken
 // from the day of the week rather than the locale.
 QString DateWithWeekday(const QDate& date);

@@ -30,10 +30,13 @@ QString ValueText(sqlite3_stmt* statement, int column) {
 }
 
 QString JoinColumns(sqlite3_stmt* statement, QString (*columnText)(sqlite3_stmt*, int)) {
-    QStringList fields;
+    QString line;
     const int count = SQLite3ColumnCount(statement);
-    for (int i = 0; i < count; ++i) fields << columnText(statement, i);
-    return fields.join(kTab);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) line += kTab;
+        line += columnText(statement, i);
+    }
+    return line;
 }
 
 }  // namespace

@@ -38,7 +38,6 @@ QDate DateFromText(const QString& dateText) {
     return DateOf(match.captured(1), match.captured(2), match.captured(3));
 }
 
-QString SlashDate(const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
 
 void QueryExOrEnd(const QString& sql, ResultTable& table, OnQueryFailure onFailure) {
     QString errText;

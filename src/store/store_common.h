@@ -1,6 +1,7 @@
 #pragma once
 // What every store procedure shares: statement text built line by line,
 // the update time stamp, dates from texts, and the two ways a failed query ends.
+#include "app/date_text.h"
 #include "sqlite/result_table.h"
 
 #include <QDate>
@@ -24,8 +25,6 @@ QDate DateOf(const QString& year, const QString& month, const QString& day);
 // The date of a text such as 2020/04/01 or 2020/4/1; a run-time error otherwise.
 QDate DateFromText(const QString& dateText);
 
-// "2020/04/01"
-QString SlashDate(const QDate& date);
 
 // Runs the query; when the library rejects it the process ends, after
 // showing the error text when `showError` is set.
