@@ -19,8 +19,9 @@ const QStringList kBooksTables{
 
 const QString kSchemaQuery = QStringLiteral("select name from sqlite_master where type = 'table'");
 
-// Another program writing the books holds its lock for moments only.
-constexpr int kBusyWaitMs = 3000;
+// Another program writing the books holds its lock for moments only; a
+// lock held longer is reported within a second rather than waited out.
+constexpr int kBusyWaitMs = 1000;
 
 QString ErrorOf(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
