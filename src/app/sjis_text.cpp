@@ -45,7 +45,11 @@ int ByteLength(const QString& text) {
     return bytes;
 }
 
-QString PadByteWidth(const QString& text, int width, bool rightAlign) {
+void AppendBlanks(QString& line, qsizetype count) {
+    if (count > 0) line.resize(line.size() + count, QLatin1Char(' '));
+}
+
+void AppendByteWidth(QString& line, const QString& text, int width, bool rightAlign) {
     // The longest run of whole characters from the start that fits.
     int bytes = 0;
     qsizetype end = 0;
@@ -55,23 +59,50 @@ QString PadByteWidth(const QString& text, int width, bool rightAlign) {
         bytes += c.bytes;
         end += c.units;
     }
-    const QString kept = end == text.size() ? text : text.left(end);
-    const QString blanks(std::max(width - bytes, 0), QLatin1Char(' '));
-    return rightAlign ? blanks + kept : kept + blanks;
+    const qsizetype blanks = std::max(width - bytes, 0);
+    if (rightAlign) AppendBlanks(line, blanks);
+    line.append(QStringView(text).left(end));
+    if (!rightAlign) AppendBlanks(line, blanks);
+}
+
+QString PadByteWidth(const QString& text, int width, bool rightAlign) {
+    QString line;
+    line.reserve(std::max(width, 0));
+    AppendByteWidth(line, text, width, rightAlign);
+    return line;
 }
 
 namespace {
 
-QString LastChars(const QString& text, int width) { return text.right(std::max(width, 0)); }
+// The last `width` characters of the number after `mark`, blanks in front.
+void AppendLastChars(QString& line, QLatin1StringView mark, qint64 n, int width) {
+    const QString number = QString::number(n);
+    const qsizetype length = mark.size() + number.size();
+    if (width <= 0) return;
+    if (length < width) AppendBlanks(line, width - length);
+    const qsizetype skip = std::max<qsizetype>(length - width, 0);
+    if (skip < mark.size()) line.append(mark.mid(skip));
+    line.append(QStringView(number).mid(std::max<qsizetype>(skip - mark.size(), 0)));
+}
 
 }  // namespace
 
+void AppendRightAlign(QString& line, qint64 n, int width) { AppendLastChars(line, QLatin1StringView(), n, width); }
+
+void AppendRightAlignYen(QString& line, qint64 n, int width) {
+    AppendLastChars(line, QLatin1StringView("\\"), n, width);
+}
+
 QString RightAlign(qint64 n, int width) {
-    return LastChars(QString(std::max(width - 1, 0), QLatin1Char(' ')) + QString::number(n), width);
+    QString line;
+    AppendRightAlign(line, n, width);
+    return line;
 }
 
 QString RightAlignYen(qint64 n, int width) {
-    return LastChars(QString(std::max(width - 2, 0), QLatin1Char(' ')) + QLatin1Char('\\') + QString::number(n), width);
+    QString line;
+    AppendRightAlignYen(line, n, width);
+    return line;
 }
 
 QString CharactersOutsideShiftJis(const QString& text) {

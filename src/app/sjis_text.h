@@ -6,6 +6,13 @@
 
 int ByteLength(const QString& text);
 
+// The same layouts appended to a line being built, so that a report line is
+// made in one string rather than from a dozen temporary ones.
+void AppendBlanks(QString& line, qsizetype count);
+void AppendByteWidth(QString& line, const QString& text, int width, bool rightAlign);
+void AppendRightAlign(QString& line, qint64 n, int width);
+void AppendRightAlignYen(QString& line, qint64 n, int width);
+
 // Exactly `width` bytes: the text is cut from the end, never inside a
 // double-byte character, then filled with blanks at the end (left-aligned)
 // or at the front (right-aligned).

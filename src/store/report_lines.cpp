@@ -9,7 +9,9 @@
 
 namespace {
 
-const QString kBlank = QStringLiteral(" ");
+const QChar kBlank = QLatin1Char(' ');
+// Enough for every line these functions make, so each is built in one allocation.
+constexpr qsizetype kLineCapacity = 160;
 
 QDate DateOfRow(int year, const QString& month, const QString& day) {
     return DateOf(QString::number(year), month, day);
@@ -33,10 +35,23 @@ qint64 RoundHalfToEven(double value) {
 
 // Codes, summary in 30 bytes, amount with the yen mark in 10 characters,
 // rate in 3 and "％": the part the list item and the report line share.
-QString TradeRecordTail(const TradeRecordFields& row) {
-    return row.tradeCd + kBlank + row.detailCd + kBlank + PadByteWidth(row.detailName, 30, false) + kBlank +
-           RightAlignYen(WholeNumberOf(row.money), 10) + kBlank + RightAlign(WholeNumberOf(row.rate), 3) +
-           QStringLiteral("％");
+void AppendTradeRecordTail(QString& line, const TradeRecordFields& row) {
+    line += row.tradeCd;
+    line += kBlank;
+    line += row.detailCd;
+    line += kBlank;
+    AppendByteWidth(line, row.detailName, 30, false);
+    line += kBlank;
+    AppendRightAlignYen(line, WholeNumberOf(row.money), 10);
+    line += kBlank;
+    AppendRightAlign(line, WholeNumberOf(row.rate), 3);
+    line += QChar(u'％');
+}
+
+QString NewLine() {
+    QString line;
+    line.reserve(kLineCapacity);
+    return line;
 }
 
 }  // namespace
@@ -52,32 +67,56 @@ qint64 WholeNumberOf(const QString& text) {
 }
 
 QString TradeListItem(const QString& year, const TradeRecordFields& row) {
-    const QString seq = (QStringLiteral("  ") + row.seq).right(3);
-    return DateWithWeekday(DateOf(year, row.month, row.day)) + seq + kBlank + TradeRecordTail(row);
+    QString line = NewLine();
+    line += DateWithWeekday(DateOf(year, row.month, row.day));
+    // The seq in three characters, its last three when longer.
+    AppendBlanks(line, 3 - row.seq.size());
+    line += QStringView(row.seq).right(3);
+    line += kBlank;
+    AppendTradeRecordTail(line, row);
+    return line;
 }
 
 QString TradeRecordReportLine(int year, const TradeRecordFields& row) {
-    return ReportDate(year, row.month, row.day) + kBlank + PadByteWidth(row.seq, 3, true) + kBlank +
-           TradeRecordTail(row);
+    QString line = NewLine();
+    line += ReportDate(year, row.month, row.day);
+    line += kBlank;
+    AppendByteWidth(line, row.seq, 3, true);
+    line += kBlank;
+    AppendTradeRecordTail(line, row);
+    return line;
 }
 
 QString JournalLine(int year, const JournalFields& row) {
-    return QStringList{ReportDate(year, row.month, row.day),
-                       PadByteWidth(row.seq, 3, true),
-                       row.tradeCd,
-                       PadByteWidth(row.debitCd, 3, false),
-                       PadByteWidth(row.debitName, 30, false),
-                       PadByteWidth(row.creditCd, 3, false),
-                       PadByteWidth(row.creditName, 30, false),
-                       PadByteWidth(QString::number(WholeNumberOf(row.amount)), 10, true),
-                       PadByteWidth(row.detailName, 30, false)}
-        .join(kBlank);
+    QString line = NewLine();
+    line += ReportDate(year, row.month, row.day);
+    const auto field = [&line](const QString& text, int width, bool rightAlign) {
+        line += kBlank;
+        AppendByteWidth(line, text, width, rightAlign);
+    };
+    field(row.seq, 3, true);
+    line += kBlank;
+    line += row.tradeCd;
+    field(row.debitCd, 3, false);
+    field(row.debitName, 30, false);
+    field(row.creditCd, 3, false);
+    field(row.creditName, 30, false);
+    field(QString::number(WholeNumberOf(row.amount)), 10, true);
+    field(row.detailName, 30, false);
+    return line;
 }
 
 QString InsuranceLine(int year, const InsuranceFields& row) {
     const QChar tab = QLatin1Char('\t');
-    return DateWithWeekday(DateOfRow(year, row.month, row.day)) + tab + RightAlign(WholeNumberOf(row.seq), 3) + tab +
-           PadByteWidth(row.detailName, 20, false) + tab + RightAlignYen(WholeNumberOf(row.amount), 10);
+    QString line = NewLine();
+    line += DateWithWeekday(DateOfRow(year, row.month, row.day));
+    line += tab;
+    AppendRightAlign(line, WholeNumberOf(row.seq), 3);
+    line += tab;
+    AppendByteWidth(line, row.detailName, 20, false);
+    line += tab;
+    AppendRightAlignYen(line, WholeNumberOf(row.amount), 10);
+    return line;
 }
 
 QString SocialInsuranceTotal(qint64 sum) {
