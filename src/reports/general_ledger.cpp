@@ -10,17 +10,38 @@
 
 #include <QtNumeric>
 
+#include <optional>
+
 namespace {
 
 constexpr int kLedgerLineWidth = 109;
 const QString kBlank = QStringLiteral(" ");
 const QString kNoAmount(10, QLatin1Char(' '));
 
-// One line of a page; every line is 109 bytes wide.
-QString LedgerLine(const QString& date, const QString& counterAccount, const QString& summary, const QString& debit,
-                   const QString& credit, qint64 balance) {
-    return date + kBlank + PadByteWidth(counterAccount, 34, false) + kBlank + PadByteWidth(summary, 30, false) +
-           kBlank + debit + kBlank + credit + kBlank + RightAlign(balance, 10);
+// An amount column: the amount right-aligned in 10 characters, or blanks.
+void AppendAmount(QString& line, std::optional<qint64> amount) {
+    line += kBlank;
+    if (amount)
+        AppendRightAlign(line, *amount, 10);
+    else
+        line += kNoAmount;
+}
+
+// One line of a page; every line is 109 bytes wide, built in one string
+// because a busy year's ledger has hundreds of thousands of them.
+QString LedgerLine(const QString& date, const QString& counterAccount, const QString& summary,
+                   std::optional<qint64> debit, std::optional<qint64> credit, qint64 balance) {
+    QString line;
+    line.reserve(kLedgerLineWidth);
+    line += date;
+    line += kBlank;
+    AppendByteWidth(line, counterAccount, 34, false);
+    line += kBlank;
+    AppendByteWidth(line, summary, 30, false);
+    AppendAmount(line, debit);
+    AppendAmount(line, credit);
+    AppendAmount(line, balance);
+    return line;
 }
 
 qint64 Moved(qint64 balance, qint64 amount, bool increases) {
@@ -62,18 +83,17 @@ QStringList BuildLedgerPage(int year, const LedgerJournal& journal, bool debitIn
     if (outputClass != QStringLiteral("B")) {
         balance = opening;
         page << LedgerLine(SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1"))),
-                           QString(), QStringLiteral("期首の残高"), kNoAmount, kNoAmount, balance);
+                           QString(), QStringLiteral("期首の残高"), std::nullopt, std::nullopt, balance);
     }
     for (const LedgerEntry* entry : journal.EntriesOf(accountCd)) {
-        const QString amount = RightAlign(entry->amount, 10);
         if (entry->debitCd == accountCd) {
             balance = Moved(balance, entry->amount, debitIncreases);
-            page << LedgerLine(entry->date, entry->creditCd + kBlank + entry->creditName, entry->detailName, amount,
-                               kNoAmount, balance);
+            page << LedgerLine(entry->date, entry->creditCd + kBlank + entry->creditName, entry->detailName,
+                               entry->amount, std::nullopt, balance);
         } else {
             balance = Moved(balance, entry->amount, !debitIncreases);
-            page << LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName, kNoAmount,
-                               amount, balance);
+            page << LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName,
+                               std::nullopt, entry->amount, balance);
         }
     }
     return page;
