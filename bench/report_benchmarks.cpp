@@ -28,13 +28,15 @@ std::function<void()> Writes(const QString& name, std::function<QStringList()> b
     };
 }
 
-// The floor of a report: its own query, read back from the log once, then
+// The floor of a report: its own queries, read back from the log once, then
 // stepped, joined and written each time.
 std::function<void()> QueryFloorWriting(const QString& name, const std::function<void()>& report, int n) {
-    auto sql = std::make_shared<QString>();
-    return [sql, name, report, n] {
-        if (sql->isEmpty()) *sql = LoggedQueryOf(report);
-        WriteFloorFile(QueryFloor(ctx().db, *sql), BenchYear::ofSize(n).install().path(QStringLiteral("txt/") + name));
+    auto queries = std::make_shared<QStringList>();
+    return [queries, name, report, n] {
+        if (queries->isEmpty()) *queries = LoggedQueriesOf(report);
+        QStringList rows;
+        for (const QString& sql : *queries) rows << QueryFloor(ctx().db, sql);
+        WriteFloorFile(rows, BenchYear::ofSize(n).install().path(QStringLiteral("txt/") + name));
     };
 }
 

@@ -92,8 +92,8 @@ QStringList BuildLedgerPage(int year, const LedgerJournal& journal, bool debitIn
                                entry->amount, std::nullopt, balance);
         } else {
             balance = Moved(balance, entry->amount, !debitIncreases);
-            page << LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName,
-                               std::nullopt, entry->amount, balance);
+            page << LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName, std::nullopt,
+                               entry->amount, balance);
         }
     }
     return page;
