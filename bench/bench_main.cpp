@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -95,6 +95,12 @@ void RegisterPair(const MeasuredPair& pair, int transactions) {
     benchmark::RegisterBenchmark((base + "/op").c_str(), [pair, transactions](benchmark::State& state) {
         BenchYear::ofSize(transactions);
         for (auto _ : state) pair.measured();
+        if (pair.disagreement) {
+            if (const QString what = pair.disagreement(); !what.isEmpty()) {
+                ReportDisagreement(what);
+                state.SkipWithError(what.toStdString().c_str());
+            }
+        }
         if (pair.withMemory) state.counters["peak_MiB"] = PeakBytesAbove(pair.measured) / (1024.0 * 1024.0);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark((base + "/floor").c_str(), [pair, transactions](benchmark::State& state) {
@@ -104,7 +110,7 @@ void RegisterPair(const MeasuredPair& pair, int transactions) {
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    QApplication application(argc, argv);
     for (const int n : Sizes(argc, argv)) {
         RegisterStoreBenchmarks(n);
         RegisterReportBenchmarks(n);
@@ -115,5 +121,5 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     BenchYear::release();
     benchmark::Shutdown();
-    return 0;
+    return AnyDisagreement() ? 1 : 0;
 }

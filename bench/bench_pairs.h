@@ -1,6 +1,8 @@
 #pragma once
 // Each measured operation is registered beside its floor, so that both are
 // timed in the same run and the table can give their ratio.
+#include <QString>
+
 #include <functional>
 #include <string>
 
@@ -9,7 +11,22 @@ struct MeasuredPair {
     std::function<void()> measured;
     std::function<void()> floor;
     bool withMemory = false;  // also report the operation's peak memory
+    // Empty when what the operation made agrees with the books (the same
+    // transactions, the same totals); otherwise what differs.
+    std::function<QString()> disagreement = {};
 };
+
+// The year's valid transactions and the sum of their business shares,
+// counted by SQLite itself, for checking what an operation made.
+struct YearTotals {
+    qsizetype count = 0;
+    qint64 shares = 0;
+};
+YearTotals ValidTotals();
+
+// Registering a disagreement makes the suite's exit status a failure.
+void ReportDisagreement(const QString& what);
+bool AnyDisagreement();
 
 // Registers "<operation>/op" and "<operation>/floor" for a year of n transactions.
 void RegisterPair(const MeasuredPair& pair, int transactions);

@@ -13,6 +13,9 @@
 #include "reports/report_file.h"
 #include "reports/trade_record_report.h"
 
+#include "platform/cp932.h"
+
+#include <QFile>
 #include <QHash>
 
 #include <functional>
@@ -64,6 +67,7 @@ void RegisterReportBenchmarks(int n) {
         const char* operation;
         QString file;
         std::function<QStringList()> build;
+        bool oneLinePerTransaction = false;
     };
     const Report reports[] = {
         {"journal of the year", QStringLiteral("journal.txt"), [] { return BuildJournalReport(YearValues()); }},
@@ -73,7 +77,15 @@ void RegisterReportBenchmarks(int n) {
     };
     for (const Report& r : reports) {
         const std::function<void()> op = Writes(r.file, r.build);
-        RegisterPair({r.operation, op, QueryFloorWriting(r.file + QStringLiteral(".floor"), op, n), true}, n);
+        MeasuredPair pair{r.operation, op, QueryFloorWriting(r.file + QStringLiteral(".floor"), op, n), true};
+        if (r.oneLinePerTransaction)
+            pair.disagreement = [build = r.build] {
+                const qsizetype lines = build().size() - 1;
+                const qsizetype valid = ValidTotals().count;
+                return lines == valid ? QString()
+                                      : QStringLiteral("%1 lines for %2 transactions").arg(lines).arg(valid);
+            };
+        RegisterPair(pair, n);
     }
     const std::function<void()> ledger =
         Writes(QStringLiteral("ledger.txt"), [] { return BuildGeneralLedgerReport(YearValues()); });
@@ -82,7 +94,27 @@ void RegisterReportBenchmarks(int n) {
         if (WriteJournalExport(QStringLiteral("2026"), QStringLiteral("令和8")))
             throw std::runtime_error("the journal export could not be written");
     };
-    RegisterPair({"journal export (data03ca.txt)", exportJournal,
-                  QueryFloorWriting(QStringLiteral("data03ca.floor"), exportJournal, n), true},
-                 n);
+    MeasuredPair journalExport{"journal export (data03ca.txt)", exportJournal,
+                               QueryFloorWriting(QStringLiteral("data03ca.floor"), exportJournal, n), true};
+    // The records carry every valid transaction once, and their amounts add up to the year's shares.
+    journalExport.disagreement = [exportJournal] {
+        exportJournal();
+        QFile file(ctx().exportFolder + QStringLiteral("/data03ca.txt"));
+        if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("data03ca.txt was not written");
+        qsizetype records = 0;
+        qint64 shares = 0;
+        for (const QString& line :
+             platform::fromCp932(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+            ++records;
+            shares += line.section(QLatin1Char('\t'), 6, 6).toLongLong();
+        }
+        const YearTotals valid = ValidTotals();
+        if (records == valid.count && shares == valid.shares) return QString();
+        return QStringLiteral("%1 records of %2 yen for %3 transactions of %4 yen")
+            .arg(records)
+            .arg(shares)
+            .arg(valid.count)
+            .arg(valid.shares);
+    };
+    RegisterPair(journalExport, n);
 }

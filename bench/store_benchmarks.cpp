@@ -6,11 +6,15 @@
 #include "floors.h"
 #include "store/db_file.h"
 #include "store/trade_store.h"
+#include "ui/common/controls.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
 #include <QFile>
+#include <QListWidget>
+
+#include <memory>
 
 namespace {
 
@@ -41,10 +45,34 @@ void RecordOneFloor() {
 
 void RegisterStoreBenchmarks(int n) {
     const auto year = [n] { return BenchYear::ofSize(n).yearText(); };
-    RegisterPair(
-        {"record list, year", [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QString(), QString())); },
-         [year] { benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QString()))); }},
-        n);
+    MeasuredPair yearList{"record list, year",
+                          [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QString(), QString())); },
+                          [year] { benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QString()))); }};
+    yearList.disagreement = [year] {
+        const qsizetype items = DBSelT_TradeRecordsYM(year(), QString(), QString()).size();
+        const qsizetype valid = ValidTotals().count;
+        return items == valid
+                   ? QString()
+                   : QStringLiteral("the year's list has %1 items for %2 transactions").arg(items).arg(valid);
+    };
+    RegisterPair(yearList, n);
+    // The screen fills its list in one call; the floor is a plain list taking the same items.
+    auto items = std::make_shared<QStringList>();
+    auto screenList = std::make_shared<std::unique_ptr<QListWidget>>();
+    RegisterPair({"record list, filling the widget",
+                  [year, items, screenList] {
+                      if (items->isEmpty()) *items = DBSelT_TradeRecordsYM(year(), QString(), QString());
+                      if (!*screenList)
+                          *screenList =
+                              std::unique_ptr<QListWidget>(MakeListBox(nullptr, QStringLiteral("lstRecords"), {}));
+                      ReplaceItems(screenList->get(), *items);
+                  },
+                  [year, items] {
+                      if (items->isEmpty()) *items = DBSelT_TradeRecordsYM(year(), QString(), QString());
+                      QListWidget plain;
+                      plain.addItems(*items);
+                  }},
+                 n);
     RegisterPair(
         {"record list, month",
          [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QStringLiteral("6"), QString())); },
