@@ -10,11 +10,21 @@
 
 namespace {
 
-QByteArray TextFileBytes(const TextFileContent& file) {
-    QByteArray bytes;
-    for (qsizetype i = std::max<qsizetype>(file.first, 0); i < file.lines.size(); ++i)
-        bytes += platform::toCp932(file.lines[i]) + "\r\n";
-    return bytes;
+constexpr qsizetype kChunkBytes = 64 * 1024;
+
+// Writes the lines in pieces of about 64 KiB: a busy year's ledger is tens of
+// megabytes, and its encoded bytes need not be held beside its lines.
+bool WriteLines(QSaveFile& file, const TextFileContent& content) {
+    QByteArray chunk;
+    chunk.reserve(kChunkBytes + 1024);
+    for (qsizetype i = std::max<qsizetype>(content.first, 0); i < content.lines.size(); ++i) {
+        chunk += platform::toCp932(content.lines[i]);
+        chunk += "\r\n";
+        if (chunk.size() < kChunkBytes) continue;
+        if (file.write(chunk) != chunk.size()) return false;
+        chunk.resize(0);
+    }
+    return file.write(chunk) == chunk.size() && file.flush();
 }
 
 WriteFailure FailureOf(const QSaveFile& file) { return {file.fileName(), file.errorString()}; }
@@ -26,9 +36,7 @@ std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>&
     std::vector<std::unique_ptr<QSaveFile>> staged;
     for (const TextFileContent& content : files) {
         auto file = std::make_unique<QSaveFile>(content.path);
-        const QByteArray bytes = TextFileBytes(content);
-        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
-            return FailureOf(*file);
+        if (!file->open(QIODevice::WriteOnly) || !WriteLines(*file, content)) return FailureOf(*file);
         staged.push_back(std::move(file));
     }
     for (const auto& file : staged)
