@@ -125,15 +125,14 @@ Section Corrections(int year, const std::vector<TradeVersionRow>& history, const
 Section Voids(int year, const std::vector<TradeVersionRow>& changed, Counts& counts) {
     Section section{QStringLiteral("(2)論理削除した取引"),
                     PadByteWidth(QStringLiteral("日付"), 10, false) + QStringLiteral("  連 ") +
-                        PadByteWidth(QStringLiteral("削除日時"), 19, false) + TradeFieldsHeading(),
+                        StampColumn(QStringLiteral("削除日時")) + TradeFieldsHeading(),
                     kVoidColumnsWidth + kTradeFieldsWidth,
                     {}};
     const QStringList noMarks(5, kUnchangedMark);
     for (const TradeVersionRow& row : changed) {
         if (!IsVoided(row)) continue;
         section.lines << TradeDate(year, row) + kBlank + PadByteWidth(row.seq, 3, true) + kBlank +
-                             PadByteWidth(KnownStamp(row.dtUpdate), 19, false) +
-                             TradeFieldsText(TradeFields(row), noMarks);
+                             StampColumn(KnownStamp(row.dtUpdate)) + TradeFieldsText(TradeFields(row), noMarks);
         ++counts.voids;
     }
     return section;

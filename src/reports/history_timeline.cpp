@@ -9,8 +9,6 @@ constexpr int kStampWidth = 19;
 const QString kBlank = QStringLiteral(" ");
 const QString kNow = QStringLiteral("現在");
 
-QString StampColumn(const QString& stamp) { return PadByteWidth(stamp, kStampWidth, false); }
-
 QString VersionColumn(const HistoryVersion& version) {
     return version.version.isEmpty() ? kNow : PadByteWidth(version.version, kVersionWidth, true);
 }
@@ -29,6 +27,8 @@ QString MarkedRight(const QString& mark, const QString& field) {
 }
 
 QString KnownStamp(const QString& stamp) { return stamp.isEmpty() ? QStringLiteral("不明") : stamp; }
+
+QString StampColumn(const QString& stamp) { return PadByteWidth(stamp, kStampWidth, false); }
 
 QString VersionColumnsHeading(const QString& replacedCaption) {
     return PadByteWidth(QStringLiteral("版"), kVersionWidth, true) + kBlank + StampColumn(QStringLiteral("記録日時")) +

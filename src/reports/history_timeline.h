@@ -27,6 +27,8 @@ QString MarkedRight(const QString& mark, const QString& field);
 
 // "不明" for a time that is no longer known.
 QString KnownStamp(const QString& stamp);
+// A time in its column of 19 bytes.
+QString StampColumn(const QString& stamp);
 
 // The heading of the columns before the fields: version, written, replaced.
 inline constexpr int kVersionColumnsWidth = 44;
