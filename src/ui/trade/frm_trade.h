@@ -47,6 +47,9 @@ public:
     void lstAbst_Click();
     void cmdEditList_Click();
 
+    // The correction and deletion history report.
+    void cmdWriteFileHistory_Click();
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -100,6 +103,8 @@ private:
     void LoadPhraseList(const QString& tradeCd, const QString& detailCd);
     void ShowPhraseList(bool shown);
 
+    void WriteHistoryReport();
+
     static QDate Today();
     int FiscalYear() const;
     QString SelectedTradeItem() const;
@@ -145,6 +150,7 @@ private:
     QLabel* lblSum;
 
     QLabel* lblTerm;
+    QPushButton* cmdWriteFileHistory;
 
     bool SkipMonthClick = false;
     RefreshKey LastRefreshKey;

@@ -165,6 +165,12 @@ void FrmTrade::BuildOutputFrames() {
                               TwipsRect(2280, top, 915, 375));
         top += 450;
     }
+    // The first column is full: the history report opens a second one.
+    frame2->resize(TwipsRect(0, 0, 6315, 2415).size());
+    MakeCaption(frame2, QStringLiteral("lblWriteFileHistory"), QStringLiteral("訂正削除履歴を"),
+                TwipsRect(3360, 600, 1815, 195));
+    cmdWriteFileHistory = MakeButton(frame2, QStringLiteral("cmdWriteFileHistory"), QStringLiteral("出力(&R)"),
+                                     TwipsRect(5280, 540, 915, 375));
 
     auto* frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("ルパかんたん会計のデータを作成"),
                              TwipsRect(10080, 7980, 3315, 1575));

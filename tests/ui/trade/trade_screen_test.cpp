@@ -1,7 +1,8 @@
 // The transaction screen driven offscreen from the menu as a user would: the
 // calendar inside the fiscal year, recording, the record list's periods and
 // filters with their totals, correcting with history, voiding, the phrase
-// lists and the entry checks, and the entries that must not be stored.
+// lists and the entry checks, the entries that must not be stored, and the
+// correction and deletion history report of what was done on the screen.
 #include "app/date_text.h"
 #include "golden_log.h"
 #include "platform/cp932.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -614,6 +617,139 @@ private slots:
         });
         QCOMPARE(Trades(f),
                  QStringList{QStringLiteral("2020\t4\t5\t1\t14\t01\t電車代\t180\t100\t1\t2026/12/05 09:30:05")});
+    }
+
+    void theHistoryReportShowsEachCorrectionAndVoidMadeOnTheScreen() {
+        MenuFixture f;
+        const auto at = [&](const char* time) { f.install.setTime(QStringLiteral("2026-12-05T") + time); };
+        const auto correct = [&](FrmTrade& s, int row, const char* box, const QString& text) {
+            ClickRow(List(s, "lstTradeRecord"), row);
+            Type(Box(s, box), text);
+            f.install.desktop.dialogs.yesNoAnswers = {true};
+            Click(s, "cmdUpdate");
+        };
+        const auto voidRow = [&](FrmTrade& s, int row) {
+            ClickRow(List(s, "lstTradeRecord"), row);
+            f.install.desktop.dialogs.yesNoAnswers = {true};
+            PressAccessKey(&s, Qt::Key_D);
+        };
+        OnTradeScreen(f, QStringLiteral("2026"), [&](FrmTrade& s) {
+            ClickItem(List(s, "lstTrade"), QStringLiteral("14 "));
+            ClickItem(List(s, "lstTradeDetail"), QStringLiteral("01 "));
+            for (const char* amount : {"320", "1500", "88"}) {
+                Type(Box(s, "txtTradeDetail"), QStringLiteral("電車代"));
+                Type(Box(s, "txtMoney"), QString::fromLatin1(amount));
+                PressAccessKey(&s, Qt::Key_I);
+            }
+            at("10:00:00");
+            correct(s, 0, "txtMoney", QStringLiteral("330"));
+            at("11:00:00");
+            correct(s, 0, "txtTradeDetail", QStringLiteral("電車代（往復）"));
+            at("12:00:00");
+            correct(s, 1, "txtMoney", QStringLiteral("1600"));
+            at("13:00:00");
+            voidRow(s, 1);
+            at("14:00:00");
+            voidRow(s, 1);
+            f.install.desktop.dialogs.inputAnswers = {QStringLiteral("履歴.txt")};
+            PressAccessKey(&s, Qt::Key_R);
+        });
+        // Every correction and void was asked for and confirmed.
+        QVERIFY(f.install.desktop.dialogs.yesNoAnswers.empty());
+        const ShownBox& question = f.install.desktop.dialogs.shown.back();
+        QCOMPARE(question.text, QStringLiteral("2026年の訂正削除履歴をテキストファイルに出力します。\r\n\r\n"
+                                               "出力ファイル名を指定してください。"));
+        QCOMPARE(question.title, QStringLiteral("出力ファイル名を指定"));
+        QCOMPARE(f.install.desktop.services.opened, QStringList{f.install.path(QStringLiteral("txt/履歴.txt"))});
+        QCOMPARE(f.install.desktop.services.played.last(), f.install.path(QStringLiteral("wav/start.wav")));
+        QCOMPARE(f.install.desktop.services.busyBegun, f.install.desktop.services.busyEnded);
+        const QStringList report =
+            platform::fromCp932(f.install.readBytes(QStringLiteral("txt/履歴.txt"))).split(QStringLiteral("\r\n"));
+        QCOMPARE(report.first(),
+                 QStringLiteral("訂正削除履歴 2026年度 ユーザー名＝[青色 太郎] DBファイル名＝[velmo.sqlite3]"));
+        // Each step in order: the recording and two corrections of the first
+        // transaction, the correction and void of the second (the void leaves
+        // the time of that correction unknown), the void of the third.
+        const QStringList steps = {
+            QStringLiteral("■2026/12/05 連番  1 訂正2回"),
+            QStringLiteral(
+                "   1 2026/12/05 09:30:05 2026/12/05 10:00:00 14 01 電車代                               \\320 100％"),
+            QStringLiteral(
+                "   2 2026/12/05 10:00:00 2026/12/05 11:00:00 14 01 電車代                              *\\330 100％"),
+            QStringLiteral(
+                "現在 2026/12/05 11:00:00                     14 01*電車代（往復）                       \\330 100％"),
+            QStringLiteral("■2026/12/05 連番  2 訂正1回 論理削除 2026/12/05 13:00:00"),
+            QStringLiteral(
+                "   1 2026/12/05 09:30:05 不明                14 01 電車代                              \\1500 100％"),
+            QStringLiteral(
+                "現在 不明                                    14 01 電車代                             *\\1600 100％"),
+            QStringLiteral("2026/12/05   2 2026/12/05 13:00:00 14 01 電車代                              \\1600 100％"),
+            QStringLiteral("2026/12/05   3 2026/12/05 14:00:00 14 01 電車代                                \\88 100％"),
+            QStringLiteral("訂正              3件 (取引 2件)"),
+            QStringLiteral("論理削除          2件"),
+        };
+        qsizetype from = 0;
+        for (const QString& step : steps) {
+            const qsizetype found = report.indexOf(step, from);
+            QVERIFY2(found >= 0, qPrintable(step));
+            from = found + 1;
+        }
+    }
+
+    void theHistoryButtonHasAKeyOfItsOwnAndWritesNothingWithoutAUsableName() {
+        MenuFixture f;
+        OnTradeScreen(f, QStringLiteral("2020"), [&](FrmTrade& s) {
+            auto* button = Find<QPushButton>(&s, QStringLiteral("cmdWriteFileHistory"));
+            QCOMPARE(button->text(), QStringLiteral("出力(&R)"));
+            QCOMPARE(button->geometry(), QRect(352, 36, 61, 25));
+            QCOMPARE(Caption(s, "lblWriteFileHistory"), QStringLiteral("訂正削除履歴を"));
+            QCOMPARE(Control(s, "Frame2")->geometry(), QRect(672, 360, 421, 161));
+            QStringList keys;
+            for (const QAbstractButton* control : s.findChildren<QAbstractButton*>()) {
+                const qsizetype amp = control->text().indexOf(QLatin1Char('&'));
+                if (amp >= 0) keys << control->text().mid(amp + 1, 1);
+            }
+            QCOMPARE(keys.count(QStringLiteral("R")), 1);
+            // Cancelled, then a name that would leave the txt folder.
+            const struct {
+                const char* answer;
+                const char* lastBox;
+            } cases[] = {{"", "input"}, {"../履歴.txt", "ok"}};
+            for (const auto& c : cases) {
+                f.install.desktop.dialogs.inputAnswers = {QString::fromUtf8(c.answer)};
+                PressAccessKey(&s, Qt::Key_R);
+                QCOMPARE(f.install.desktop.dialogs.shown.back().kind, QString::fromLatin1(c.lastBox));
+            }
+            QVERIFY(LastBox(f).startsWith(QStringLiteral("出力ファイル名「../履歴.txt」は使えません。")));
+        });
+        QCOMPARE(QDir(f.install.path(QStringLiteral("txt"))).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(f.install.path(QString())).entryList(QDir::Files), QStringList());
+        QVERIFY(f.install.desktop.services.opened.isEmpty());
+        QVERIFY(f.install.desktop.services.played.isEmpty());
+        QCOMPARE(f.install.desktop.services.busyBegun, f.install.desktop.services.busyEnded);
+    }
+
+    // A history copy dated 31 February can only come from a database tool;
+    // the report then ends in the fatal-error report, not in a wrong file.
+    // Called directly, so that the ended process does not cross the event loop.
+    void aHistoryThatCannotBeReadEndsInTheFatalErrorReport() {
+        MenuFixture f;
+        f.install.exec(
+            QStringLiteral("insert into t_trade_history values (2020, 2, 31, 1, 1, '01', '01', 'x', 1, 100, 1, "
+                           "'2020/03/01 09:00:00')"));
+        f.install.desktop.dialogs.inputAnswers = {QStringLiteral("履歴.txt")};
+        bool ended = false;
+        try {
+            OnTradeScreen(f, QStringLiteral("2020"), [&](FrmTrade& s) { s.cmdWriteFileHistory_Click(); });
+        } catch (const ProcessEnded&) {
+            ended = true;
+        }
+        QVERIFY(ended);
+        const ShownBox& box = f.install.desktop.dialogs.shown.back();
+        QCOMPARE(box.title, QStringLiteral("エラーが発生しました"));
+        QVERIFY(box.text.contains(QStringLiteral("Err.Desc=日付に変換できません: 2020/2/31")));
+        QVERIFY(!QFile::exists(f.install.path(QStringLiteral("txt/履歴.txt"))));
+        QCOMPARE(f.install.desktop.services.busyBegun, f.install.desktop.services.busyEnded);
     }
 };
 
