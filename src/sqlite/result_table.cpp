@@ -63,14 +63,16 @@ QStringList RowValues(const ResultTable& table, qsizetype row, const QList<qsize
                       const QStringList& names) {
     if (row < 0 || row >= table.size()) throw RunTimeError(QStringLiteral("行がありません: ") + QString::number(row));
     QStringList values;
+    values.reserve(columns.size());
     if (table[row].isEmpty()) {
         for (qsizetype i = 0; i < columns.size(); ++i) values << QString();
         return values;
     }
-    const QStringList fields = table[row].split(kTab);
+    // Views of the row first: only the values asked for become strings.
+    const QList<QStringView> fields = QStringView(table[row]).split(kTab);
     for (qsizetype i = 0; i < columns.size(); ++i) {
         if (columns[i] >= fields.size()) throw RunTimeError(QStringLiteral("列がありません: ") + names[i]);
-        values << fields[columns[i]];
+        values << fields[columns[i]].toString();
     }
     return values;
 }
