@@ -49,6 +49,7 @@ void FrmTrade::WireHandlers() {
     connect(cmdUnselect, &QPushButton::clicked, this, &FrmTrade::cmdUnselect_Click);
     connect(lstAbst, &QListWidget::currentRowChanged, this, &FrmTrade::lstAbst_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
+    WireOutputButtons();
 }
 
 void FrmTrade::Form_Load() {

@@ -1,6 +1,7 @@
 #pragma once
 // The transaction screen: entering, listing, correcting and voiding the
 // transactions of the fiscal year.
+#include "reports/report_text.h"
 #include "ui/common/working_screen.h"
 #include "ui/trade/trade_entry.h"
 
@@ -14,6 +15,8 @@
 #include <QRadioButton>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class FrmTrade final : public WorkingScreen {
     Q_OBJECT
@@ -46,6 +49,14 @@ public:
     // The summary phrase list.
     void lstAbst_Click();
     void cmdEditList_Click();
+
+    // The reports and the export for the receiving program.
+    void cmdWriteFileJournal_Click();
+    void cmdWriteFileTrade_Click();
+    void cmdWriteFileGeneralLedger_Click();
+    void cmdWriteFileInsurance_Click();
+    void cmdRupaFiles_Click();
+    void cmdOpenFolder_Click();
 
 protected:
     void Form_Load() override;
@@ -99,6 +110,14 @@ private:
 
     void LoadPhraseList(const QString& tradeCd, const QString& detailCd);
     void ShowPhraseList(bool shown);
+
+    void WireOutputButtons();
+    // The period of the calendar and the options, and the menu's user and file names.
+    ReportValues ShownReportValues() const;
+    // The name the user typed for the report, asked again while it cannot be
+    // used; nothing when the user cancelled or cleared it.
+    std::optional<QString> AskReportFileName(const ReportQuestion& question) const;
+    void WriteReportFile(const ReportQuestion& question, const std::function<QStringList()>& build);
 
     static QDate Today();
     int FiscalYear() const;
