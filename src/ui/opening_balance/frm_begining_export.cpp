@@ -4,11 +4,10 @@
 #include "app/context.h"
 #include "app/identity.h"
 #include "app/run_log.h"
-#include "app/sound_cue.h"
 #include "export/opening_balance_export.h"
 #include "store/opening_balance_store.h"
 #include "store/store_common.h"
-#include "ui/common/export_folder_button.h"
+#include "ui/common/export_buttons.h"
 #include "ui/opening_balance/frm_begining.h"
 
 namespace {
@@ -39,13 +38,8 @@ void FrmBegining::SaveExportFiles() {
         WriteLog(message);
         return;
     }
-    if (const std::optional<QString> failure =
-            WriteOpeningBalanceExport(txtYear->text(), txtGengou->text(), menu().userName())) {
-        Show(*failure);
-        return;
-    }
-    PlaySoundCue(StartCuePath());
-    Show(QStringLiteral("作成しました"));
+    FinishExport(WriteOpeningBalanceExport(txtYear->text(), txtGengou->text(), menu().userName()),
+                 QStringLiteral("作成しました"));
 }
 
 void FrmBegining::cmdOpenFolder_Click() {

@@ -15,7 +15,6 @@
 #include <QRadioButton>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class FrmTrade final : public WorkingScreen {
@@ -117,7 +116,9 @@ private:
     // The name the user typed for the report, asked again while it cannot be
     // used; nothing when the user cancelled or cleared it.
     std::optional<QString> AskReportFileName(const ReportQuestion& question) const;
-    void WriteReportFile(const ReportQuestion& question, const std::function<QStringList()>& build);
+    // Asks for the file name of the report of the shown period, writes the
+    // report and opens it.
+    void WriteReportFile(ReportQuestion (*question)(const ReportValues&), QStringList (*build)(const ReportValues&));
 
     static QDate Today();
     int FiscalYear() const;

@@ -10,7 +10,7 @@
 #include "reports/report_file.h"
 #include "reports/trade_record_report.h"
 #include "store/store_common.h"
-#include "ui/common/export_folder_button.h"
+#include "ui/common/export_buttons.h"
 #include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
 
@@ -52,11 +52,13 @@ std::optional<QString> FrmTrade::AskReportFileName(const ReportQuestion& questio
     }
 }
 
-void FrmTrade::WriteReportFile(const ReportQuestion& question, const std::function<QStringList()>& build) {
-    const std::optional<QString> name = AskReportFileName(question);
+void FrmTrade::WriteReportFile(ReportQuestion (*question)(const ReportValues&),
+                               QStringList (*build)(const ReportValues&)) {
+    const ReportValues values = ShownReportValues();
+    const std::optional<QString> name = AskReportFileName(question(values));
     if (!name) return;
     Hourglass hourglass;
-    if (const std::optional<QString> failure = WriteReport(build(), *name)) {
+    if (const std::optional<QString> failure = WriteReport(build(values), *name)) {
         hourglass.restore();
         Show(*failure);
         return;
@@ -69,16 +71,14 @@ void FrmTrade::WriteReportFile(const ReportQuestion& question, const std::functi
 void FrmTrade::cmdWriteFileJournal_Click() {
     TrapRunTimeErrors([this] {
         LogEntry(QStringLiteral("cmdWriteFileJournal_Click"));
-        const ReportValues values = ShownReportValues();
-        WriteReportFile(JournalQuestion(values), [&] { return BuildJournalReport(values); });
+        WriteReportFile(JournalQuestion, BuildJournalReport);
     });
 }
 
 void FrmTrade::cmdWriteFileTrade_Click() {
     TrapRunTimeErrors([this] {
         LogEntry(QStringLiteral("cmdWriteFileTrade_Click"));
-        const ReportValues values = ShownReportValues();
-        WriteReportFile(TradeRecordQuestion(values), [&] { return BuildTradeRecordReport(values); });
+        WriteReportFile(TradeRecordQuestion, BuildTradeRecordReport);
     });
 }
 
@@ -89,16 +89,14 @@ void FrmTrade::cmdWriteFileGeneralLedger_Click() {
             Show(*refusal);
             return;
         }
-        const ReportValues values = ShownReportValues();
-        WriteReportFile(GeneralLedgerQuestion(values), [&] { return BuildGeneralLedgerReport(values); });
+        WriteReportFile(GeneralLedgerQuestion, BuildGeneralLedgerReport);
     });
 }
 
 void FrmTrade::cmdWriteFileInsurance_Click() {
     TrapRunTimeErrors([this] {
         LogEntry(QStringLiteral("cmdWriteFileSInsurance_Click"));
-        const ReportValues values = ShownReportValues();
-        WriteReportFile(InsuranceQuestion(values), [&] { return BuildInsuranceReport(values); });
+        WriteReportFile(InsuranceQuestion, BuildInsuranceReport);
     });
 }
 
@@ -108,12 +106,7 @@ void FrmTrade::cmdRupaFiles_Click() {
         Hourglass hourglass;
         const std::optional<QString> failure = WriteJournalExport(lblYear->text(), lblGengou->text());
         hourglass.restore();
-        if (failure) {
-            Show(*failure);
-            return;
-        }
-        PlaySoundCue(StartCuePath());
-        Show(QStringLiteral("出力しました。"));
+        FinishExport(failure, QStringLiteral("出力しました。"));
     });
 }
 
