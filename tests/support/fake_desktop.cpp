@@ -1,19 +1,19 @@
 #include "fake_desktop.h"
 
 void FakeDialogs::messageBox(const QString& text, const QString& title) {
-    shown.push_back({QStringLiteral("ok"), text, title});
+    shown.push_back({QStringLiteral("ok"), text, title, QString()});
 }
 
 bool FakeDialogs::yesNoBox(const QString& text, const QString& title) {
-    shown.push_back({QStringLiteral("yesno"), text, title});
+    shown.push_back({QStringLiteral("yesno"), text, title, QString()});
     if (yesNoAnswers.empty()) throw UnexpectedDialog{text};
     const bool answer = yesNoAnswers.front();
     yesNoAnswers.pop_front();
     return answer;
 }
 
-QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString&) {
-    shown.push_back({QStringLiteral("input"), prompt, title});
+QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString& preset) {
+    shown.push_back({QStringLiteral("input"), prompt, title, preset});
     if (inputAnswers.empty()) throw UnexpectedDialog{prompt};
     const QString answer = inputAnswers.front();
     inputAnswers.pop_front();

@@ -26,6 +26,7 @@ struct ShownBox {
     QString kind;  // "ok", "yesno" or "input"
     QString text;
     QString title;
+    QString preset;  // an input box's preset text
 };
 
 class FakeDialogs final : public platform::Dialogs {

@@ -42,7 +42,9 @@ void LogResult(const QStringList& texts) {
 
 void LogDialogs(std::vector<ShownBox>& shown) {
     for (const ShownBox& box : shown)
-        WriteLog(QStringLiteral("box ") + box.kind + QLatin1Char(' ') + box.title + QStringLiteral(": ") + box.text);
+        WriteLog(QStringLiteral("box ") + box.kind + QLatin1Char(' ') + box.title +
+                 (box.preset.isEmpty() ? QString() : QStringLiteral(" [") + box.preset + QLatin1Char(']')) +
+                 QStringLiteral(": ") + box.text);
     shown.clear();
 }
 

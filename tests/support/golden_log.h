@@ -24,7 +24,8 @@ QString DataText(const QString& relative);
 
 // Each text into the run log in brackets, so that trailing blanks show.
 void LogResult(const QStringList& texts);
-// Each box shown so far into the run log, then forgets them.
+// Each box shown so far into the run log (an input box's preset in
+// brackets after its title), then forgets them.
 void LogDialogs(std::vector<ShownBox>& shown);
 // Runs the call; a run-time error it raises is logged instead of escaping.
 void LogRunTimeError(const std::function<void()>& call);

@@ -59,6 +59,8 @@ FrmBegining::FrmBegining(const MenuValues& menu, QWidget* parent)
     connect(lstDebit, &QListWidget::currentRowChanged, this, &FrmBegining::lstDebit_Click);
     connect(cmdUpdate, &QPushButton::clicked, this, &FrmBegining::cmdUpdate_Click);
     connect(cmdInitiralize, &QPushButton::clicked, this, &FrmBegining::cmdInitiralize_Click);
+    connect(cmdSaveFiles, &QPushButton::clicked, this, &FrmBegining::cmdSaveFiles_Click);
+    connect(cmdOpenFolder, &QPushButton::clicked, this, &FrmBegining::cmdOpenFolder_Click);
 }
 
 void FrmBegining::PlaceControls() {

@@ -22,6 +22,9 @@ public:
     void lstDebit_Click();
     void cmdUpdate_Click();
     void cmdInitiralize_Click();
+    // The files for the receiving program, and the folder they went to.
+    void cmdSaveFiles_Click();
+    void cmdOpenFolder_Click();
 
 protected:
     void Form_Load() override;
@@ -43,6 +46,7 @@ private:
     void AccountClick(QListWidget* list, QListWidget* other);
     void StoreAmount();
     void RecreateYear();
+    void SaveExportFiles();
     int YearNumber() const;
     QString AmountOf(int year, const QString& accountCd) const;
 

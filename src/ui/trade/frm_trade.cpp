@@ -50,6 +50,7 @@ void FrmTrade::WireHandlers() {
     connect(lstAbst, &QListWidget::currentRowChanged, this, &FrmTrade::lstAbst_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
     connect(cmdWriteFileHistory, &QPushButton::clicked, this, &FrmTrade::cmdWriteFileHistory_Click);
+    WireOutputButtons();
 }
 
 void FrmTrade::Form_Load() {

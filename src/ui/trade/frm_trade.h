@@ -1,6 +1,7 @@
 #pragma once
 // The transaction screen: entering, listing, correcting and voiding the
 // transactions of the fiscal year.
+#include "reports/report_text.h"
 #include "ui/common/working_screen.h"
 #include "ui/trade/trade_entry.h"
 
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 
 #include <array>
+#include <optional>
 
 class FrmTrade final : public WorkingScreen {
     Q_OBJECT
@@ -49,6 +51,13 @@ public:
 
     // The correction and deletion history report.
     void cmdWriteFileHistory_Click();
+    // The reports and the export for the receiving program.
+    void cmdWriteFileJournal_Click();
+    void cmdWriteFileTrade_Click();
+    void cmdWriteFileGeneralLedger_Click();
+    void cmdWriteFileInsurance_Click();
+    void cmdRupaFiles_Click();
+    void cmdOpenFolder_Click();
 
 protected:
     void Form_Load() override;
@@ -103,7 +112,15 @@ private:
     void LoadPhraseList(const QString& tradeCd, const QString& detailCd);
     void ShowPhraseList(bool shown);
 
-    void WriteHistoryReport();
+    void WireOutputButtons();
+    // The period of the calendar and the options, and the menu's user and file names.
+    ReportValues ShownReportValues() const;
+    // The name the user typed for the report, asked again while it cannot be
+    // used; nothing when the user cancelled or cleared it.
+    std::optional<QString> AskReportFileName(const ReportQuestion& question) const;
+    // Asks for the file name of the report of the shown period, writes the
+    // report and opens it.
+    void WriteReportFile(ReportQuestion (*question)(const ReportValues&), QStringList (*build)(const ReportValues&));
 
     static QDate Today();
     int FiscalYear() const;

@@ -156,13 +156,11 @@ void FrmTrade::BuildOutputFrames() {
         {"cmdWriteFileGeneralLedger", QStringLiteral("出力(&G)"), QStringLiteral("当年度の総勘定元帳を")},
         {"cmdWriteFileInsurance", QStringLiteral("出力(&H)"), QStringLiteral("当年度の保険料を")},
     };
-    QList<QPushButton*> pending;
+    int row = 0;
     int top = 540;
     for (const auto& report : reports) {
-        MakeCaption(frame2, QStringLiteral("Label5_%1").arg(pending.size()), report.label,
-                    TwipsRect(120, top + 60, 2115, 195));
-        pending << MakeButton(frame2, QString::fromLatin1(report.button), report.caption,
-                              TwipsRect(2280, top, 915, 375));
+        MakeCaption(frame2, QStringLiteral("Label5_%1").arg(row++), report.label, TwipsRect(120, top + 60, 2115, 195));
+        MakeButton(frame2, QString::fromLatin1(report.button), report.caption, TwipsRect(2280, top, 915, 375));
         top += 450;
     }
     // The first column is full: the history report opens a second one.
@@ -177,13 +175,8 @@ void FrmTrade::BuildOutputFrames() {
     MakeCaption(frame1, QStringLiteral("Label6_0"), QStringLiteral("取引記録から"), TwipsRect(120, 300, 1095, 195));
     MakeCaption(frame1, QStringLiteral("Label6_1"), QStringLiteral("data03ca.txtとdata03no.txtを"),
                 TwipsRect(120, 780, 3075, 195));
-    pending << MakeButton(frame1, QStringLiteral("cmdRupaFiles"), QStringLiteral("作成(&M)"),
-                          TwipsRect(2280, 240, 915, 375));
+    MakeButton(frame1, QStringLiteral("cmdRupaFiles"), QStringLiteral("作成(&M)"), TwipsRect(2280, 240, 915, 375));
     MakeCaption(frame1, QStringLiteral("Label6_2"), QStringLiteral("出力先フォルダを"),
                 TwipsRect(120, 1080, 1455, 195));
-    pending << MakeButton(frame1, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"),
-                          TwipsRect(2280, 1020, 915, 375));
-    // The reports and exports are not part of this screen yet: greyed out,
-    // their buttons neither promise an action nor take an access key.
-    for (QPushButton* button : pending) button->setEnabled(false);
+    MakeButton(frame1, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"), TwipsRect(2280, 1020, 915, 375));
 }

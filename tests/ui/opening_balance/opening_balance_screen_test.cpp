@@ -3,12 +3,15 @@
 // totals and history, the refusals, the balance check on close, and what a
 // failure half-way leaves behind.
 #include "app/context.h"
+#include "fixture_books.h"
 #include "golden_log.h"
 #include "screen_fixture.h"
 #include "ui/opening_balance/frm_begining.h"
+#include "ui/trade/frm_trade.h"
 
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -405,6 +408,67 @@ private slots:
         const qsizetype from =
             log.lastIndexOf("\r\n", log.indexOf(Sjis(QStringLiteral("■frmMenu.cmdDipWindow_Click"))));
         QCOMPARE(GoldenDiff(QStringLiteral("ui/opening_balance_session.log"), log.mid(from + 2)), std::string());
+    }
+
+    // The export and the folder button as the run log records them, with the
+    // boxes, the sounds, what the shell opened and what lies in the year's
+    // folder after each step: a year without its sheet, unequal totals and
+    // unequal sides write nothing; a complete sheet writes the pair; the
+    // folder button opens the last export of either screen; a year folder
+    // that cannot be made is explained.
+    void theExportAndItsFolderAsLogged() {
+        MenuFixture f(QStringLiteral("山田　太郎"));
+        f.install.exec(DataText(QStringLiteral("fixture_year.sql")));
+        std::vector<ShownBox>& shown = f.install.desktop.dialogs.shown;
+        const QString folder2020 = QStringLiteral("data_for_rupa_kaikei/2020(令和2)");
+        const auto year = [&](const char* text) {
+            Get<QLineEdit>(f.menu.get(), "txtYear")->setText(QString::fromLatin1(text));
+        };
+        const auto logStep = [&] {
+            LogDialogs(shown);
+            LogResult(QDir(f.install.path(folder2020)).entryList(QDir::Files));
+        };
+        // "&M" is the menu button's key too: the export is clicked.
+        const auto save = [&](FrmBegining& s, const char* sql = "") {
+            f.install.exec(QString::fromLatin1(sql));
+            QTest::mouseClick(Get(&s, "cmdSaveFiles"), Qt::LeftButton);
+            logStep();
+        };
+        const auto open = [&](FrmBegining& s) {
+            PressAccessKey(&s, Qt::Key_O);
+            logStep();
+        };
+        year("2021");
+        InScreen(f, [&](FrmBegining& s) {
+            open(s);
+            save(s);
+        });
+        QApplication::setActiveWindow(f.menu.get());
+        WhileModal(
+            f.menu->frmTrade(), [&] { PressAccessKey(f.menu.get(), Qt::Key_T); },
+            [&] { QTest::mouseClick(Get(f.menu->frmTrade(), "cmdRupaFiles"), Qt::LeftButton); });
+        LogDialogs(shown);
+        InScreen(f, [&](FrmBegining& s) { open(s); });
+        year("2020");
+        InScreen(f, [&](FrmBegining& s) {
+            save(s, "update t_bs_begining set money = 1 where year = 2020 and account_cd = '640'");
+            save(s,
+                 "update t_bs_begining set money = 1550000 where year = 2020 and account_cd = '640';"
+                 "delete from t_bs_begining where year = 2020 and account_cd = '600'");
+            save(s, "insert into t_bs_begining values (2020, '600', '', 'd', 0, '')");
+            for (const char* file : {"data03aa.txt", "data03ba.txt"})
+                QCOMPARE(GoldenDiff(QStringLiteral("export/") + QString::fromLatin1(file),
+                                    f.install.readBytes(folder2020 + QLatin1Char('/') + file)),
+                         std::string());
+            open(s);
+            QDir(f.install.path(QStringLiteral("data_for_rupa_kaikei"))).removeRecursively();
+            save(s);
+        });
+        LogResult(f.install.desktop.services.opened + Played(f));
+        const QByteArray log = RunLogWithInstallFolder(f.install);
+        QCOMPARE(GoldenDiff(QStringLiteral("ui/opening_balance_export.log"),
+                            log.mid(log.indexOf(Sjis(QStringLiteral("■frmBegining.cmdOpenFolder"))) - 9)),
+                 std::string());
     }
 };
 

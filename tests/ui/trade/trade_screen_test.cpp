@@ -4,6 +4,7 @@
 // lists and the entry checks, the entries that must not be stored, and the
 // correction and deletion history report of what was done on the screen.
 #include "app/date_text.h"
+#include "fixture_books.h"
 #include "golden_log.h"
 #include "platform/cp932.h"
 #include "screen_fixture.h"
@@ -710,17 +711,16 @@ private slots:
                 if (amp >= 0) keys << control->text().mid(amp + 1, 1);
             }
             QCOMPARE(keys.count(QStringLiteral("R")), 1);
-            // Cancelled, then a name that would leave the txt folder.
-            const struct {
-                const char* answer;
-                const char* lastBox;
-            } cases[] = {{"", "input"}, {"../履歴.txt", "ok"}};
-            for (const auto& c : cases) {
-                f.install.desktop.dialogs.inputAnswers = {QString::fromUtf8(c.answer)};
-                PressAccessKey(&s, Qt::Key_R);
-                QCOMPARE(f.install.desktop.dialogs.shown.back().kind, QString::fromLatin1(c.lastBox));
-            }
-            QVERIFY(LastBox(f).startsWith(QStringLiteral("出力ファイル名「../履歴.txt」は使えません。")));
+            // Cancelled; then a name that would leave the txt folder, explained and asked again.
+            f.install.desktop.dialogs.inputAnswers = {QString()};
+            PressAccessKey(&s, Qt::Key_R);
+            QCOMPARE(f.install.desktop.dialogs.shown.back().kind, QStringLiteral("input"));
+            f.install.desktop.dialogs.inputAnswers = {QStringLiteral("../履歴.txt"), QString()};
+            PressAccessKey(&s, Qt::Key_R);
+            const auto& shown = f.install.desktop.dialogs.shown;
+            QCOMPARE(shown.back().kind, QStringLiteral("input"));
+            QCOMPARE(shown[shown.size() - 2].kind, QStringLiteral("ok"));
+            QVERIFY(shown[shown.size() - 2].text.startsWith(QStringLiteral("出力ファイル名「../履歴.txt」は使えません。")));
         });
         QCOMPARE(QDir(f.install.path(QStringLiteral("txt"))).entryList(QDir::Files), QStringList());
         QCOMPARE(QDir(f.install.path(QString())).entryList(QDir::Files), QStringList());
@@ -750,6 +750,131 @@ private slots:
         QVERIFY(box.text.contains(QStringLiteral("Err.Desc=日付に変換できません: 2020/2/31")));
         QVERIFY(!QFile::exists(f.install.path(QStringLiteral("txt/履歴.txt"))));
         QCOMPARE(f.install.desktop.services.busyBegun, f.install.desktop.services.busyEnded);
+    }
+
+    // Each report from its button on the fixture year: a cancelled name
+    // writes nothing; the default name, or one typed without an extension,
+    // gets the report of the calendar's period, which the shell opens.
+    void eachReportButtonAsksForItsFileWritesItAndOpensIt() {
+        const struct {
+            Qt::Key key;
+            int month, range;
+            QString subject, defaultName, typed;
+            const char* golden;
+        } cases[] = {
+            {Qt::Key_J, 6, 0, "2020年の仕訳帳", "2020_all仕訳.txt", "", "journal_2020_all.txt"},
+            {Qt::Key_J, 4, 1, "2020年4月の仕訳帳", "2020_04仕訳.txt", "", "journal_2020_04.txt"},
+            {Qt::Key_J, 12, 2, "2020年12月の仕訳帳", "2020_12仕訳.txt", "十二月の仕訳", "journal_2020_12.txt"},
+            {Qt::Key_T, 1, 0, "2020年の取引記録", "2020_all取引.txt", "", "trade_records_2020_all.txt"},
+            {Qt::Key_T, 6, 2, "2020年6月の取引記録", "2020_06取引.txt", "", "trade_records_2020_06.txt"},
+            {Qt::Key_G, 3, 1, "2020年の総勘定元帳(残高式)", "2020_総勘定元帳(残高式).txt", "",
+             "general_ledger_2020.txt"},
+            {Qt::Key_H, 9, 1, "2020年の社会保険料", "2020_all保険.txt", "", "insurance_2020.txt"},
+        };
+        MenuFixture f(QStringLiteral("山田　太郎"));
+        f.install.exec(DataText(QStringLiteral("fixture_year.sql")));
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        const RecordingServices& services = f.install.desktop.services;
+        const auto written = [&] { return QDir(f.install.path(QStringLiteral("txt"))).entryList(QDir::Files); };
+        OnTradeScreen(f, QStringLiteral("2020"), [&](FrmTrade& s) {
+            for (const auto& c : cases) {
+                ClickRow(List(s, "lstMonth"), c.month - 1);
+                Click(s, qPrintable(QStringLiteral("optRange_%1").arg(c.range)));
+                const QString name = c.typed.isEmpty() ? c.defaultName : c.typed;
+                const QStringList before = written();
+                const qsizetype opened = services.opened.size(), played = services.played.size();
+                const int busy = services.busyBegun;
+                dialogs.shown.clear();
+                dialogs.inputAnswers = {QString(), name};
+                PressAccessKey(&s, c.key);
+                QCOMPARE(written(), before);
+                QCOMPARE(services.opened.size() + services.played.size(), opened + played);
+                QCOMPARE(services.busyBegun, busy);
+                PressAccessKey(&s, c.key);
+                QCOMPARE(dialogs.shown.size(), std::size_t{2});
+                for (const ShownBox& box : dialogs.shown) {
+                    QCOMPARE(box.kind, QStringLiteral("input"));
+                    QCOMPARE(box.text, c.subject + QStringLiteral("をテキストファイルに出力します。\r\n\r\n"
+                                                                  "出力ファイル名を指定してください。"));
+                    QCOMPARE(box.title, QStringLiteral("出力ファイル名を指定"));
+                    QCOMPARE(box.preset, c.defaultName);
+                }
+                const QString file = QStringLiteral("txt/") + name;
+                QCOMPARE(
+                    GoldenDiff(QStringLiteral("reports/") + QString::fromLatin1(c.golden), f.install.readBytes(file)),
+                    std::string());
+                QCOMPARE(services.opened.mid(opened), QStringList{f.install.path(file)});
+                QCOMPARE(services.played.mid(played), QStringList{f.install.path(QStringLiteral("wav/start.wav"))});
+                QCOMPARE(services.busyBegun, busy + 1);
+                QCOMPARE(services.busyEnded, services.busyBegun);
+            }
+        });
+    }
+
+    // The refusals and the export as the run log records them, with the
+    // boxes, what the shell opened and what lies in txt: no ledger without
+    // the year's opening sheet and no folder before an export; a name that
+    // leaves txt or that the file system refuses is asked for again, and a
+    // cleared one ends the report; a file that cannot be written is
+    // explained; the export writes its pair, which the folder button opens.
+    void refusalsAndTheExportAsLogged() {
+        MenuFixture f(QStringLiteral("山田　太郎"));
+        f.install.exec(DataText(QStringLiteral("fixture_year.sql")));
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        OnTradeScreen(f, QStringLiteral("2021"), [&](FrmTrade& s) {
+            for (const Qt::Key key : {Qt::Key_G, Qt::Key_O}) {
+                PressAccessKey(&s, key);
+                LogDialogs(dialogs.shown);
+            }
+        });
+        f.install.makeFolder(QStringLiteral("txt/2020_all取引.txt"));
+        OnTradeScreen(f, QStringLiteral("2020"), [&](FrmTrade& s) {
+            dialogs.inputAnswers = {QStringLiteral("../保険.txt"), QStringLiteral("保険:2020"), QString()};
+            PressAccessKey(&s, Qt::Key_H);
+            LogDialogs(dialogs.shown);
+            Click(s, "optRange_0");
+            dialogs.inputAnswers = {QStringLiteral("2020_all取引.txt")};
+            PressAccessKey(&s, Qt::Key_T);
+            LogDialogs(dialogs.shown);
+            QVERIFY(s.isVisible());
+            // "&M" is the menu button's key too: the export is clicked.
+            Click(s, "cmdRupaFiles");
+            LogDialogs(dialogs.shown);
+            PressAccessKey(&s, Qt::Key_O);
+            LogDialogs(dialogs.shown);
+        });
+        const RecordingServices& services = f.install.desktop.services;
+        LogResult(services.opened + services.played +
+                  QDir(f.install.path(QStringLiteral("txt"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) +
+                  QStringList{QStringLiteral("busy %1/%2").arg(services.busyBegun).arg(services.busyEnded)});
+        const QByteArray log = RunLogWithInstallFolder(f.install);
+        QCOMPARE(GoldenDiff(QStringLiteral("ui/trade/outputs.log"),
+                            log.mid(log.indexOf(Sjis(QStringLiteral("■frmTrade.cmdWriteFileGeneralLedger"))) - 9)),
+                 std::string());
+        for (const char* file : {"data03ca.txt", "data03no.txt"})
+            QCOMPARE(GoldenDiff(QStringLiteral("export/") + QString::fromLatin1(file),
+                                f.install.readBytes(QStringLiteral("data_for_rupa_kaikei/2020(令和2)/") + file)),
+                     std::string());
+    }
+
+    // A run-time error inside a report ends in the fatal-error report, as
+    // everywhere else; called directly so that the ended process does not
+    // cross the event loop. Nothing is written and the pointer is restored.
+    void aReportThatMeetsARunTimeErrorEndsInTheFatalErrorReport() {
+        MenuFixture f;
+        f.install.exec(DataText(QStringLiteral("fixture_year.sql")));
+        Insert(f, 2020, 4, 31, 1, "01", "01", QStringLiteral("ない日"), 100, 100);
+        f.install.desktop.dialogs.inputAnswers = {QStringLiteral("元帳.txt")};
+        bool ended = false;
+        try {
+            OnTradeScreen(f, QStringLiteral("2020"), [&](FrmTrade& s) { s.cmdWriteFileGeneralLedger_Click(); });
+        } catch (const ProcessEnded&) {
+            ended = true;
+        }
+        QVERIFY(ended);
+        QCOMPARE(f.install.desktop.dialogs.shown.back().title, QStringLiteral("エラーが発生しました"));
+        QVERIFY(QDir(f.install.path(QStringLiteral("txt"))).isEmpty());
+        QCOMPARE(f.install.desktop.services.busyEnded, f.install.desktop.services.busyBegun);
     }
 };
 
