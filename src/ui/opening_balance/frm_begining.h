@@ -22,6 +22,8 @@ public:
     void lstDebit_Click();
     void cmdUpdate_Click();
     void cmdInitiralize_Click();
+    // Fills the shown year's opening amounts from the closing balances of the year before.
+    void cmdCarryForward_Click();
 
 protected:
     void Form_Load() override;
@@ -43,6 +45,9 @@ private:
     void AccountClick(QListWidget* list, QListWidget* other);
     void StoreAmount();
     void RecreateYear();
+    void CarryForward();
+    // Recomputes both total rows of the year from the other rows.
+    void StoreTotals(const QString& year);
     int YearNumber() const;
     QString AmountOf(int year, const QString& accountCd) const;
 
@@ -55,6 +60,7 @@ private:
     QLineEdit* txtMoney;
     QPushButton* cmdUpdate;
     QPushButton* cmdInitiralize;
+    QPushButton* cmdCarryForward;
     QGroupBox* Frame2;
     QPushButton* cmdSaveFiles;
     QPushButton* cmdOpenFolder;

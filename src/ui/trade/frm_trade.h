@@ -15,6 +15,8 @@
 
 #include <array>
 
+enum class TrialBalanceLayout;
+
 class FrmTrade final : public WorkingScreen {
     Q_OBJECT
 
@@ -46,6 +48,10 @@ public:
     // The summary phrase list.
     void lstAbst_Click();
     void cmdEditList_Click();
+
+    // The year-end reports.
+    void cmdWriteFileTrialBalance_Click();
+    void cmdWriteFileMonthlyTrialBalance_Click();
 
 protected:
     void Form_Load() override;
@@ -100,6 +106,8 @@ private:
     void LoadPhraseList(const QString& tradeCd, const QString& detailCd);
     void ShowPhraseList(bool shown);
 
+    void WriteTrialBalance(TrialBalanceLayout layout, const QString& procedure);
+
     static QDate Today();
     int FiscalYear() const;
     QString SelectedTradeItem() const;
@@ -145,6 +153,8 @@ private:
     QLabel* lblSum;
 
     QLabel* lblTerm;
+    QPushButton* cmdWriteFileTrialBalance;
+    QPushButton* cmdWriteFileMonthlyTrialBalance;
 
     bool SkipMonthClick = false;
     RefreshKey LastRefreshKey;

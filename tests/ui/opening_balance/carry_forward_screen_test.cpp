@@ -1,0 +1,234 @@
+// The carry forward button of the opening balance screen, pressed by its
+// access key on the fixture books: what it refuses, each carried amount
+// against the closing balance sheet the test takes from the books itself,
+// the capital by its formula, the balance check afterwards, and a second
+// carry after a correction of the closed year.
+#include "fixture_books.h"
+#include "golden_log.h"
+#include "screen_fixture.h"
+#include "ui/opening_balance/frm_begining.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <map>
+#include <stdexcept>
+
+namespace {
+
+const QString kDone = QStringLiteral("2020年度末の残高を2021年度の期首データに繰越しました。");
+const QString kQuestion = QStringLiteral("2021年度の期首データを，2020年度末の残高で置き換えます。よろしいですか？");
+
+// The screen of the year opened from the menu by its access key.
+void InScreen(MenuFixture& f, const QString& year, const std::function<void(FrmBegining&)>& inside) {
+    Find<QLineEdit>(f.menu.get(), QStringLiteral("txtYear"))->setText(year);
+    QApplication::setActiveWindow(f.menu.get());
+    bool opened = false;
+    WhileModal(
+        f.menu->frmBegining(), [&] { PressAccessKey(f.menu.get(), Qt::Key_B); },
+        [&] {
+            opened = true;
+            inside(*f.menu->frmBegining());
+        });
+    if (!opened) throw std::runtime_error("the opening balance screen did not open");
+}
+
+void CarryForward(MenuFixture& f, const QString& year = QStringLiteral("2021")) {
+    InScreen(f, year, [](FrmBegining& s) { PressAccessKey(&s, Qt::Key_K); });
+}
+
+QStringList BoxTexts(MenuFixture& f) {
+    QStringList texts;
+    for (const ShownBox& box : f.install.desktop.dialogs.shown) texts << box.text;
+    f.install.desktop.dialogs.shown.clear();
+    return texts;
+}
+
+// The closing balance sheet of 2020 from the books: each row of the sheet
+// moved by the year's journal (assets grow on the debit side, liabilities and
+// capital on the credit side), and the year's revenue less its costs.
+struct ClosingSheet {
+    std::map<QString, qint64> closing;
+    std::map<QString, QString> side, name;
+    qint64 income = 0;
+};
+
+ClosingSheet FromBooks(const TempInstall& install) {
+    ClosingSheet sheet;
+    for (const QString& row :
+         install.rows(QStringLiteral("select account_cd, account_name, asset_or_debit, money from t_bs_begining "
+                                     "where year = 2020 and account_cd not in ('340', '640')"))) {
+        const QStringList f = row.split(QLatin1Char('\t'));
+        sheet.name[f[0]] = f[1];
+        sheet.side[f[0]] = f[2];
+        sheet.closing[f[0]] = f[3].toLongLong();
+    }
+    std::map<QString, QString> classes;
+    for (const QString& row : install.rows(QStringLiteral("select account_cd, account_class from m_account")))
+        classes[row.section(QLatin1Char('\t'), 0, 0)] = row.section(QLatin1Char('\t'), 1);
+    for (const QString& row : install.rows(
+             QStringLiteral("select m.debit_cd, m.credit_cd, t.money * t.rate / 100 from t_trade t "
+                            "join m_trade m on t.trade_cd = m.trade_cd where t.year = 2020 and t.is_valid = 1"))) {
+        const QStringList f = row.split(QLatin1Char('\t'));
+        for (const bool debit : {true, false}) {
+            const QString& code = debit ? f[0] : f[1];
+            const qint64 amount = debit ? f[2].toLongLong() : -f[2].toLongLong();
+            if (sheet.side.contains(code))
+                sheet.closing[code] += sheet.side[code] == QStringLiteral("a") ? amount : -amount;
+            if (classes[code] == QStringLiteral("r") || classes[code] == QStringLiteral("c")) sheet.income -= amount;
+        }
+    }
+    return sheet;
+}
+
+// The rows 2021 must hold: the closing balances, the owner's rows and the
+// income at 0, the capital by 元入金 + 事業主借 + 所得 − 事業主貸, the totals.
+QStringList Expected(const ClosingSheet& books) {
+    std::map<QString, qint64> carried = books.closing;
+    for (const char* code : {"330", "610", "630"}) carried[QString::fromLatin1(code)] = 0;
+    const auto closing = [&](const char* code) { return books.closing.at(QString::fromLatin1(code)); };
+    carried[QStringLiteral("620")] = closing("620") + closing("610") + closing("630") + books.income - closing("330");
+    qint64 asset = 0, debit = 0;
+    for (const auto& [code, money] : carried) (books.side.at(code) == QStringLiteral("a") ? asset : debit) += money;
+    if (asset != debit) throw std::runtime_error("the fixture's closing sheet does not balance");
+    QStringList rows;
+    for (const auto& [code, money] : carried)
+        rows << QStringList{code, books.name.at(code), books.side.at(code), QString::number(money)}.join(
+            QLatin1Char('\t'));
+    rows << QStringLiteral("340\t合　　計\ta\t") + QString::number(asset)
+         << QStringLiteral("640\t合　計\td\t") + QString::number(debit);
+    rows.sort();
+    return rows;
+}
+
+QStringList Rows(const MenuFixture& f, const char* year = "2021") {
+    return f.install.rows(QStringLiteral("select account_cd, account_name, asset_or_debit, money from t_bs_begining "
+                                         "where year = %1 order by account_cd")
+                              .arg(QString::fromLatin1(year)));
+}
+QStringList History(const MenuFixture& f) {
+    return f.install.rows(
+        QStringLiteral("select account_cd, account_name, asset_or_debit, money, ver_idx "
+                       "from t_bs_begining_history order by account_cd, ver_idx"));
+}
+
+void OpenFixture(MenuFixture& f) { f.install.exec(DataText(QStringLiteral("fixture_year.sql"))); }
+
+}  // namespace
+
+class CarryForwardScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Nothing is stored; only the message of the case is shown.
+    void refusals() {
+        const QString cannot = QStringLiteral("2020年度末の残高を繰越できません。\r\n");
+        const QString tooLarge = QStringLiteral("円が，期首データに登録できる範囲を超えます。");
+        const struct {
+            const char* year;
+            QString arrange;
+            QString message;  // %1: the closing balance of 130, %2: the asset total, from the books
+            bool notified;
+        } cases[] = {
+            {"2020", QString(),
+             QStringLiteral("2019年度の貸借対照表期首データがないため，繰越できません。\r\n"
+                            "先に2019年度の期首データを作成してください。"),
+             false},
+            {"2021",
+             QStringLiteral("update t_bs_begining set money = 2000000000 where year = 2020 and account_cd = '130'"),
+             cannot + QStringLiteral("勘定科目コード130の金額%1") + tooLarge, true},
+            {"2021",
+             QStringLiteral("update t_bs_begining set money = 2000000000 where year = 2020 and account_cd = '100'"),
+             cannot + QStringLiteral("繰越後の資産の合計%2") + tooLarge, true},
+        };
+        for (const auto& c : cases) {
+            MenuFixture f;
+            OpenFixture(f);
+            if (!c.arrange.isNull()) f.install.exec(c.arrange);
+            const ClosingSheet books = FromBooks(f.install);
+            qint64 assetTotal = 0;
+            for (const auto& [code, money] : books.closing)
+                if (books.side.at(code) == QStringLiteral("a") && code != QStringLiteral("330")) assetTotal += money;
+            const QStringList before = Rows(f, "2020");
+            CarryForward(f, QString::fromLatin1(c.year));
+            QCOMPARE(BoxTexts(f), QStringList{QString(c.message)
+                                                  .replace(QStringLiteral("%1"),
+                                                           QString::number(books.closing.at(QStringLiteral("130"))))
+                                                  .replace(QStringLiteral("%2"), QString::number(assetTotal))});
+            QCOMPARE(Rows(f, "2020"), before);
+            QCOMPARE(Rows(f), QStringList());
+            QCOMPARE(History(f), QStringList());
+            QCOMPARE(f.install.desktop.services.played.size(), c.notified ? 1 : 0);
+            QCOMPARE(f.install.desktop.services.busyBegun, f.install.desktop.services.busyEnded);
+        }
+    }
+
+    // A year without a sheet gets one without a question; a sheet of zeros
+    // is replaced without one too, its rows kept in the history. Either way
+    // the window then closes without a warning.
+    void carriesTheClosingBalances() {
+        for (const bool createdFirst : {false, true}) {
+            MenuFixture f;
+            OpenFixture(f);
+            const QStringList expected = Expected(FromBooks(f.install));
+            InScreen(f, QStringLiteral("2021"), [&](FrmBegining& s) {
+                if (createdFirst) PressAccessKey(&s, Qt::Key_I);
+                PressAccessKey(&s, Qt::Key_K);
+                // The list shows the capital just stored.
+                const QString capital =
+                    Rows(f).filter(QStringLiteral("元入金")).value(0).section(QLatin1Char('\t'), -1);
+                const QList<QListWidgetItem*> items = Find<QListWidget>(&s, QStringLiteral("lstDebit"))
+                                                          ->findItems(QStringLiteral("620 "), Qt::MatchStartsWith);
+                QCOMPARE(items.size(), 1);
+                QVERIFY(items[0]->text().endsWith(QLatin1Char(' ') + capital));
+                s.close();
+            });
+            QCOMPARE(BoxTexts(f), createdFirst ? (QStringList{QStringLiteral("初期データを作成しました。"), kDone})
+                                               : QStringList{kDone});
+            QCOMPARE(Rows(f), expected);
+            QCOMPARE(f.install.rows(QStringLiteral("select distinct dt_update from t_bs_begining where year = 2021")),
+                     QStringList{QStringLiteral("2026/12/05 09:30:05")});
+            QCOMPARE(History(f).size(), createdFirst ? 50 : 0);
+            const RecordingServices& services = f.install.desktop.services;
+            QCOMPARE(services.played.last(), f.install.path(QStringLiteral("wav/start.wav")));
+            QCOMPARE(services.busyBegun, services.busyEnded);
+            const QString log = f.install.runLog();
+            QVERIFY(log.contains(QStringLiteral("■frmBegining.cmdCarryForward_Click")));
+            QVERIFY(log.contains(kDone));
+            QCOMPARE(log.count(QStringLiteral("DBUpdBS_BeginingCarried")), 48);
+        }
+    }
+
+    // After a correction of 2020 the carry asks, No keeps 2021 as it is,
+    // and Yes carries the new balances with the first carry in the history.
+    void aSecondCarryAfterACorrection() {
+        MenuFixture f;
+        OpenFixture(f);
+        CarryForward(f);
+        QCOMPARE(BoxTexts(f), QStringList{kDone});
+        const QStringList first = Rows(f);
+        // The stationery bought in cash cost 2500, not 1980.
+        f.install.exec(QStringLiteral("update t_trade set money = 2500 where year = 2020 and month = 7 and day = 20"));
+        const QStringList corrected = Expected(FromBooks(f.install));
+        QVERIFY(corrected != first);
+
+        f.install.desktop.dialogs.yesNoAnswers = {false};
+        CarryForward(f);
+        QCOMPARE(BoxTexts(f), QStringList{kQuestion});
+        QCOMPARE(Rows(f), first);
+        QCOMPARE(History(f), QStringList());
+
+        f.install.desktop.dialogs.yesNoAnswers = {true};
+        CarryForward(f);
+        QCOMPARE(BoxTexts(f), (QStringList{kQuestion, kDone}));
+        QCOMPARE(Rows(f), corrected);
+        QStringList kept;
+        for (const QString& row : first) kept << row + QStringLiteral("\t1");
+        QCOMPARE(History(f), kept);
+    }
+};
+
+QTEST_MAIN(CarryForwardScreenTest)
+#include "carry_forward_screen_test.moc"
