@@ -56,17 +56,9 @@ const Layout& LayoutOf(TrialBalanceLayout kind) {
 }
 
 QString GroupCaption(AccountGroup group) {
-    switch (group) {
-        case AccountGroup::Asset:
-            return QStringLiteral("資産計");
-        case AccountGroup::LiabilityAndCapital:
-            return QStringLiteral("負債・資本計");
-        case AccountGroup::Revenue:
-            return QStringLiteral("収益計");
-        case AccountGroup::Cost:
-            break;
-    }
-    return QStringLiteral("費用計");
+    static const QString captions[] = {QStringLiteral("資産計"), QStringLiteral("負債・資本計"),
+                                       QStringLiteral("収益計"), QStringLiteral("費用計")};
+    return captions[static_cast<int>(group)];
 }
 
 // Code, name and the columns, each column right-aligned in its width.
