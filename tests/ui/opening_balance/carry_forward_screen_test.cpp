@@ -3,10 +3,13 @@
 // against the closing balance sheet the test takes from the books itself,
 // the capital by its formula, the balance check afterwards, and a second
 // carry after a correction of the closed year.
+#include "app/context.h"
 #include "fixture_books.h"
 #include "golden_log.h"
 #include "screen_fixture.h"
 #include "ui/opening_balance/frm_begining.h"
+
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -186,6 +189,33 @@ private slots:
         QCOMPARE(History(f), QStringList(expected).replaceInStrings(QRegularExpression(QStringLiteral("$")),
                                                                     QStringLiteral("\t1")));
         QCOMPARE(f.install.desktop.services.busyBegun, f.install.desktop.services.busyEnded);
+    }
+
+    // A failure at the last statement ends the process before the commit: the
+    // next opening of the file finds 2021 and its history as they were.
+    void aFailureHalfWayStoresNothing() {
+        MenuFixture f;
+        OpenFixture(f);
+        CarryForward(f);
+        f.install.exec(QStringLiteral("update t_trade set money = 2500 where year = 2020 and month = 7 and day = 20"));
+        const QStringList before = Rows(f) + History(f);
+        f.install.exec(
+            QStringLiteral("create trigger planted before update on t_bs_begining when new.account_cd = "
+                           "'640' begin select raise(abort, 'disk full'); end;"));
+        f.install.desktop.dialogs.yesNoAnswers = {true};
+        bool ended = false;
+        try {
+            // Called directly: the ended process must not unwind through Qt's frames.
+            InScreen(f, QStringLiteral("2021"), [](FrmBegining& s) { s.cmdCarryForward_Click(); });
+        } catch (const ProcessEnded&) {
+            ended = true;
+        }
+        QVERIFY(ended);
+        QCOMPARE(f.install.desktop.services.busyBegun, f.install.desktop.services.busyEnded);
+        sqlite3_close_v2(ctx().db);
+        QCOMPARE(sqlite3_open(f.install.path(QStringLiteral("db/velmo.sqlite3")).toUtf8().constData(), &ctx().db),
+                 SQLITE_OK);
+        QCOMPARE(Rows(f) + History(f), before);
     }
 };
 
