@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes screenshots of the real program under Xvfb: the menu, then each
 # working screen opened by its access key: the opening balance screen with a
-# filled year, the transaction screen with a month of entries.
+# filled year and the next year carried from it, the transaction screen with a
+# month of entries.
 # Usage: scripts/screenshots.sh [build-dir] [out-dir]
 # Needs xvfb, imagemagick, xdotool and sqlite3 (installed here when missing).
 set -euo pipefail
@@ -68,7 +69,15 @@ sleep 1 && import -window root "$out/opening_balance_filled.png"
 # "メニューへ(&M)" shares its key with "作成(&M)": the key moves the focus, Space presses.
 xdotool key alt+m space
 sleep 1
-xdotool search --name "メニュー画面" windowfocus --sync && xdotool key alt+t
+# The next year takes this year's closing balances: the message, then the lists.
+xdotool search --name "メニュー画面" windowfocus --sync && xdotool key alt+i && sleep 0.5 && xdotool key alt+b
+wait_for "貸借対照表期首画面" && sleep 1 && xdotool key alt+k
+sleep 1 && import -window root "$out/carry_forward.png"
+xdotool key Return
+sleep 1 && import -window root "$out/opening_balance_carried.png"
+xdotool key alt+m space
+sleep 1
+xdotool search --name "メニュー画面" windowfocus --sync && xdotool key alt+d && sleep 0.5 && xdotool key alt+t
 wait_for "取引画面" && sleep 1
 # The period option 指定月 of the record list, at the top edge of the screen, centred.
 xdotool mousemove $(( (1280 - 1101) / 2 + 100 )) 384 click 1

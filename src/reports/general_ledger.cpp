@@ -61,10 +61,14 @@ QString ColumnHeading() {
 
 }  // namespace
 
-std::optional<QString> GeneralLedgerRefusal(const QString& fiscalYearText) {
+std::optional<QString> OpeningSheetRefusal(const QString& fiscalYearText, const QString& reportName) {
     if (DBSelBS_Begining(fiscalYearText)) return std::nullopt;
-    return QStringLiteral("総勘定元帳を出力するには，貸借対照表期首データが必要です。") + kCrLf +
+    return reportName + QStringLiteral("を出力するには，貸借対照表期首データが必要です。") + kCrLf +
            QStringLiteral("貸借対照表期首データを作成(初期データ作成)してください。");
+}
+
+std::optional<QString> GeneralLedgerRefusal(const QString& fiscalYearText) {
+    return OpeningSheetRefusal(fiscalYearText, QStringLiteral("総勘定元帳"));
 }
 
 ReportQuestion GeneralLedgerQuestion(const ReportValues& values) {
@@ -78,9 +82,8 @@ QStringList BuildLedgerPage(int year, const LedgerJournal& journal, bool debitIn
     QStringList page{QString(), QString(),
                      QStringLiteral("■") + accountCd + kBlank + accountName + QStringLiteral("のページ") + kCrLf,
                      ColumnHeading() + kCrLf + QString(kLedgerLineWidth, QLatin1Char('-'))};
-    // Income-statement accounts start every year from nothing.
     qint64 balance = 0;
-    if (outputClass != QStringLiteral("B")) {
+    if (StartsFromOpening(outputClass)) {
         balance = opening;
         page << LedgerLine(SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1"))),
                            QString(), QStringLiteral("期首の残高"), std::nullopt, std::nullopt, balance);
@@ -107,8 +110,8 @@ QStringList BuildGeneralLedger(int year, const ResultTable& accounts) {
         const int opening = DBSelBSBeginingMoney(year, code);
         QString name, accountClass, outputClass;
         DBSelMAccount(code, name, accountClass, outputClass);
-        const bool debitIncreases = accountClass == QStringLiteral("a") || accountClass == QStringLiteral("c");
-        AppendStringArray(BuildLedgerPage(year, journal, debitIncreases, code, name, opening, outputClass), out);
+        AppendStringArray(
+            BuildLedgerPage(year, journal, DebitIncreases(accountClass), code, name, opening, outputClass), out);
     }
     return out;
 }

@@ -10,8 +10,9 @@
 
 #include <optional>
 
-// The message that stops the report when the fiscal year has no opening
-// balance sheet; nothing when it has one.
+// The message that stops a report whose balances start from the opening
+// balance sheet when the fiscal year has none; nothing when it has one.
+std::optional<QString> OpeningSheetRefusal(const QString& fiscalYearText, const QString& reportName);
 std::optional<QString> GeneralLedgerRefusal(const QString& fiscalYearText);
 
 // Always the whole year of the calendar.

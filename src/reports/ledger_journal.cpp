@@ -3,6 +3,12 @@
 #include "store/report_lines.h"
 #include "store/store_common.h"
 
+bool DebitIncreases(const QString& accountClass) {
+    return accountClass == QStringLiteral("a") || accountClass == QStringLiteral("c");
+}
+
+bool StartsFromOpening(const QString& outputClass) { return outputClass != QStringLiteral("B"); }
+
 LedgerJournal::LedgerJournal(int year, const ResultTable& rows) {
     // A year without rows has no column names to look up.
     if (RowCount(rows) == 0) return;
@@ -16,7 +22,9 @@ LedgerJournal::LedgerJournal(int year, const ResultTable& rows) {
     entries_.reserve(static_cast<size_t>(RowCount(rows)));
     for (qsizetype i = 1; i <= RowCount(rows); ++i) {
         const QStringList f = RowFields(rows[i], columnCount, detailName);
-        entries_.push_back({.date = SlashDate(DateOf(yearText, f[month], f[day])),
+        const QDate date = DateOf(yearText, f[month], f[day]);
+        entries_.push_back({.date = SlashDate(date),
+                            .month = date.month(),
                             .debitCd = f[debitCd],
                             .debitName = f[debitName],
                             .creditCd = f[creditCd],

@@ -11,9 +11,17 @@
 
 struct LedgerEntry {
     QString date;  // 2020/04/01
+    int month = 0;
     QString debitCd, debitName, creditCd, creditName, detailName;
     qint64 amount = 0;  // the business share
 };
+
+// A debit raises the balance of the classes "a" and "c" and lowers that of
+// every other class; a credit does the reverse.
+bool DebitIncreases(const QString& accountClass);
+// An account of output class "B" starts every year from nothing, whatever
+// opening amount the sheet holds for it; every other one from that amount.
+bool StartsFromOpening(const QString& outputClass);
 
 class LedgerJournal {
 public:

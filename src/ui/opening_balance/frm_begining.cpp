@@ -22,7 +22,6 @@ namespace {
 
 const QString kAsset = QStringLiteral("a");
 const QString kDebit = QStringLiteral("d");
-const QString kCapitalCode = QStringLiteral("620");
 
 const QString kColumnHeading = QStringLiteral("ｺｰﾄﾞ勘定科目") + QString(9, QChar(0x3000)) +
                                QString(6, QLatin1Char(' ')) + QChar(0x3000) + QString(2, QLatin1Char(' ')) +
@@ -61,6 +60,7 @@ FrmBegining::FrmBegining(const MenuValues& menu, QWidget* parent)
     connect(cmdInitiralize, &QPushButton::clicked, this, &FrmBegining::cmdInitiralize_Click);
     connect(cmdSaveFiles, &QPushButton::clicked, this, &FrmBegining::cmdSaveFiles_Click);
     connect(cmdOpenFolder, &QPushButton::clicked, this, &FrmBegining::cmdOpenFolder_Click);
+    connect(cmdCarryForward, &QPushButton::clicked, this, &FrmBegining::cmdCarryForward_Click);
 }
 
 void FrmBegining::PlaceControls() {
@@ -72,6 +72,8 @@ void FrmBegining::PlaceControls() {
     for (QLineEdit* box : {txtYear, txtGengou}) box->setReadOnly(true);
     cmdInitiralize = MakeButton(this, QStringLiteral("cmdInitiralize"), QStringLiteral("初期データ作成(&I)"),
                                 TwipsRect(3600, 0, 2250, 435));
+    cmdCarryForward = MakeButton(this, QStringLiteral("cmdCarryForward"), QStringLiteral("前年度から繰越(&K)"),
+                                 TwipsRect(6000, 0, 2250, 435));
     cmdToMenu->setGeometry(TwipsRect(9000, 0, 1395, 435));
     cmdEnd->setGeometry(TwipsRect(10440, 0, 915, 435));
 
@@ -101,8 +103,8 @@ void FrmBegining::PlaceControls() {
     cmdOpenFolder = MakeButton(Frame2, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"),
                                TwipsRect(3900, 840, 1500, 390));
 
-    QWidget* tabOrder[] = {lstAsset,      lstDebit,  txtMoney, cmdUpdate, cmdInitiralize, cmdSaveFiles,
-                           cmdOpenFolder, cmdToMenu, cmdEnd,   txtYear,   txtGengou};
+    QWidget* tabOrder[] = {lstAsset,     lstDebit,      txtMoney,  cmdUpdate, cmdInitiralize, cmdCarryForward,
+                           cmdSaveFiles, cmdOpenFolder, cmdToMenu, cmdEnd,    txtYear,        txtGengou};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
@@ -230,18 +232,22 @@ void FrmBegining::StoreAmount() {
         DBInsBSHistoryBeforeUpdate(year, code, DBSelBSHistoryMaxNum(year, code) + 1);
         WriteLog(QStringLiteral("指定の金額をテーブルに登録"));
         DBUpdBS_Begining(year, code, txtMoney->text());
-        WriteLog(QStringLiteral("資産の合計を取得"));
-        const QString assetSum = DBSelBS_BeginingSum(YearNumber(), kAsset);
-        WriteLog(QStringLiteral("資産の合計を更新"));
-        DBUpdBS_Begining(year, kAssetTotalCode.toString(), assetSum);
-        WriteLog(QStringLiteral("負債の合計を取得"));
-        const QString debitSum = DBSelBS_BeginingSum(YearNumber(), kDebit);
-        WriteLog(QStringLiteral("負債の合計を更新"));
-        DBUpdBS_Begining(year, kDebitTotalCode.toString(), debitSum);
+        StoreTotals(year);
     });
     ShowBothSides(QString());
     hourglass.restore();
     PlaySoundCue(StartCuePath());
+}
+
+void FrmBegining::StoreTotals(const QString& year) {
+    WriteLog(QStringLiteral("資産の合計を取得"));
+    const QString assetSum = DBSelBS_BeginingSum(YearNumber(), kAsset);
+    WriteLog(QStringLiteral("資産の合計を更新"));
+    DBUpdBS_Begining(year, kAssetTotalCode.toString(), assetSum);
+    WriteLog(QStringLiteral("負債の合計を取得"));
+    const QString debitSum = DBSelBS_BeginingSum(YearNumber(), kDebit);
+    WriteLog(QStringLiteral("負債の合計を更新"));
+    DBUpdBS_Begining(year, kDebitTotalCode.toString(), debitSum);
 }
 
 void FrmBegining::cmdInitiralize_Click() {
@@ -282,7 +288,7 @@ bool FrmBegining::ChkSumAssetDebit(QString& message) {
     // reason to warn about it.
     if (!DBSelBS_Begining(txtYear->text())) return true;
     const int year = YearNumber();
-    if (AmountOf(year, kCapitalCode) == QStringLiteral("0")) {
+    if (AmountOf(year, kCapitalCode.toString()) == QStringLiteral("0")) {
         PlaySoundCue(NotifyCuePath());
         Show(QStringLiteral("普通は元入金はゼロではありません。"));
     }

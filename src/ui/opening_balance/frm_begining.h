@@ -25,6 +25,8 @@ public:
     // The files for the receiving program, and the folder they went to.
     void cmdSaveFiles_Click();
     void cmdOpenFolder_Click();
+    // Fills the shown year's opening amounts from the closing balances of the year before.
+    void cmdCarryForward_Click();
 
 protected:
     void Form_Load() override;
@@ -47,6 +49,9 @@ private:
     void StoreAmount();
     void RecreateYear();
     void SaveExportFiles();
+    void CarryForward();
+    // Recomputes both total rows of the year from the other rows.
+    void StoreTotals(const QString& year);
     int YearNumber() const;
     QString AmountOf(int year, const QString& accountCd) const;
 
@@ -59,6 +64,7 @@ private:
     QLineEdit* txtMoney;
     QPushButton* cmdUpdate;
     QPushButton* cmdInitiralize;
+    QPushButton* cmdCarryForward;
     QGroupBox* Frame2;
     QPushButton* cmdSaveFiles;
     QPushButton* cmdOpenFolder;

@@ -51,6 +51,9 @@ void FrmTrade::WireHandlers() {
     connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
     connect(cmdWriteFileHistory, &QPushButton::clicked, this, &FrmTrade::cmdWriteFileHistory_Click);
     WireOutputButtons();
+    connect(cmdWriteFileTrialBalance, &QPushButton::clicked, this, &FrmTrade::cmdWriteFileTrialBalance_Click);
+    connect(cmdWriteFileMonthlyTrialBalance, &QPushButton::clicked, this,
+            &FrmTrade::cmdWriteFileMonthlyTrialBalance_Click);
 }
 
 void FrmTrade::Form_Load() {

@@ -17,6 +17,8 @@
 #include <array>
 #include <optional>
 
+enum class TrialBalanceLayout;
+
 class FrmTrade final : public WorkingScreen {
     Q_OBJECT
 
@@ -58,6 +60,9 @@ public:
     void cmdWriteFileInsurance_Click();
     void cmdRupaFiles_Click();
     void cmdOpenFolder_Click();
+    // The year-end reports.
+    void cmdWriteFileTrialBalance_Click();
+    void cmdWriteFileMonthlyTrialBalance_Click();
 
 protected:
     void Form_Load() override;
@@ -121,6 +126,7 @@ private:
     // Asks for the file name of the report of the shown period, writes the
     // report and opens it.
     void WriteReportFile(ReportQuestion (*question)(const ReportValues&), QStringList (*build)(const ReportValues&));
+    void WriteTrialBalance(TrialBalanceLayout layout, const QString& procedure);
 
     static QDate Today();
     int FiscalYear() const;
@@ -168,6 +174,8 @@ private:
 
     QLabel* lblTerm;
     QPushButton* cmdWriteFileHistory;
+    QPushButton* cmdWriteFileTrialBalance;
+    QPushButton* cmdWriteFileMonthlyTrialBalance;
 
     bool SkipMonthClick = false;
     RefreshKey LastRefreshKey;

@@ -144,7 +144,7 @@ void FrmTrade::BuildRecordFrame() {
 
 void FrmTrade::BuildOutputFrames() {
     auto* frame2 =
-        MakeFrame(this, QStringLiteral("Frame2"), QStringLiteral("ファイル出力"), TwipsRect(10080, 5400, 3315, 2415));
+        MakeFrame(this, QStringLiteral("Frame2"), QStringLiteral("ファイル出力"), TwipsRect(10080, 5400, 6255, 2415));
     lblTerm = MakeCaption(frame2, QStringLiteral("lblTerm"), QStringLiteral("当月の"), TwipsRect(120, 300, 1095, 195));
     const struct {
         const char* button;
@@ -163,12 +163,19 @@ void FrmTrade::BuildOutputFrames() {
         MakeButton(frame2, QString::fromLatin1(report.button), report.caption, TwipsRect(2280, top, 915, 375));
         top += 450;
     }
-    // The first column is full: the history report opens a second one.
-    frame2->resize(TwipsRect(0, 0, 6315, 2415).size());
+    // The year-end reports stand in a second column, the frame widened into
+    // the free space at the screen's right edge.
+    MakeCaption(frame2, QStringLiteral("Label7_0"), QStringLiteral("当年度の"), TwipsRect(3360, 300, 1095, 195));
+    MakeCaption(frame2, QStringLiteral("Label7_1"), QStringLiteral("試算表を"), TwipsRect(3360, 600, 1800, 195));
+    cmdWriteFileTrialBalance = MakeButton(frame2, QStringLiteral("cmdWriteFileTrialBalance"),
+                                          QStringLiteral("出力(&S)"), TwipsRect(5220, 540, 915, 375));
+    MakeCaption(frame2, QStringLiteral("Label7_2"), QStringLiteral("月別試算表を"), TwipsRect(3360, 1050, 1800, 195));
+    cmdWriteFileMonthlyTrialBalance = MakeButton(frame2, QStringLiteral("cmdWriteFileMonthlyTrialBalance"),
+                                                 QStringLiteral("出力(&B)"), TwipsRect(5220, 990, 915, 375));
     MakeCaption(frame2, QStringLiteral("lblWriteFileHistory"), QStringLiteral("訂正削除履歴を"),
-                TwipsRect(3360, 600, 1815, 195));
+                TwipsRect(3360, 1500, 1815, 195));
     cmdWriteFileHistory = MakeButton(frame2, QStringLiteral("cmdWriteFileHistory"), QStringLiteral("出力(&R)"),
-                                     TwipsRect(5280, 540, 915, 375));
+                                     TwipsRect(5220, 1440, 915, 375));
 
     auto* frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("ルパかんたん会計のデータを作成"),
                              TwipsRect(10080, 7980, 3315, 1575));

@@ -702,9 +702,9 @@ private slots:
         OnTradeScreen(f, QStringLiteral("2020"), [&](FrmTrade& s) {
             auto* button = Find<QPushButton>(&s, QStringLiteral("cmdWriteFileHistory"));
             QCOMPARE(button->text(), QStringLiteral("出力(&R)"));
-            QCOMPARE(button->geometry(), QRect(352, 36, 61, 25));
+            QCOMPARE(button->geometry(), QRect(348, 96, 61, 25));
             QCOMPARE(Caption(s, "lblWriteFileHistory"), QStringLiteral("訂正削除履歴を"));
-            QCOMPARE(Control(s, "Frame2")->geometry(), QRect(672, 360, 421, 161));
+            QCOMPARE(Control(s, "Frame2")->geometry(), QRect(672, 360, 417, 161));
             QStringList keys;
             for (const QAbstractButton* control : s.findChildren<QAbstractButton*>()) {
                 const qsizetype amp = control->text().indexOf(QLatin1Char('&'));

@@ -1,0 +1,41 @@
+#include "store/carry_forward_store.h"
+
+#include "app/run_log.h"
+#include "sqlite/statements.h"
+#include "store/store_common.h"
+
+void DBInsBS_BeginingFromYear(const QString& year, const QString& fromYear) {
+    WriteLog(QStringLiteral("DBInsBS_BeginingFromYear"));
+    const QString sql = SqlLines({
+        QStringLiteral("insert into t_bs_begining"),
+        QStringLiteral("   select ") + year,
+        QStringLiteral("         ,account_cd"),
+        QStringLiteral("         ,account_name"),
+        QStringLiteral("         ,asset_or_debit"),
+        QStringLiteral("         ,0"),
+        QStringLiteral("         ,'") + NowText() + QStringLiteral("'"),
+        QStringLiteral("   from  t_bs_begining"),
+        QStringLiteral("   where year = ") + fromYear,
+    });
+    SQLite3NonQuery(sql);
+}
+
+void DBUpdBS_BeginingCarried(const QString& year, const QString& accountCd, int money, const QString& fromYear) {
+    WriteLog(QStringLiteral("DBUpdBS_BeginingCarried"));
+    const QString code = SqlQuoted(accountCd);
+    const QString sql = SqlLines({
+        QStringLiteral("update t_bs_begining set"),
+        QStringLiteral("    money = ") + QString::number(money),
+        QStringLiteral("   ,account_name = case when account_name = ''"),
+        QStringLiteral("                        then ifnull((select f.account_name"),
+        QStringLiteral("                                     from   t_bs_begining f"),
+        QStringLiteral("                                     where  f.year = ") + fromYear,
+        QStringLiteral("                                       and  f.account_cd = '") + code +
+            QStringLiteral("'),'')"),
+        QStringLiteral("                        else account_name end"),
+        QStringLiteral("   ,dt_update = '") + NowText() + QStringLiteral("'"),
+        QStringLiteral("where year = ") + year,
+        QStringLiteral("  and account_cd = '") + code + QStringLiteral("'"),
+    });
+    SQLite3NonQuery(sql);
+}

@@ -1,0 +1,80 @@
+// The carry forward button of the opening balance screen: the closing
+// balances of the year before the one shown become the shown year's opening
+// amounts, its sheet created first when it has none.
+#include "app/context.h"
+#include "app/identity.h"
+#include "app/run_log.h"
+#include "app/sound_cue.h"
+#include "reports/trial_balance.h"
+#include "sqlite/transaction.h"
+#include "store/carry_forward_store.h"
+#include "store/opening_balance_store.h"
+#include "store/store_common.h"
+#include "ui/common/hourglass.h"
+#include "ui/opening_balance/carried_balances.h"
+#include "ui/opening_balance/frm_begining.h"
+
+namespace {
+
+void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
+
+}  // namespace
+
+void FrmBegining::cmdCarryForward_Click() {
+    TrapRunTimeErrors([this] { CarryForward(); });
+}
+
+void FrmBegining::CarryForward() {
+    LogEntry(QStringLiteral("cmdCarryForward_Click"));
+    const QString year = txtYear->text();
+    const int closed = YearNumber() - 1;
+    const QString closedYear = QString::number(closed);
+    WriteLog(QStringLiteral("前年度の期首データがあるか検査"));
+    if (!DBSelBS_Begining(closedYear)) {
+        Show(closedYear + QStringLiteral("年度の貸借対照表期首データがないため，繰越できません。\r\n") +
+             QStringLiteral("先に") + closedYear + QStringLiteral("年度の期首データを作成してください。"));
+        return;
+    }
+    WriteLog(QStringLiteral("その会計年度の期首データに金額があるか検査"));
+    const bool exists = DBSelBS_Begining(year);
+    if (exists && HoldsAmounts(ReadSheetSides(YearNumber())) &&
+        !ctx().desktop.dialogs->yesNoBox(year + QStringLiteral("年度の期首データを，") + closedYear +
+                                             QStringLiteral("年度末の残高で置き換えます。よろしいですか？"),
+                                         kAppTitle))
+        return;
+    Hourglass hourglass;
+    WriteLog(QStringLiteral("前年度末の残高を計算"));
+    const SheetSides closedSheet = ReadSheetSides(closed);
+    const CarriedSheet carried = CarriedBalances(closedSheet, ReadTrialBalance(closed));
+    if (const std::optional<QString> problem = CarriedSheetProblem(carried, closedYear)) {
+        hourglass.restore();
+        PlaySoundCue(NotifyCuePath());
+        Show(*problem);
+        return;
+    }
+    // The rows as they stood go into the history; the carried amounts and
+    // both totals are stored together or not at all.
+    SQLite3Transaction([&] {
+        if (exists) {
+            WriteLog(QStringLiteral("その会計年度のレコードを履歴に保存"));
+            DBInsBSHistoryBeforeRecreate(year);
+        } else {
+            WriteLog(QStringLiteral("その会計年度のレコードを前年度から作成"));
+            DBInsBS_BeginingFromYear(year, closedYear);
+        }
+        WriteLog(QStringLiteral("前年度末の残高を登録"));
+        for (const CarriedAmount& row : carried.rows)
+            DBUpdBS_BeginingCarried(year, row.code, static_cast<int>(row.money), closedYear);
+        StoreTotals(year);
+    });
+    // The chosen account and its amount belonged to the rows just replaced.
+    lblCodeName->clear();
+    txtMoney->clear();
+    ShowBothSides(QStringLiteral("その会計年度の"));
+    const QString done =
+        closedYear + QStringLiteral("年度末の残高を") + year + QStringLiteral("年度の期首データに繰越しました。");
+    WriteLog(done);
+    PlaySoundCue(StartCuePath());
+    hourglass.restore();
+    Show(done);
+}
