@@ -15,6 +15,7 @@
 #include <QRadioButton>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 enum class TrialBalanceLayout;
@@ -125,7 +126,8 @@ private:
     std::optional<QString> AskReportFileName(const ReportQuestion& question) const;
     // Asks for the file name of the report of the shown period, writes the
     // report and opens it.
-    void WriteReportFile(ReportQuestion (*question)(const ReportValues&), QStringList (*build)(const ReportValues&));
+    void WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,
+                         const std::function<QStringList(const ReportValues&)>& build);
     void WriteTrialBalance(TrialBalanceLayout layout, const QString& procedure);
 
     static QDate Today();

@@ -52,8 +52,8 @@ std::optional<QString> FrmTrade::AskReportFileName(const ReportQuestion& questio
     }
 }
 
-void FrmTrade::WriteReportFile(ReportQuestion (*question)(const ReportValues&),
-                               QStringList (*build)(const ReportValues&)) {
+void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,
+                               const std::function<QStringList(const ReportValues&)>& build) {
     const ReportValues values = ShownReportValues();
     const std::optional<QString> name = AskReportFileName(question(values));
     if (!name) return;

@@ -1,12 +1,8 @@
 // The two trial balance buttons of the transaction screen's output frame:
 // the fiscal year's trial balance (試算表) and its monthly layout
 // (月別試算表), written under txt and opened in the desktop shell.
-#include "app/context.h"
-#include "app/sound_cue.h"
-#include "reports/report_file.h"
 #include "reports/trial_balance_report.h"
 #include "store/store_common.h"
-#include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
 
 void FrmTrade::cmdWriteFileTrialBalance_Click() {
@@ -24,27 +20,12 @@ void FrmTrade::WriteTrialBalance(TrialBalanceLayout layout, const QString& proce
             Show(*refusal);
             return;
         }
-        const QDate date = Calendar->selectedDate();
-        const ReportValues values{.year = date.year(),
-                                  .month = date.month(),
-                                  .rangeIndex = 0,
-                                  .userName = menu().userName(),
-                                  .dbFileName = menu().dbFileName()};
-        const ReportQuestion question = TrialBalanceQuestion(values, layout);
-        const QString name = ctx().desktop.dialogs->inputBox(question.prompt, question.title, question.defaultName);
-        if (name.isEmpty()) return;
-        if (const std::optional<QString> problem = ReportFileNameProblem(name)) {
-            Show(*problem);
-            return;
-        }
-        Hourglass hourglass;
-        if (const std::optional<QString> failure = WriteReport(BuildTrialBalanceReport(values, layout), name)) {
-            hourglass.restore();
-            Show(*failure);
-            return;
-        }
-        ctx().desktop.shell->open(ReportPath(name));
-        hourglass.restore();
-        PlaySoundCue(StartCuePath());
+        // A trial balance is always of the whole year, whatever period the list shows.
+        const auto wholeYear = [](ReportValues values) {
+            values.rangeIndex = 0;
+            return values;
+        };
+        WriteReportFile([&](const ReportValues& v) { return TrialBalanceQuestion(wholeYear(v), layout); },
+                        [&](const ReportValues& v) { return BuildTrialBalanceReport(wholeYear(v), layout); });
     });
 }

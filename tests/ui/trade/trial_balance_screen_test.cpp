@@ -81,23 +81,26 @@ private slots:
             QStringLiteral("2020年の試算表をテキストファイルに出力します。\r\n\r\n出力ファイル名を指定してください。");
         const struct {
             const char* year;
-            QString answer;  // none: no input box is expected
+            QStringList answers;  // none: no input box is expected
             QStringList boxes;
         } cases[] = {
-            {"2020", QStringLiteral(""), {prompt}},
+            {"2020", {QString()}, {prompt}},
+            // A name that would leave txt is explained and asked again; then cancelled.
             {"2020",
-             QStringLiteral("../2020.txt"),
-             {prompt, QStringLiteral("出力ファイル名「../2020.txt」は使えません。\r\n"
-                                     "フォルダの区切り(\\ や /)を含まない，ファイル名だけを指定してください。")}},
+             {QStringLiteral("../2020.txt"), QString()},
+             {prompt,
+              QStringLiteral("出力ファイル名「../2020.txt」は使えません。\r\n"
+                             "フォルダの区切り(\\ や /)を含まない，ファイル名だけを指定してください。"),
+              prompt}},
             {"2021",
-             QString(),
+             {},
              {QStringLiteral("試算表を出力するには，貸借対照表期首データが必要です。\r\n"
                              "貸借対照表期首データを作成(初期データ作成)してください。")}},
         };
         for (const auto& c : cases) {
             MenuFixture f;
             f.install.exec(DataText(QStringLiteral("fixture_year.sql")));
-            if (!c.answer.isNull()) f.install.desktop.dialogs.inputAnswers = {c.answer};
+            f.install.desktop.dialogs.inputAnswers = {c.answers.begin(), c.answers.end()};
             OnTradeScreen(f, QString::fromLatin1(c.year), [&](FrmTrade& s) { PressAccessKey(&s, Qt::Key_S); });
             QStringList boxes;
             for (const ShownBox& box : f.install.desktop.dialogs.shown) boxes << box.text;
