@@ -19,21 +19,35 @@ QByteArray TextFileBytes(const TextFileContent& file) {
 
 WriteFailure FailureOf(const QSaveFile& file) { return {file.fileName(), file.errorString()}; }
 
-}  // namespace
+struct FileBytes {
+    QString path;
+    QByteArray bytes;
+};
 
-std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files) {
+std::optional<WriteFailure> ReplaceFiles(const std::vector<FileBytes>& files) {
     // An uncommitted QSaveFile removes its temporary file when destroyed.
     std::vector<std::unique_ptr<QSaveFile>> staged;
-    for (const TextFileContent& content : files) {
+    for (const FileBytes& content : files) {
         auto file = std::make_unique<QSaveFile>(content.path);
-        const QByteArray bytes = TextFileBytes(content);
-        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
+        if (!file->open(QIODevice::WriteOnly) || file->write(content.bytes) != content.bytes.size() || !file->flush())
             return FailureOf(*file);
         staged.push_back(std::move(file));
     }
     for (const auto& file : staged)
         if (!file->commit()) return FailureOf(*file);
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files) {
+    std::vector<FileBytes> contents;
+    for (const TextFileContent& content : files) contents.push_back({content.path, TextFileBytes(content)});
+    return ReplaceFiles(contents);
+}
+
+std::optional<WriteFailure> ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
+    return ReplaceFiles({{path, bytes}});
 }
 
 std::optional<QString> WriteFilesForUser(const std::vector<TextFileContent>& files) {
