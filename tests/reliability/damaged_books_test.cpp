@@ -128,7 +128,7 @@ TEST(DamagedBooks, EachEndsWithItsMessageAndTouchesNothing) {
 
         EXPECT_EQ(ended.code, 1) << damage.what;
         EXPECT_LT(ended.ms, kLongestStartMs) << damage.what;
-        EXPECT_EQ(ended.boxes, damage.boxes) << damage.what;
+        EXPECT_EQ(ended.boxes.toStdString(), damage.boxes.toStdString()) << damage.what;
         EXPECT_EQ(install.readBytes(kBook), before) << damage.what;
         EXPECT_EQ(QDir(install.path(QStringLiteral("db"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), dbFolder)
             << damage.what;

@@ -12,8 +12,8 @@
 //       starts the menu offscreen; messages go to standard error
 //   reliability_worker lock|hold|spill <database file>
 //       another program: holds an exclusive lock, holds an open write
-//       transaction, or spills a write transaction into the file and dies
-//       leaving its journal behind
+//       transaction, or commits rows, then spills a change of them into the
+//       file and dies leaving its journal behind
 #include "app/context.h"
 #include "fake_desktop.h"
 #include "platform/system_seams.h"
@@ -132,7 +132,11 @@ void LimitFileSize(const char* bytes) {
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) std::exit(4);
 }
 
+// Qt's own notes are no message of the program: they go with the confirmations.
+void QtNoteToStdout(QtMsgType, const QMessageLogContext&, const QString& text) { Tell(QStringLiteral("qt: ") + text); }
+
 int StartMenu(int argc, char* argv[]) {
+    qInstallMessageHandler(QtNoteToStdout);
     QApplication application(argc, argv);
     FrmMenu menu;
     menu.start();
@@ -153,10 +157,11 @@ void Exec(sqlite3* db, const char* sql) {
     }
 }
 
-// Rows of 2040 that the other program never commits.
-const char* const kUncommittedRows =
-    "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 4000) "
-    "select 2040, 1, 1, v, '14', '01', printf('%0200d', v), 1, 100, 1, '' from n";
+// Rows of 2039 that the other program commits, then changes without committing.
+const char* const kCommittedRows =
+    "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 3000) "
+    "select 2039, 1, 1, v, '14', '01', printf('%0100d', v), v, 100, 1, '' from n";
+const char* const kUncommittedChange = "update t_trade set money = money + 1 where year = 2039";
 
 [[noreturn]] void OtherProgram(const std::string& mode, const char* path) {
     sqlite3* db = OpenRaw(path);
@@ -168,9 +173,10 @@ const char* const kUncommittedRows =
     } else {
         // A cache of a few pages makes SQLite write the changed pages into
         // the file before the commit, with the old ones in the journal.
+        Exec(db, kCommittedRows);
         Exec(db, "pragma cache_size = 2");
         Exec(db, "begin");
-        Exec(db, kUncommittedRows);
+        Exec(db, kUncommittedChange);
         Tell(QStringLiteral("spilled"));
         std::_Exit(0);
     }
