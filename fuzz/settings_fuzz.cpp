@@ -23,8 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte tells how many of the following bytes are the name.
     if (size == 0) return 0;
     const auto nameBytes = std::min<std::size_t>(data[0], size - 1);
-    const QString name = platform::fromCp932(QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(nameBytes)));
-    const QByteArray file(reinterpret_cast<const char*>(data + 1 + nameBytes), static_cast<qsizetype>(size - 1 - nameBytes));
+    const QString name =
+        platform::fromCp932(QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(nameBytes)));
+    const QByteArray file(reinterpret_cast<const char*>(data + 1 + nameBytes),
+                          static_cast<qsizetype>(size - 1 - nameBytes));
 
     const QString dbName = SettingIn(file, QStringLiteral("db"), QStringLiteral("filename"), QString());
     Require(ByteLength(dbName) <= kSettingMaxBytes);

@@ -84,12 +84,16 @@ TEST(Backups, TenStayAndNothingElseIsDeleted) {
         install.writeBytes(QStringLiteral("db_backup/") + earlier.last(), "old");
     }
     // Names close to a backup's, and a folder named like one: none is a backup.
-    const QStringList others{
-        QStringLiteral("velmo_2026_1101-0800_00.sqlite3.bak"), QStringLiteral("velmo_2026_1101-0800_0.sqlite3"),
-        QStringLiteral("velmo.sqlite3"),                       QStringLiteral("Velmo_2026_1101-0800_00.sqlite3"),
-        QStringLiteral("velmo_2026_1101-0800_00.sqlite3-journal"), QStringLiteral("velmo_backup.sqlite3"),
-        QStringLiteral("velmox_2026_1101-0800_00.sqlite3"),    QStringLiteral("velmo_2026_1101-0800_00.sqlite"),
-        QStringLiteral("notes.txt"),                           QStringLiteral("velmo_2026_1101-0800_00sqlite3")};
+    const QStringList others{QStringLiteral("velmo_2026_1101-0800_00.sqlite3.bak"),
+                             QStringLiteral("velmo_2026_1101-0800_0.sqlite3"),
+                             QStringLiteral("velmo.sqlite3"),
+                             QStringLiteral("Velmo_2026_1101-0800_00.sqlite3"),
+                             QStringLiteral("velmo_2026_1101-0800_00.sqlite3-journal"),
+                             QStringLiteral("velmo_backup.sqlite3"),
+                             QStringLiteral("velmox_2026_1101-0800_00.sqlite3"),
+                             QStringLiteral("velmo_2026_1101-0800_00.sqlite"),
+                             QStringLiteral("notes.txt"),
+                             QStringLiteral("velmo_2026_1101-0800_00sqlite3")};
     for (const QString& other : others) install.writeBytes(QStringLiteral("db_backup/") + other, "other");
     install.makeFolder(QStringLiteral("db_backup/velmo_2020_0101-0000_00.sqlite3"));
 

@@ -101,8 +101,10 @@ private slots:
         const QByteArray settings = f.install.readBytes(ini);
         const QString sjis = QStringLiteral("氏名に次の文字は使えません（Shift_JISで保存できません）。\r\n\r\n　");
         const QList<Refused> names{
-            {QString(100, QLatin1Char('a')), QStringLiteral("氏名が長すぎます。半角99文字（全角はその半分）までにしてください。")},
-            {QString(50, QChar(0x6F22)), QStringLiteral("氏名が長すぎます。半角99文字（全角はその半分）までにしてください。")},
+            {QString(100, QLatin1Char('a')),
+             QStringLiteral("氏名が長すぎます。半角99文字（全角はその半分）までにしてください。")},
+            {QString(50, QChar(0x6F22)),
+             QStringLiteral("氏名が長すぎます。半角99文字（全角はその半分）までにしてください。")},
             {QStringLiteral("青色\x01太郎"), QStringLiteral("氏名") + kControl},
             {QStringLiteral("青色\r\n[db]\r\nfilename=other.sqlite3"), QStringLiteral("氏名") + kControl},
             {QStringLiteral("青色 😀"), sjis + QStringLiteral("😀\r\n\r\n別の文字に置き換えてください。")},
@@ -120,15 +122,16 @@ private slots:
         Enter(Box(menu, "txtName"), quoted);
         Click(menu, "cmdSave");
         QCOMPARE(LastBox(f), QStringLiteral("保存しました。"));
-        QCOMPARE(f.install.readBytes(ini),
-                 Sjis(QStringLiteral("[user]\r\nname=") + quoted + QStringLiteral("\r\n[db]\r\nfilename=velmo.sqlite3\r\n")));
+        QCOMPARE(f.install.readBytes(ini), Sjis(QStringLiteral("[user]\r\nname=") + quoted +
+                                                QStringLiteral("\r\n[db]\r\nfilename=velmo.sqlite3\r\n")));
         ++inputsTried;
 
         for (const QString& year : {k2Pow31, kHuge, QStringLiteral("２０２０"), QStringLiteral("2020'"), kSql,
                                     QStringLiteral("-2020"), QStringLiteral("20 20"), QString()}) {
             Enter(Box(menu, "txtYear"), year);
             bool opened = false;
-            WhileModal(menu->frmTrade(), Find<QPushButton>(menu, QStringLiteral("cmdDispWindow_1")), [&] { opened = true; });
+            WhileModal(menu->frmTrade(), Find<QPushButton>(menu, QStringLiteral("cmdDispWindow_1")),
+                       [&] { opened = true; });
             QVERIFY2(!opened, qPrintable(year));
             QCOMPARE(LastBox(f), kYearMessage);
             ++inputsTried;
@@ -151,7 +154,8 @@ private slots:
             {kSql, digits},
             {k2Pow31, beyond},
             {kHuge, beyond},
-            {QStringLiteral("2147483647"), QStringLiteral("資産の合計が2147483647円を超えるため，この金額は登録できません。")},
+            {QStringLiteral("2147483647"),
+             QStringLiteral("資産の合計が2147483647円を超えるため，この金額は登録できません。")},
         };
         FrmBegining* screen = f.menu->frmBegining();
         WhileModal(
@@ -183,7 +187,8 @@ private slots:
     void transactionEntry() {
         MenuFixture f;
         Find<QLineEdit>(f.menu.get(), QStringLiteral("txtYear"))->setText(QStringLiteral("2026"));
-        f.install.exec(QStringLiteral("insert into t_trade values (2026, 12, 5, 1, '50', '01', '電気代', 4000, 30, 1, '')"));
+        f.install.exec(
+            QStringLiteral("insert into t_trade values (2026, 12, 5, 1, '50', '01', '電気代', 4000, 30, 1, '')"));
         const QString summaryLength = QStringLiteral("取引詳細は全角15文字(30バイト)以内で入力してください。");
         const QString sjis = QStringLiteral("取引詳細に次の文字は使えません（Shift_JISで保存できません）。\r\n\r\n　");
         const QString moneyDigits = QStringLiteral("金額は数字だけを入力してください。");
@@ -200,9 +205,11 @@ private slots:
             {"txtTradeDetail", {QString(200, QChar(0x3042)), summaryLength}},
             {"txtTradeDetail", {QStringLiteral("電気代\r\n"), QStringLiteral("取引詳細") + kControl}},
             {"txtTradeDetail", {QStringLiteral("a\x1b[2Jb"), QStringLiteral("取引詳細") + kControl}},
-            {"txtTradeDetail", {QStringLiteral("電気代🔌"), sjis + QStringLiteral("🔌\r\n\r\n別の文字に置き換えてください。")}},
-            {"txtTradeDetail", {QStringLiteral("x'); delete from t_trade; --"),
-                                QStringLiteral("取引詳細は半角スペースを使わずに指定してください。")}},
+            {"txtTradeDetail",
+             {QStringLiteral("電気代🔌"), sjis + QStringLiteral("🔌\r\n\r\n別の文字に置き換えてください。")}},
+            {"txtTradeDetail",
+             {QStringLiteral("x'); delete from t_trade; --"),
+              QStringLiteral("取引詳細は半角スペースを使わずに指定してください。")}},
             {"txtMoney", {QStringLiteral("４０００"), moneyDigits}},
             {"txtMoney", {QStringLiteral("-4000"), moneyDigits}},
             {"txtMoney", {QStringLiteral("4000.5"), moneyDigits}},
@@ -224,7 +231,8 @@ private slots:
                 for (const char* button : {"cmdInsert", "cmdUpdate"}) {
                     for (const Entry& e : entries) {
                         const QByteArray books = Checksum(f);
-                        if (QByteArray(button) == "cmdUpdate") ClickItem(List(screen, "lstTradeRecord"), QStringLiteral("2026/12/05"));
+                        if (QByteArray(button) == "cmdUpdate")
+                            ClickItem(List(screen, "lstTradeRecord"), QStringLiteral("2026/12/05"));
                         ClickItem(List(screen, "lstTrade"), QStringLiteral("50 "));
                         ClickItem(List(screen, "lstTradeDetail"), QStringLiteral("01 "));
                         Enter(Box(screen, "txtTradeDetail"), QStringLiteral("電気代"));
@@ -241,8 +249,8 @@ private slots:
                     }
                 }
                 // Quotes, SQL and the characters Shift_JIS has beyond JIS are a summary like any other.
-                for (const QString& summary : {QStringLiteral("O'Neill's"), QStringLiteral("x');delete--"),
-                                               QStringLiteral("電気代①㈱")}) {
+                for (const QString& summary :
+                     {QStringLiteral("O'Neill's"), QStringLiteral("x');delete--"), QStringLiteral("電気代①㈱")}) {
                     ClickItem(List(screen, "lstTrade"), QStringLiteral("50 "));
                     ClickItem(List(screen, "lstTradeDetail"), QStringLiteral("01 "));
                     Enter(Box(screen, "txtTradeDetail"), summary);
@@ -256,7 +264,8 @@ private slots:
                  (QStringList{QStringLiteral("1\t電気代\t4000\t30"), QStringLiteral("2\tO'Neill's\t2147483647\t100"),
                               QStringLiteral("3\tx');delete--\t2147483647\t100"),
                               QStringLiteral("4\t電気代①㈱\t2147483647\t100")}));
-        QCOMPARE(f.install.rows(QStringLiteral("select count(*) from t_trade_history")), QStringList{QStringLiteral("0")});
+        QCOMPARE(f.install.rows(QStringLiteral("select count(*) from t_trade_history")),
+                 QStringList{QStringLiteral("0")});
     }
 
     void phraseFilesOfEveryEncodingAndSize() {
@@ -267,7 +276,7 @@ private slots:
         struct Phrases {
             const char* what;
             QByteArray bytes;
-            QString code;      // empty when the list takes the file
+            QString code;  // empty when the list takes the file
             int items;
         };
         const QList<Phrases> files{
@@ -278,7 +287,8 @@ private slots:
             {"one line without an end", Sjis(QString(5000, QChar(0x3042))), QString(), 1},
             {"UTF-8", text.toUtf8(), QStringLiteral("UTF8"), 0},
             {"UTF-8 with its mark", "\xEF\xBB\xBF" + text.toUtf8(), QStringLiteral("UTF8_BOM"), 0},
-            {"UTF-16LE", QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2),
+            {"UTF-16LE",
+             QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2),
              QStringLiteral("UTF16_LE"), 0},
             {"UTF-16BE", QByteArray("\xFE\xFF\x96\xfb", 4), QStringLiteral("UTF16_BE"), 0},
             {"EUC-JP", QByteArray("\xC5\xC5\xBC\xD6\xC2\xE5\r\n"), QStringLiteral("EUC"), 0},
@@ -305,7 +315,9 @@ private slots:
                         QCOMPARE(List(screen, "lstAbst")->count(), file.items);
                     } else {
                         QCOMPARE(f.install.desktop.dialogs.shown.size(), std::size_t{1});
-                        QVERIFY2(LastBox(f).contains(QStringLiteral("    文字コード＝") + file.code + QStringLiteral("\r\n")), file.what);
+                        QVERIFY2(LastBox(f).contains(QStringLiteral("    文字コード＝") + file.code +
+                                                     QStringLiteral("\r\n")),
+                                 file.what);
                         QVERIFY2(List(screen, "lstAbst")->isHidden(), file.what);
                     }
                     // Unselecting reloads the general list: gone, it asks nothing.
@@ -319,9 +331,11 @@ private slots:
 
     void reportFileNames() {
         TempInstall install;
-        const QString separator = QStringLiteral("フォルダの区切り(\\ や /)を含まない，ファイル名だけを指定してください。");
+        const QString separator =
+            QStringLiteral("フォルダの区切り(\\ や /)を含まない，ファイル名だけを指定してください。");
         const QString characters = QStringLiteral("ファイル名には次の文字と制御文字は使えません。\r\n: * ? \" < > |");
-        const QString device = QStringLiteral("Windowsで装置を表す名前(CON，PRN，AUX，NUL，COM1～COM9，LPT1～LPT9)は使えません。");
+        const QString device =
+            QStringLiteral("Windowsで装置を表す名前(CON，PRN，AUX，NUL，COM1～COM9，LPT1～LPT9)は使えません。");
         const QList<Refused> names{
             {QStringLiteral("../仕訳帳.txt"), separator},
             {QStringLiteral("..\\仕訳帳.txt"), separator},
@@ -340,11 +354,14 @@ private slots:
         };
         for (const Refused& r : names) {
             QCOMPARE(WriteReport({QStringLiteral("line")}, r.input),
-                     std::optional<QString>(QStringLiteral("出力ファイル名「") + r.input + QStringLiteral("」は使えません。\r\n") + r.message));
+                     std::optional<QString>(QStringLiteral("出力ファイル名「") + r.input +
+                                            QStringLiteral("」は使えません。\r\n") + r.message));
             ++inputsTried;
         }
-        QCOMPARE(QDir(install.path(QStringLiteral("txt"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-        for (const QString& name : {QStringLiteral("CONSOLE.txt"), QStringLiteral("仕訳帳.2020.txt"), QStringLiteral("nul_.txt")})
+        QCOMPARE(QDir(install.path(QStringLiteral("txt"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+        for (const QString& name :
+             {QStringLiteral("CONSOLE.txt"), QStringLiteral("仕訳帳.2020.txt"), QStringLiteral("nul_.txt")})
             QCOMPARE(ReportFileNameProblem(name), std::nullopt);
     }
 

@@ -52,16 +52,17 @@ QByteArray BooksFile::checksum() const {
         hash.addData(table);
         // Every column quoted, so that a NULL, a text and a number stay
         // apart; rows in the order of all columns, the key first.
-        const QStringList columns = rows(QStringLiteral("select name from pragma_table_info('%1') order by cid")
-                                             .arg(QString::fromLatin1(table)));
+        const QStringList columns = rows(
+            QStringLiteral("select name from pragma_table_info('%1') order by cid").arg(QString::fromLatin1(table)));
         QStringList quoted;
         QStringList order;
         for (qsizetype i = 0; i < columns.size(); ++i) {
             quoted << QStringLiteral("quote(") + columns[i] + QLatin1Char(')');
             order << QString::number(i + 1);
         }
-        const QString sql = QStringLiteral("select %1 from %2 order by %3")
-                                .arg(quoted.join(QLatin1Char(',')), QString::fromLatin1(table), order.join(QLatin1Char(',')));
+        const QString sql =
+            QStringLiteral("select %1 from %2 order by %3")
+                .arg(quoted.join(QLatin1Char(',')), QString::fromLatin1(table), order.join(QLatin1Char(',')));
         for (const QString& row : rows(sql)) hash.addData((row + QLatin1Char('\n')).toUtf8());
     }
     return hash.result().toHex();

@@ -2,13 +2,13 @@
 
 #include <QFile>
 
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
-#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <stdexcept>
 #include <vector>
 
 QString WorkerPath() { return QStringLiteral(VELMO_RELIABILITY_WORKER); }

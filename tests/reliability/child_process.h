@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <sys/types.h>
+#include <optional>
 
 class ChildProcess {
 public:

@@ -22,11 +22,14 @@
 
 namespace {
 
-int KillsPerKind() { return qEnvironmentVariableIsSet("VELMO_CRASH_KILLS") ? qEnvironmentVariableIntValue("VELMO_CRASH_KILLS") : 25; }
+int KillsPerKind() {
+    return qEnvironmentVariableIsSet("VELMO_CRASH_KILLS") ? qEnvironmentVariableIntValue("VELMO_CRASH_KILLS") : 25;
+}
 
 unsigned Seed() {
-    return qEnvironmentVariableIsSet("VELMO_CRASH_SEED") ? static_cast<unsigned>(qEnvironmentVariableIntValue("VELMO_CRASH_SEED"))
-                                                         : std::random_device{}();
+    return qEnvironmentVariableIsSet("VELMO_CRASH_SEED")
+               ? static_cast<unsigned>(qEnvironmentVariableIntValue("VELMO_CRASH_SEED"))
+               : std::random_device{}();
 }
 
 // A kill lands anywhere in the first few dozen statements after the books
@@ -49,8 +52,8 @@ std::string Expect(bool holds, const QString& what) { return holds ? std::string
 // kill (stored, then killed before it could say so).
 std::string CheckRecorded(const BooksFile& books, const QStringList& confirmed, int kills) {
     QHash<QString, QString> stored;
-    for (const QString& row : books.rows(QStringLiteral(
-             "select month||' '||day||' '||seq, detail_name||' '||money||' '||is_valid from t_trade where year = 2030")))
+    for (const QString& row : books.rows(QStringLiteral("select month||' '||day||' '||seq, detail_name||' '||money||' "
+                                                        "'||is_valid from t_trade where year = 2030")))
         stored.insert(row.section(QLatin1Char('\t'), 0, 0), row.section(QLatin1Char('\t'), 1));
     for (const QString& line : confirmed) {
         const QStringList f = line.split(QLatin1Char(' '));
@@ -67,20 +70,28 @@ std::string CheckRecorded(const BooksFile& books, const QStringList& confirmed, 
 // its history must hold exactly that many copies, version v at 999 + v.
 std::string CheckCorrected(const BooksFile& books, const QStringList& confirmed, int kills) {
     QHash<int, int> lastConfirmed;
-    for (const QString& line : confirmed) lastConfirmed[line.section(QLatin1Char(' '), 1, 1).toInt()] = line.section(QLatin1Char(' '), 2, 2).toInt();
+    for (const QString& line : confirmed)
+        lastConfirmed[line.section(QLatin1Char(' '), 1, 1).toInt()] = line.section(QLatin1Char(' '), 2, 2).toInt();
     int unconfirmed = 0;
     for (int seq = 1; seq <= 20; ++seq) {
-        const QStringList now = books.rows(QStringLiteral("select money from t_trade where year = 2031 and seq = %1").arg(seq));
+        const QStringList now =
+            books.rows(QStringLiteral("select money from t_trade where year = 2031 and seq = %1").arg(seq));
         if (now.size() != 1) return "transaction " + std::to_string(seq) + " is gone";
         const int money = now[0].toInt();
-        if (money < lastConfirmed.value(seq, 1000)) return "a confirmed correction of " + std::to_string(seq) + " is lost";
+        if (money < lastConfirmed.value(seq, 1000))
+            return "a confirmed correction of " + std::to_string(seq) + " is lost";
         unconfirmed += money - lastConfirmed.value(seq, 1000);
         const QStringList history = books.rows(
-            QStringLiteral("select ver_idx, money from t_trade_history where year = 2031 and seq = %1 order by ver_idx").arg(seq));
+            QStringLiteral("select ver_idx, money from t_trade_history where year = 2031 and seq = %1 order by ver_idx")
+                .arg(seq));
         QStringList expected;
         for (int v = 1; v <= money - 1000; ++v) expected << QStringLiteral("%1\t%2").arg(v).arg(999 + v);
         if (history != expected)
-            return QStringLiteral("history of %1 at %2 yen: %3").arg(seq).arg(money).arg(history.join(QLatin1Char(' '))).toStdString();
+            return QStringLiteral("history of %1 at %2 yen: %3")
+                .arg(seq)
+                .arg(money)
+                .arg(history.join(QLatin1Char(' ')))
+                .toStdString();
     }
     return Expect(unconfirmed <= kills, QStringLiteral("%1 corrections nobody confirmed").arg(unconfirmed));
 }
@@ -89,10 +100,12 @@ std::string CheckCorrected(const BooksFile& books, const QStringList& confirmed,
 // history, so all accounts have the same versions 1..H, and version v of
 // account 100 holds v, the amount it was given just before.
 std::string CheckRecreated(const BooksFile& books, const QStringList& confirmed, int kills) {
-    if (books.rows(QStringLiteral("select count(*) from t_bs_begining where year = 2032")) != QStringList{QStringLiteral("50")})
+    if (books.rows(QStringLiteral("select count(*) from t_bs_begining where year = 2032")) !=
+        QStringList{QStringLiteral("50")})
         return "the year does not have its 50 rows";
-    const QStringList versions = books.rows(QStringLiteral(
-        "select count(*), min(ver_idx), max(ver_idx) from t_bs_begining_history where year = 2032 group by account_cd"));
+    const QStringList versions =
+        books.rows(QStringLiteral("select count(*), min(ver_idx), max(ver_idx) from t_bs_begining_history where year = "
+                                  "2032 group by account_cd"));
     const QString first = versions.value(0);
     const int h = first.section(QLatin1Char('\t'), 0, 0).toInt();
     if (!versions.isEmpty() &&
@@ -100,10 +113,14 @@ std::string CheckRecreated(const BooksFile& books, const QStringList& confirmed,
         return "history copies differ between accounts: " + versions.join(QLatin1Char(' ')).toStdString();
     QStringList expected;
     for (int v = 1; v <= h; ++v) expected << QString::number(v);
-    if (books.rows(QStringLiteral("select money from t_bs_begining_history where year = 2032 and account_cd = '100' order by ver_idx")) != expected)
+    if (books.rows(QStringLiteral(
+            "select money from t_bs_begining_history where year = 2032 and account_cd = '100' order by ver_idx")) !=
+        expected)
         return "a history copy of account 100 is not the row it was taken from";
-    const QString money = books.rows(QStringLiteral("select money from t_bs_begining where year = 2032 and account_cd = '100'")).value(0);
-    if (money != QStringLiteral("0") && money != QString::number(h + 1)) return "account 100 holds " + money.toStdString();
+    const QString money =
+        books.rows(QStringLiteral("select money from t_bs_begining where year = 2032 and account_cd = '100'")).value(0);
+    if (money != QStringLiteral("0") && money != QString::number(h + 1))
+        return "account 100 holds " + money.toStdString();
     const int lastConfirmed = confirmed.isEmpty() ? 0 : confirmed.last().section(QLatin1Char(' '), 1, 1).toInt();
     return Expect(h >= lastConfirmed && h <= lastConfirmed + kills,
                   QStringLiteral("%1 re-creations stored, %2 confirmed").arg(h).arg(lastConfirmed));
@@ -114,7 +131,8 @@ const Kind kKinds[] = {
     {"correct",
      [](const BooksFile& books) {
          for (int seq = 1; seq <= 20; ++seq)
-             books.exec(QStringLiteral("insert into t_trade values (2031, 1, 1, %1, '14', '01', 'c', 1000, 100, 1, '')").arg(seq));
+             books.exec(QStringLiteral("insert into t_trade values (2031, 1, 1, %1, '14', '01', 'c', 1000, 100, 1, '')")
+                            .arg(seq));
      },
      CheckCorrected},
     {"recreate",

@@ -14,9 +14,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
 #include <functional>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
@@ -31,8 +31,8 @@ constexpr int kPage = 4096;
 struct Damage {
     const char* what;
     std::function<void(TempInstall&)> make;
-    QString boxes;                 // what the user is shown, in order
-    bool otherUser = false;        // started by a user who may not write the file
+    QString boxes;           // what the user is shown, in order
+    bool otherUser = false;  // started by a user who may not write the file
 };
 
 QByteArray Zeroed(QByteArray bytes, qsizetype from, qsizetype count) {
@@ -56,8 +56,10 @@ QByteArray ForeignDatabase(TempInstall& install) {
     {
         sqlite3* db = nullptr;
         sqlite3_open(path.toUtf8().constData(), &db);
-        sqlite3_exec(db, "create table customers (id integer primary key, name text); "
-                         "insert into customers values (1, 'Sato')", nullptr, nullptr, nullptr);
+        sqlite3_exec(db,
+                     "create table customers (id integer primary key, name text); "
+                     "insert into customers values (1, 'Sato')",
+                     nullptr, nullptr, nullptr);
         sqlite3_close(db);
     }
     return install.readBytes(QStringLiteral("foreign.sqlite3"));
@@ -122,7 +124,8 @@ TEST(DamagedBooks, EachEndsWithItsMessageAndTouchesNothing) {
         const QStringList backups = EarlierBackups(install);
         damage.make(install);
         const QByteArray before = install.readBytes(kBook);
-        const QStringList dbFolder = QDir(install.path(QStringLiteral("db"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList dbFolder =
+            QDir(install.path(QStringLiteral("db"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
         const ProgramStart ended = StartProgram(install, damage.otherUser ? UserWhoCannotWrite() : std::nullopt);
 
@@ -149,10 +152,11 @@ TEST(DamagedBooks, AFileLockedByAnotherProgramEndsWithTheBackupMessage) {
 
     EXPECT_EQ(ended.code, 1);
     EXPECT_LT(ended.ms, kLongestStartMs);
-    EXPECT_TRUE(ended.boxes.startsWith(QStringLiteral(
-        "box エラーが発生しました: DBファイルを開いたままになっているとエラーになります。\r\n")))
+    EXPECT_TRUE(ended.boxes.startsWith(
+        QStringLiteral("box エラーが発生しました: DBファイルを開いたままになっているとエラーになります。\r\n")))
         << ended.boxes.toStdString();
-    EXPECT_TRUE(ended.boxes.contains(QStringLiteral("\nbox エラーが発生しました: VelmoAccount Ver2.05\r\n\r\nErr.Desc=database is locked\r\n")))
+    EXPECT_TRUE(ended.boxes.contains(
+        QStringLiteral("\nbox エラーが発生しました: VelmoAccount Ver2.05\r\n\r\nErr.Desc=database is locked\r\n")))
         << ended.boxes.toStdString();
     EXPECT_EQ(install.readBytes(kBook), before);
     EXPECT_EQ(Backups(install), backups);

@@ -31,22 +31,24 @@ QStringList Entries(const TempInstall& install, const QString& folder) {
     QStringList entries;
     const QDir dir(install.path(folder));
     for (const QFileInfo& info : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
-        entries << info.fileName() + (info.isDir() ? QStringLiteral("/") : QStringLiteral(" ") + QString::number(info.size()));
+        entries << info.fileName() +
+                       (info.isDir() ? QStringLiteral("/") : QStringLiteral(" ") + QString::number(info.size()));
     return entries;
 }
 
 QStringList ManyLines(int count) {
     QStringList lines;
-    for (int i = 0; i < count; ++i) lines << QStringLiteral("%1 仕訳帳の行 %2").arg(i, 8).arg(QString(40, QLatin1Char('x')));
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("%1 仕訳帳の行 %2").arg(i, 8).arg(QString(40, QLatin1Char('x')));
     return lines;
 }
 
 struct WritePath {
     const char* what;
-    QString folder;                                    // where the file goes
-    std::function<void(TempInstall&)> arrange;        // the old files, the books
-    std::function<std::optional<QString>()> write;     // the message shown, if any
-    QString failedFile;                                // the file the message names
+    QString folder;                                 // where the file goes
+    std::function<void(TempInstall&)> arrange;      // the old files, the books
+    std::function<std::optional<QString>()> write;  // the message shown, if any
+    QString failedFile;                             // the file the message names
 };
 
 const QString kReport = QStringLiteral("txt/仕訳帳.txt");
@@ -58,8 +60,9 @@ const WritePath kWritePaths[] = {
     {"the journal export", kYearFolder,
      [](TempInstall& i) {
          OpenFixtureBooks(i);
-         i.exec(QStringLiteral("insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n "
-                               "where v < 3000) select 2020, 6, 1, 100 + v, '14', '01', 'k', v, 100, 1, '' from n"));
+         i.exec(
+             QStringLiteral("insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n "
+                            "where v < 3000) select 2020, 6, 1, 100 + v, '14', '01', 'k', v, 100, 1, '' from n"));
          i.makeFolder(kYearFolder);
          i.writeBytes(kYearFolder + QStringLiteral("/data03ca.txt"), "old records");
          i.writeBytes(kYearFolder + QStringLiteral("/data03no.txt"), "old number");
@@ -119,8 +122,9 @@ TEST(FullDisk, TheBooksKeepEveryTransactionBeforeTheDiskFilledUp) {
 
     const QStringList confirmed = program.remainingLines();
     EXPECT_GT(confirmed.size(), 10);
-    EXPECT_TRUE(QString::fromUtf8(install.readBytes(QStringLiteral("errors.txt")))
-                    .startsWith(QStringLiteral("box VelmoAccount: SQLite3NonQuery Error\r\ninsert into t_trade values(")));
+    EXPECT_TRUE(
+        QString::fromUtf8(install.readBytes(QStringLiteral("errors.txt")))
+            .startsWith(QStringLiteral("box VelmoAccount: SQLite3NonQuery Error\r\ninsert into t_trade values(")));
     const BooksFile books(db);
     EXPECT_EQ(books.integrity(), QStringLiteral("ok"));
     QStringList stored;

@@ -28,12 +28,12 @@
 #include <QApplication>
 #include <QDir>
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -57,7 +57,8 @@ public:
 
 private:
     static void Print(const QString& title, const QString& text) {
-        const QByteArray bytes = (QStringLiteral("box ") + title + QStringLiteral(": ") + text + QLatin1Char('\n')).toUtf8();
+        const QByteArray bytes =
+            (QStringLiteral("box ") + title + QStringLiteral(": ") + text + QLatin1Char('\n')).toUtf8();
         std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
         std::fflush(stderr);
     }

@@ -35,7 +35,9 @@ const Breakage kBreakages[] = {
          return std::nullopt;
      }},
     {"a full disk",
-     [](const TempInstall&) -> std::optional<rlim_t> { return static_cast<rlim_t>(QFileInfo(ctx().runLogPath).size()); }},
+     [](const TempInstall&) -> std::optional<rlim_t> {
+         return static_cast<rlim_t>(QFileInfo(ctx().runLogPath).size());
+     }},
 };
 
 struct Handler {
@@ -50,8 +52,7 @@ const Handler kHandlers[] = {
     {"menu save", [](FrmMenu& menu) { menu.cmdSave_Click(); }},
     {"menu opens a screen", [](FrmMenu& menu) { menu.cmdDispWindow_Click(0); }},
     {"menu quit", [](FrmMenu& menu) { menu.cmdEnd_Click(); }},
-    {"opening balance re-created",
-     [](FrmMenu& menu) { menu.frmBegining()->cmdInitiralize_Click(); }},
+    {"opening balance re-created", [](FrmMenu& menu) { menu.frmBegining()->cmdInitiralize_Click(); }},
     {"transaction recorded", [](FrmMenu& menu) { menu.frmTrade()->cmdInsert_Click(); }},
     {"transaction screen back to the menu", [](FrmMenu& menu) { menu.frmTrade()->cmdToMenu_Click(); }},
     {"transaction entry cleared", [](FrmMenu& menu) { menu.frmTrade()->cmdClear_Click(0); }},
@@ -82,7 +83,8 @@ private slots:
                         ended = true;
                     }
                 }
-                const QString what = QStringLiteral("%1, %2").arg(QString::fromLatin1(breakage.what), QString::fromLatin1(handler.what));
+                const QString what =
+                    QStringLiteral("%1, %2").arg(QString::fromLatin1(breakage.what), QString::fromLatin1(handler.what));
                 QVERIFY2(ended, qPrintable(what));
                 QVERIFY2(ctx().db == nullptr, qPrintable(what));
                 const auto& shown = f.install.desktop.dialogs.shown;
@@ -100,7 +102,8 @@ private slots:
         MenuFixture f;
         const QString ini = QStringLiteral("bin/VelmoAccount.ini");
         // Other programs' lines make the file larger than the room left.
-        f.install.writeBytes(ini, f.install.readBytes(ini) + "[notes]\r\n" + QByteArray("note=kept\r\n").repeated(3000));
+        f.install.writeBytes(ini,
+                             f.install.readBytes(ini) + "[notes]\r\n" + QByteArray("note=kept\r\n").repeated(3000));
         const QByteArray before = f.install.readBytes(ini);
         const QStringList bin = QDir(f.install.path(QStringLiteral("bin"))).entryList(QDir::Files, QDir::Name);
         Find<QLineEdit>(f.menu.get(), QStringLiteral("txtName"))->setText(QStringLiteral("ベルモ 花子"));
