@@ -38,9 +38,6 @@ QString ProblemOf(const QString& name) {
     if (IsDeviceName(name))
         return QStringLiteral(
             "Windowsで装置を表す名前(CON，PRN，AUX，NUL，COM1～COM9，LPT1～LPT9)は使えません。");
-    // Windows drops them silently: the file would not have the name given.
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("名前の最後に「.」や空白は使えません。");
     if (QFile::encodeName(name).size() > kMaxFileNameBytes) return QStringLiteral("ファイル名が長すぎます。");
     return {};
 }

@@ -9,8 +9,7 @@
 // to show; nothing when it can. Refused: the empty name, a name holding a
 // folder separator ("\" or "/"), "." and "..", control characters, the
 // characters : * ? " < > |, the names Windows keeps for its devices (CON,
-// NUL.txt ...), a name ending in "." or a blank, and a name too long for the
-// file system.
+// NUL.txt ...) and a name too long for the file system.
 std::optional<QString> ReportFileNameProblem(const QString& name);
 
 // AppFolder\txt\<name>

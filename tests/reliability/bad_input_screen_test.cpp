@@ -348,8 +348,6 @@ private slots:
             {QStringLiteral("Com1.log"), device},
             {QStringLiteral("LPT9"), device},
             {QStringLiteral("aux.仕訳帳.txt"), device},
-            {QStringLiteral("仕訳帳.txt."), QStringLiteral("名前の最後に「.」や空白は使えません。")},
-            {QStringLiteral("仕訳帳.txt "), QStringLiteral("名前の最後に「.」や空白は使えません。")},
             {QString(90, QChar(0x4ED5)), QStringLiteral("ファイル名が長すぎます。")},
         };
         for (const Refused& r : names) {
