@@ -26,7 +26,6 @@
 #include <sqlite3.h>
 
 #include <QApplication>
-#include <QDir>
 
 #include <sys/resource.h>
 #include <unistd.h>
