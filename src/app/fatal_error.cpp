@@ -20,10 +20,10 @@ QString FatalErrorMessage(const QString& errorDescription) {
 }  // namespace
 
 void ReportFatalError(const QString& errorDescription) {
-    WriteLog(QStringLiteral("SQLite3Close"));
+    WriteLogOnTheWayOut(QStringLiteral("SQLite3Close"));
     CloseDBConnection();
     const QString message = FatalErrorMessage(errorDescription);
-    WriteLog(message);
+    WriteLogOnTheWayOut(message);
     ctx().desktop.dialogs->messageBox(message, kErrorTitle);
     EndProcess(1);
 }

@@ -3,6 +3,7 @@
 #include "app/context.h"
 #include "app/date_text.h"
 #include "app/identity.h"
+#include "app/runtime_error.h"
 #include "app/text_file.h"
 
 #include <QDir>
@@ -29,6 +30,14 @@ void WriteHeader(const QString& path) {
 }  // namespace
 
 void WriteLog(const QString& text) { AppendLogLine(ctx().runLogPath, text); }
+
+void WriteLogOnTheWayOut(const QString& text) {
+    try {
+        WriteLog(text);
+    } catch (const RunTimeError&) {
+        // The message the caller is about to show says what went wrong.
+    }
+}
 
 void WriteStartupLog(const QString& text) { AppendLogLine(StartupLogPath(), text); }
 

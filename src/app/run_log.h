@@ -7,6 +7,10 @@
 // Appends one line to this run's log: "HH:NN:SS ", two blanks unless the text
 // begins with "■", then the text.
 void WriteLog(const QString& text);
+// For the ways out of the program that report a failure, which may be the
+// log's own: the line is written when the log can take it, and the way out
+// goes on either way, so that the user is still told.
+void WriteLogOnTheWayOut(const QString& text);
 // The same for the start-up log.
 void WriteStartupLog(const QString& text);
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -29,19 +30,38 @@ bool WriteLines(QSaveFile& file, const TextFileContent& content) {
 
 WriteFailure FailureOf(const QSaveFile& file) { return {file.fileName(), file.errorString()}; }
 
-}  // namespace
+// A file to replace and how its content is written into the temporary file.
+struct StagedContent {
+    QString path;
+    std::function<bool(QSaveFile&)> write;
+};
 
-std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files) {
+std::optional<WriteFailure> ReplaceFiles(const std::vector<StagedContent>& files) {
     // An uncommitted QSaveFile removes its temporary file when destroyed.
     std::vector<std::unique_ptr<QSaveFile>> staged;
-    for (const TextFileContent& content : files) {
+    for (const StagedContent& content : files) {
         auto file = std::make_unique<QSaveFile>(content.path);
-        if (!file->open(QIODevice::WriteOnly) || !WriteLines(*file, content)) return FailureOf(*file);
+        if (!file->open(QIODevice::WriteOnly) || !content.write(*file)) return FailureOf(*file);
         staged.push_back(std::move(file));
     }
     for (const auto& file : staged)
         if (!file->commit()) return FailureOf(*file);
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files) {
+    std::vector<StagedContent> contents;
+    for (const TextFileContent& content : files)
+        contents.push_back({content.path, [&content](QSaveFile& file) { return WriteLines(file, content); }});
+    return ReplaceFiles(contents);
+}
+
+std::optional<WriteFailure> ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
+    return ReplaceFiles({{path, [&bytes](QSaveFile& file) {
+                              return file.write(bytes) == bytes.size() && file.flush();
+                          }}});
 }
 
 std::optional<QString> WriteFilesForUser(const std::vector<TextFileContent>& files) {

@@ -28,6 +28,9 @@ struct WriteFailure {
 // be undone; the names are checked beforehand so that this does not happen.)
 std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files);
 
+// One file replaced by these bytes, the same way.
+std::optional<WriteFailure> ReplaceFileBytes(const QString& path, const QByteArray& bytes);
+
 // The same for the files the user asked for (reports, exports): a failure is
 // written to the run log with the system's reason and returned as the
 // message that names the file, for the screen to show.

@@ -3,6 +3,7 @@
 #include "app/context.h"
 #include "app/identity.h"
 #include "app/runtime_error.h"
+#include "app/safe_write.h"
 #include "platform/cp932.h"
 
 #include <QDir>
@@ -13,12 +14,17 @@
 
 namespace {
 
+// The file's bytes; none when it is missing or unreadable.
+QByteArray ReadFileOrNothing(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The file as raw lines, without their line ends. Bytes stay bytes so that
 // lines the program does not touch are written back unchanged.
-QList<QByteArray> ReadRawLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lines = file.readAll().split('\n');
+QList<QByteArray> RawLines(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return {};
+    QList<QByteArray> lines = bytes.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     for (QByteArray& line : lines)
         if (line.endsWith('\r')) line.chop(1);
@@ -82,7 +88,11 @@ QByteArray CutBytes(const QByteArray& value, int limit) {
 QString SettingsPath() { return ExePath(kAppTitle + QStringLiteral(".ini")); }
 
 QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    const QList<QByteArray> lines = ReadRawLines(SettingsPath());
+    return SettingIn(ReadFileOrNothing(SettingsPath()), section, key, defaultValue);
+}
+
+QString SettingIn(const QByteArray& file, const QString& section, const QString& key, const QString& defaultValue) {
+    const QList<QByteArray> lines = RawLines(file);
     const SectionRange range = FindSection(lines, platform::toCp932(section));
     if (range.header < 0) return defaultValue;
     const qsizetype at = FindKey(lines, range, platform::toCp932(key));
@@ -93,7 +103,14 @@ QString ReadSetting(const QString& section, const QString& key, const QString& d
 
 void WriteSetting(const QString& section, const QString& key, const QString& value) {
     const QString path = SettingsPath();
-    QList<QByteArray> lines = ReadRawLines(path);
+    // Written whole beside the old file and renamed over it: a full disk
+    // must not leave a settings file without the database's name.
+    if (ReplaceFileBytes(path, WithSetting(ReadFileOrNothing(path), section, key, value)))
+        throw RunTimeError(QStringLiteral("設定ファイルに書き込めません: ") + QDir::toNativeSeparators(path));
+}
+
+QByteArray WithSetting(const QByteArray& file, const QString& section, const QString& key, const QString& value) {
+    QList<QByteArray> lines = RawLines(file);
     const QByteArray sectionBytes = platform::toCp932(section);
     const QByteArray keyBytes = platform::toCp932(key);
     const QByteArray entry = keyBytes + '=' + platform::toCp932(value);
@@ -113,7 +130,5 @@ void WriteSetting(const QString& section, const QString& key, const QString& val
 
     QByteArray bytes;
     for (const QByteArray& line : lines) bytes += line + "\r\n";
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw RunTimeError(QStringLiteral("設定ファイルに書き込めません: ") + QDir::toNativeSeparators(path));
+    return bytes;
 }

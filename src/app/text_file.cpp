@@ -33,8 +33,10 @@ QByteArray ReadFileBytes(const QString& path) {
     return file.readAll();
 }
 
-QStringList ReadTextFileLines(const QString& path) {
-    const QString text = platform::fromCp932(ReadFileBytes(path));
+QStringList ReadTextFileLines(const QString& path) { return TextLines(ReadFileBytes(path)); }
+
+QStringList TextLines(const QByteArray& bytes) {
+    const QString text = platform::fromCp932(bytes);
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

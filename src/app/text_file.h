@@ -15,5 +15,8 @@ void AppendLineToTextFile(const QString& path, const QString& text);
 // or LF. A missing or unreadable file raises a run-time error.
 QStringList ReadTextFileLines(const QString& path);
 
+// The lines of Shift_JIS text, split as ReadTextFileLines splits a file.
+QStringList TextLines(const QByteArray& bytes);
+
 // The whole file as bytes; a missing or unreadable file raises a run-time error.
 QByteArray ReadFileBytes(const QString& path);

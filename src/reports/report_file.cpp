@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 namespace {
 
@@ -18,6 +19,14 @@ bool HasRefusedCharacter(const QString& name) {
     return false;
 }
 
+// Names Windows keeps for its devices, whatever follows the first ".": a
+// report so named could never be opened or copied there.
+bool IsDeviceName(const QString& name) {
+    static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9])(\\..*)?$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return device.match(name).hasMatch();
+}
+
 // The reason for a name that cannot be used, or the empty text.
 QString ProblemOf(const QString& name) {
     if (name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('/')))
@@ -26,6 +35,9 @@ QString ProblemOf(const QString& name) {
         return QStringLiteral("「.」と「..」はフォルダを表す名前です。");
     if (HasRefusedCharacter(name))
         return QStringLiteral("ファイル名には次の文字と制御文字は使えません。\r\n: * ? \" < > |");
+    if (IsDeviceName(name))
+        return QStringLiteral(
+            "Windowsで装置を表す名前(CON，PRN，AUX，NUL，COM1～COM9，LPT1～LPT9)は使えません。");
     if (QFile::encodeName(name).size() > kMaxFileNameBytes) return QStringLiteral("ファイル名が長すぎます。");
     return {};
 }

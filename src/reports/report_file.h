@@ -8,7 +8,8 @@
 // Why the typed name cannot be used as a report file name, as the message
 // to show; nothing when it can. Refused: the empty name, a name holding a
 // folder separator ("\" or "/"), "." and "..", control characters, the
-// characters : * ? " < > | and a name too long for the file system.
+// characters : * ? " < > |, the names Windows keeps for its devices (CON,
+// NUL.txt ...) and a name too long for the file system.
 std::optional<QString> ReportFileNameProblem(const QString& name);
 
 // AppFolder\txt\<name>

@@ -30,24 +30,44 @@ struct SchemaCheck {
     QString problem;      // empty when the schema holds every table of the books
 };
 
-SchemaCheck CheckSchema(sqlite3* db) {
+// The first column of every row of the query; `failure` set when it fails.
+QStringList FirstColumn(sqlite3* db, const QString& sql, SchemaCheck& failure) {
     sqlite3_stmt* statement = nullptr;
-    int code = sqlite3_prepare_v2(db, kSchemaQuery.toUtf8().constData(), -1, &statement, nullptr);
-    QStringList found;
+    int code = sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr);
+    QStringList values;
     if (code == SQLITE_OK) {
         while ((code = sqlite3_step(statement)) == SQLITE_ROW)
-            found << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
         sqlite3_finalize(statement);
     }
     if (code != SQLITE_OK && code != SQLITE_DONE) {
         const int primary = sqlite3_errcode(db) & 0xFF;
-        return {primary == SQLITE_BUSY || primary == SQLITE_LOCKED, ErrorOf(db)};
+        failure = {primary == SQLITE_BUSY || primary == SQLITE_LOCKED, ErrorOf(db)};
     }
+    return values;
+}
+
+SchemaCheck CheckSchema(sqlite3* db) {
+    SchemaCheck check;
+    const QStringList found = FirstColumn(db, kSchemaQuery, check);
+    if (!check.problem.isEmpty()) return check;
     QStringList missing;
     for (const QString& table : kBooksTables)
         if (!found.contains(table)) missing << table;
     if (missing.isEmpty()) return {};
     return {false, QStringLiteral("帳簿の表がありません: ") + missing.join(QStringLiteral(", "))};
+}
+
+// A damaged page is found now, with a message, rather than by the query
+// that meets it in the middle of the work; and a file the program could
+// not write is refused before the user types anything into it.
+SchemaCheck CheckSoundAndWritable(sqlite3* db) {
+    SchemaCheck check;
+    const QStringList result = FirstColumn(db, QStringLiteral("pragma quick_check(1)"), check);
+    if (!check.problem.isEmpty()) return check;
+    if (result != QStringList{QStringLiteral("ok")}) return {false, QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT))};
+    if (sqlite3_db_readonly(db, "main") == 1) return {false, QString::fromUtf8(sqlite3_errstr(SQLITE_READONLY))};
+    return {};
 }
 
 class Connection {
@@ -73,9 +93,10 @@ BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath) {
     // Read-write, so that a journal left by a crashed writer is rolled back
     // before copying; SQLite falls back to read-only for a read-only file.
     const Connection source(dbPath, SQLITE_OPEN_READWRITE);
-    if (!source.ok()) return {BackupOutcome::Kind::NotBooks, ErrorOf(source.get())};
-    if (const SchemaCheck schema = CheckSchema(source.get()); !schema.problem.isEmpty())
-        return {schema.locked ? BackupOutcome::Kind::Failed : BackupOutcome::Kind::NotBooks, schema.problem};
+    if (!source.ok()) return {BackupOutcome::Kind::Unusable, ErrorOf(source.get())};
+    for (const auto check : {CheckSchema, CheckSoundAndWritable})
+        if (const SchemaCheck found = check(source.get()); !found.problem.isEmpty())
+            return {found.locked ? BackupOutcome::Kind::Failed : BackupOutcome::Kind::Unusable, found.problem};
 
     if (QFile::exists(backupPath) && !QFile::remove(backupPath))
         return {BackupOutcome::Kind::Failed, QStringLiteral("バックアップファイルを置き換えられません")};

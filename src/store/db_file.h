@@ -6,15 +6,17 @@
 #include <QString>
 
 struct BackupOutcome {
-    enum class Kind { Copied, NotBooks, Failed };
+    // Unusable: not the books, damaged, or not writable; Failed: the copy
+    // could not be made (another program holds the file, the folder is full).
+    enum class Kind { Copied, Unusable, Failed };
     Kind kind = Kind::Copied;
     QString reason;  // SQLite's own words, or the tables that are missing
 };
 
 // Copies the database into the backup file (replacing it) through SQLite's
 // online backup, so the copy is the last committed state even while another
-// program is writing. A file that is not the books is not copied; a copy
-// that fails half-way leaves no file behind.
+// program is writing. A file that is not the books, is damaged or cannot be
+// written is not copied; a copy that fails half-way leaves no file behind.
 BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath);
 
 // Opens the file into DBConnection and reads its schema. False with the

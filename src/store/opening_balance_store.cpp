@@ -4,6 +4,7 @@
 #include "app/runtime_error.h"
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
+#include "sqlite/transaction.h"
 #include "store/default_chart.h"
 #include "store/store_common.h"
 
@@ -67,6 +68,16 @@ void DBInsBSHistoryBeforeRecreate(const QString& year) {
         QStringLiteral("   where b.year = ") + year,
     });
     SQLite3NonQuery(sql);
+}
+
+void DBRecreateBS_Begining(const QString& year, bool rowsExist) {
+    SQLite3Transaction([&] {
+        WriteLog(QStringLiteral("その会計年度のレコードを削除"));
+        if (rowsExist) DBInsBSHistoryBeforeRecreate(year);
+        DBDelBS_Begining(year);
+        WriteLog(QStringLiteral("その会計年度の資産・負債の初期レコードを追加"));
+        DBInsBS_Begining(year);
+    });
 }
 
 int DBSelBSHistoryMaxNum(const QString& year, const QString& accountCd) {

@@ -2,6 +2,7 @@
 
 #include "app/run_log.h"
 #include "app/shutdown.h"
+#include "store/store_common.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,7 +21,7 @@ WorkingScreen::WorkingScreen(const QString& formName, const MenuValues& menu, QW
 }
 
 void WorkingScreen::cmdToMenu_Click() {
-    LogEntry(QStringLiteral("cmdClose_Click"));
+    TrapRunTimeErrors([this] { LogEntry(QStringLiteral("cmdClose_Click")); });
     hide();
 }
 

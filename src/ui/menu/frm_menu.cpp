@@ -106,9 +106,9 @@ void FrmMenu::Form_Load() {
     try {
         LoadSteps(step);
     } catch (const std::exception& error) {
-        WriteLog(QStringLiteral("Err.Description=") + DescriptionOf(error));
+        WriteLogOnTheWayOut(QStringLiteral("Err.Description=") + DescriptionOf(error));
         if (step == QStringLiteral("DBFileBackup")) {
-            WriteLog(kBackupLockedMessage);
+            WriteLogOnTheWayOut(kBackupLockedMessage);
             Show(kBackupLockedMessage, kErrorTitle);
         }
         ReportFatalError(DescriptionOf(error));
@@ -133,8 +133,8 @@ void FrmMenu::LoadSteps(QString& step) {
     const QString backupPath = FolderPath(QStringLiteral("db_backup"), BackupFileName(dbName, now));
     WriteLog(QStringLiteral("DBファイルバックアップ作成:") + QDir::toNativeSeparators(backupPath));
     const BackupOutcome backup = BackupDatabase(dbPath, backupPath);
-    // A file that is not the books must not push good backups out.
-    if (backup.kind == BackupOutcome::Kind::NotBooks)
+    // A file that cannot serve as the books must not push good backups out.
+    if (backup.kind == BackupOutcome::Kind::Unusable)
         EndWithOpenError(QStringLiteral("DBFile Open Error\r\n") + backup.reason);
     if (backup.kind == BackupOutcome::Kind::Failed) throw RunTimeError(backup.reason);
 
@@ -160,6 +160,11 @@ void FrmMenu::EndWithOpenError(const QString& errText) {
 void FrmMenu::Form_Activate() {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - frameGeometry().width()) / 2, screen.height() / 8);
+    TrapRunTimeErrors([this] { ShowSavedName(); });
+    cmdDispWindow[1]->setFocus();
+}
+
+void FrmMenu::ShowSavedName() {
     WriteLog(QStringLiteral("'設定ファイルに氏名の記載があるなら表示"));
     const QString name = ReadSetting(QStringLiteral("user"), QStringLiteral("name"), QString());
     if (!name.isEmpty()) {
@@ -169,7 +174,6 @@ void FrmMenu::Form_Activate() {
         WriteLog(QStringLiteral("設定ファイルに氏名なし"));
         txtName->clear();
     }
-    cmdDispWindow[1]->setFocus();
 }
 
 void FrmMenu::txtYear_Change(const QString& text) {
@@ -177,7 +181,7 @@ void FrmMenu::txtYear_Change(const QString& text) {
 }
 
 void FrmMenu::cmdInc_Click(int index) {
-    WriteLog(QStringLiteral("■frmMenu.cmdInc_Click"));
+    TrapRunTimeErrors([] { WriteLog(QStringLiteral("■frmMenu.cmdInc_Click")); });
     if (const auto year = SteppedYearText(txtYear->text(), index == 1 ? 1 : -1)) txtYear->setText(*year);
 }
 
@@ -241,8 +245,10 @@ void FrmMenu::cmdHlp_Click() { ctx().desktop.shell->open(FolderPath(QStringLiter
 void FrmMenu::cmdEnd_Click() { RunShutdown(QStringLiteral("frmMenu")); }
 
 void FrmMenu::closeEvent(QCloseEvent* event) {
-    WriteLog(QStringLiteral("■frmMenu.Form_Unload"));
-    WriteLog(QStringLiteral("SQLite3Close"));
+    TrapRunTimeErrors([] {
+        WriteLog(QStringLiteral("■frmMenu.Form_Unload"));
+        WriteLog(QStringLiteral("SQLite3Close"));
+    });
     CloseDBConnection();
     event->accept();
 }

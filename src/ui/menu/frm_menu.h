@@ -45,6 +45,7 @@ protected:
 private:
     void LoadSteps(QString& step);
     [[noreturn]] void EndWithOpenError(const QString& errText);
+    void ShowSavedName();
     void SaveUserName();
     void OpenWorkingScreen(int index);
 

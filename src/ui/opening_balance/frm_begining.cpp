@@ -113,13 +113,13 @@ void FrmBegining::Form_Load() {
 }
 
 void FrmBegining::Form_Activate() {
-    LogEntry(QStringLiteral("Form_Activate"));
     // At the top edge of the screen, centred across it.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - frameGeometry().width()) / 2, 0);
     txtYear->setText(menu().fiscalYearText());
     txtGengou->setText(menu().eraText());
     TrapRunTimeErrors([this] {
+        LogEntry(QStringLiteral("Form_Activate"));
         if (DBSelBS_Begining(txtYear->text())) {
             ShowBothSides(QString());
         } else {
@@ -263,15 +263,7 @@ void FrmBegining::RecreateYear() {
         !ctx().desktop.dialogs->yesNoBox(QStringLiteral("既存のデータを初期化します。よろしいですか？"), kAppTitle))
         return;
     Hourglass hourglass;
-    // The old rows go into the history and the default chart replaces them,
-    // all in one transaction.
-    SQLite3Transaction([&] {
-        WriteLog(QStringLiteral("その会計年度のレコードを削除"));
-        if (exists) DBInsBSHistoryBeforeRecreate(year);
-        DBDelBS_Begining(year);
-        WriteLog(QStringLiteral("その会計年度の資産・負債の初期レコードを追加"));
-        DBInsBS_Begining(year);
-    });
+    DBRecreateBS_Begining(year, exists);
     // The chosen account and its amount belonged to the rows just replaced.
     lblCodeName->clear();
     txtMoney->clear();

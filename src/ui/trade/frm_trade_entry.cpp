@@ -93,7 +93,7 @@ void FrmTrade::lstMonth_Click() {
     }
     if (!lstMonth->currentItem()) return;
     const QString item = lstMonth->currentItem()->text();
-    LogEntry(QStringLiteral("lstMonth_Click:") + item);
+    TrapRunTimeErrors([&] { LogEntry(QStringLiteral("lstMonth_Click:") + item); });
     Calendar->setSelectedDate(QDate(FiscalYear(), MonthOfItem(item), 1));
     Calendar_SelChange();
 }
@@ -154,7 +154,7 @@ void FrmTrade::lstPercent_Click() {
 }
 
 void FrmTrade::cmdClear_Click(int index) {
-    LogEntry(QStringLiteral("cmdClear_Click"));
+    TrapRunTimeErrors([this] { LogEntry(QStringLiteral("cmdClear_Click")); });
     QLineEdit* target = index == 0 ? txtMoney : index == 1 ? txtTradeDetail : txtPercent;
     if (target->hasSelectedText())
         target->setText(target->text().remove(target->selectionStart(), target->selectionLength()));

@@ -148,7 +148,7 @@ void FrmTrade::VoidRecord() {
 }
 
 void FrmTrade::cmdUnselect_Click() {
-    LogEntry(QStringLiteral("cmdUnselect_Click"));
+    TrapRunTimeErrors([this] { LogEntry(QStringLiteral("cmdUnselect_Click")); });
     lstTradeRecord->setCurrentRow(-1);
     lstTrade->setCurrentRow(-1);
     txtTradeDetail->clear();

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The long runs that scripts/test.sh only samples: the crash test with 1,000
+# kills for each kind of work (recording, correcting, re-creating the opening
+# balance sheet) and 10,000,000 fuzz inputs for each fuzz target.
+#   scripts/long-tests.sh [kills, default 1000]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+kills="${1:-1000}"
+if [ "${VELMO_SKIP_DEPS:-}" != "1" ]; then scripts/install-deps.sh; fi
+cmake -S . -B build-test-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug > /dev/null
+cmake --build build-test-plain -j "$(nproc)" --target reliability_tests
+start=$(date +%s)
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMO_CRASH_KILLS="$kills" \
+  build-test-plain/tests/reliability/reliability_tests --gtest_filter='CrashSafety.*'
+echo "crash test: $(( $(date +%s) - start )) s"
+scripts/fuzz.sh long
