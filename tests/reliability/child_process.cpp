@@ -13,10 +13,11 @@
 
 QString WorkerPath() { return QStringLiteral(VELMO_RELIABILITY_WORKER); }
 
-ChildProcess::ChildProcess(const QStringList& arguments, const QString& errorFile, std::optional<uid_t> user) {
+ChildProcess::ChildProcess(const QStringList& arguments, const QString& errorFile, std::optional<uid_t> user,
+                           const QString& program) {
     // Everything the child needs is made before the fork: between fork and
     // exec only system calls are safe.
-    std::vector<QByteArray> texts{QFile::encodeName(WorkerPath())};
+    std::vector<QByteArray> texts{QFile::encodeName(program)};
     for (const QString& argument : arguments) texts.push_back(QFile::encodeName(argument));
     std::vector<char*> argv;
     for (QByteArray& text : texts) argv.push_back(text.data());

@@ -8,11 +8,16 @@
 #include <sys/types.h>
 #include <optional>
 
+// The worker program built beside the tests.
+QString WorkerPath();
+
 class ChildProcess {
 public:
-    // Starts the worker with these arguments; standard error goes to the
-    // file. With `user`, the child runs as that user id (and its group).
-    ChildProcess(const QStringList& arguments, const QString& errorFile, std::optional<uid_t> user = std::nullopt);
+    // Starts the program (the worker unless told otherwise) with these
+    // arguments; standard error goes to the file. With `user`, the child runs
+    // as that user id (and its group).
+    ChildProcess(const QStringList& arguments, const QString& errorFile, std::optional<uid_t> user = std::nullopt,
+                 const QString& program = WorkerPath());
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -33,6 +38,3 @@ private:
     QByteArray pending_;
     std::optional<int> status_;
 };
-
-// The worker program built beside the tests.
-QString WorkerPath();

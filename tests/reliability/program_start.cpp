@@ -9,7 +9,15 @@ ProgramStart StartProgram(const TempInstall& install, std::optional<uid_t> user)
     const QString errors = install.path(QStringLiteral("log/errors.txt"));
     QElapsedTimer timer;
     timer.start();
-    ChildProcess program({QStringLiteral("start"), install.path(QString())}, errors, user);
+    // Another user may not reach the build folder: the worker goes beside the
+    // installation, which that user can read.
+    QString worker = WorkerPath();
+    if (user) {
+        worker = install.path(QStringLiteral("bin/reliability_worker"));
+        QFile::remove(worker);
+        QFile::copy(WorkerPath(), worker);
+    }
+    ChildProcess program({QStringLiteral("start"), install.path(QString())}, errors, user, worker);
     ProgramStart start;
     start.code = program.wait();
     start.ms = timer.elapsed();
