@@ -1,4 +1,5 @@
 #include "app/fatal_error.h"
+#include "app/message_box.h"
 
 #include "app/context.h"
 #include "app/db_connection.h"
@@ -24,6 +25,6 @@ void ReportFatalError(const QString& errorDescription) {
     CloseDBConnection();
     const QString message = FatalErrorMessage(errorDescription);
     WriteLogOnTheWayOut(message);
-    ctx().desktop.dialogs->messageBox(message, kErrorTitle);
+    ShowMessage(message, kErrorTitle);
     EndProcess(1);
 }

@@ -3,6 +3,7 @@
 #include "app/context.h"
 #include "app/fatal_error.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
 #include "sqlite/sqlite_api.h"
@@ -53,7 +54,7 @@ qsizetype ColumnIndex(const ResultTable& table, const QString& name) {
         const QString message = QStringLiteral("Error!\r\n  Cannot find col[") + name +
                                 QStringLiteral("]\r\n  cols=[") + table.value(0) + QStringLiteral("]");
         WriteLog(message);
-        ctx().desktop.dialogs->messageBox(message, kAppTitle);
+        ShowMessage(message);
         ReportFatalError();
     }
     return k;

@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
 #include "sqlite/sqlite_api.h"
@@ -15,8 +16,6 @@ namespace {
 
 const QString kLockedMessage = QStringLiteral("The database file is locked");
 const QString kMisuseLog = QStringLiteral("21:Library used incorrectly");
-
-void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
 
 // Finalizes on every way out, so that a closed connection leaves no statement behind.
 class Statement {
@@ -72,7 +71,7 @@ StepOutcome CollectRows(sqlite3_stmt* statement, ResultTable& table) {
 
 [[noreturn]] void NonQueryFailed(const QString& sql) {
     WriteLog(QStringLiteral("SQLite3NonQuery Error"));
-    Show(QStringLiteral("SQLite3NonQuery Error\r\n") + sql);
+    ShowMessage(QStringLiteral("SQLite3NonQuery Error\r\n") + sql);
     EndProcess(1);
 }
 
@@ -90,7 +89,7 @@ int SQLite3NonQuery(const QString& sql) {
         if (statement.prepareCode() != kSqliteOk) NonQueryFailed(sql);
         const int code = SQLite3Step(statement.get());
         if (code == kSqliteBusy) {
-            Show(kLockedMessage);
+            ShowMessage(kLockedMessage);
             WriteLog(kLockedMessage);
             statement.finalize();
             EndProcess(1);

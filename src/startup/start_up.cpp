@@ -4,6 +4,7 @@
 #include "app/fatal_error.h"
 #include "app/file_list.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/paths.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr int kRunLogsKept = 20;
 
 [[noreturn]] void StopWith(const QString& message) {
-    ctx().desktop.dialogs->messageBox(message, kAppTitle);
+    ShowMessage(message);
     EndProcess(1);
 }
 
@@ -54,8 +55,7 @@ void RunStartUp(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libra
     try {
         RunStartUpSteps(lock, libraries);
     } catch (const std::exception& error) {
-        ctx().desktop.dialogs->messageBox(QStringLiteral("プログラムを起動できません。\r\n\r\n") + DescriptionOf(error),
-                                          kErrorTitle);
+        ShowMessage(QStringLiteral("プログラムを起動できません。\r\n\r\n") + DescriptionOf(error), kErrorTitle);
         EndProcess(1);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "sqlite/statements.h"
 #include "store/store_common.h"
@@ -82,8 +83,7 @@ void DBSelMAccount(const QString& accountCd, QString& accountName, QString& acco
             accountClass = FindColumn(table, 1, QStringLiteral("account_class"));
             outputClass = FindColumn(table, 1, QStringLiteral("output_class"));
         } else {
-            ctx().desktop.dialogs->messageBox(QStringLiteral("マスタ m_account にない勘定科目コードです。") + accountCd,
-                                              kAppTitle);
+            ShowMessage(QStringLiteral("マスタ m_account にない勘定科目コードです。") + accountCd, kAppTitle);
         }
     });
 }

@@ -3,6 +3,7 @@
 #include "app/context.h"
 #include "app/fatal_error.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/runtime_error.h"
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
@@ -38,11 +39,10 @@ QDate DateFromText(const QString& dateText) {
     return DateOf(match.captured(1), match.captured(2), match.captured(3));
 }
 
-
 void QueryExOrEnd(const QString& sql, ResultTable& table, OnQueryFailure onFailure) {
     QString errText;
     if (SQLite3QueryEx(sql, table, errText)) return;
-    if (onFailure == OnQueryFailure::ShowError) ctx().desktop.dialogs->messageBox(errText, kAppTitle);
+    if (onFailure == OnQueryFailure::ShowError) ShowMessage(errText);
     EndProcess(1);
 }
 
@@ -72,6 +72,6 @@ int IntegerOf(const QString& text) {
 
 void ReportTrappedError(const std::exception& error, OnRunTimeError onError) {
     const QString description = DescriptionOf(error);
-    if (onError == OnRunTimeError::ShowThenReport) ctx().desktop.dialogs->messageBox(description, kAppTitle);
+    if (onError == OnRunTimeError::ShowThenReport) ShowMessage(description);
     ReportFatalError(description);
 }

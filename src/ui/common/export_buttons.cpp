@@ -2,26 +2,23 @@
 
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/sound_cue.h"
 #include "export/export_folder.h"
 
-namespace {
-
-void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
-
-}  // namespace
+namespace {}  // namespace
 
 void FinishExport(const std::optional<QString>& failure, const QString& doneMessage) {
     if (failure) {
-        Show(*failure);
+        ShowMessage(*failure);
         return;
     }
     PlaySoundCue(StartCuePath());
-    Show(doneMessage);
+    ShowMessage(doneMessage);
 }
 
 std::optional<QString> ExportFolderToOpen() {
     if (!ctx().exportFolder.isEmpty()) return ctx().exportFolder;
-    Show(kNoExportFolderYet);
+    ShowMessage(kNoExportFolderYet);
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "app/file_list.h"
 #include "app/fiscal_year.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/paths.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
@@ -37,11 +38,8 @@ const QString kBackupLockedMessage = QStringLiteral(
     "いったんWindowsからログオフ。\r\n"
     "再度ログオンしてからこのアプリを再起動してください。");
 
-const QString kYearMessage = QStringLiteral("会計年度は%1から%2までの4桁の数字で入力してください。")
-                                 .arg(kFirstFiscalYear)
-                                 .arg(kLastFiscalYear);
-
-void Show(const QString& text, const QString& title = kAppTitle) { ctx().desktop.dialogs->messageBox(text, title); }
+const QString kYearMessage =
+    QStringLiteral("会計年度は%1から%2までの4桁の数字で入力してください。").arg(kFirstFiscalYear).arg(kLastFiscalYear);
 
 QString FolderPath(const QString& folder, const QString& name) { return AppPath(folder + QDir::separator() + name); }
 
@@ -66,8 +64,9 @@ FrmMenu::FrmMenu(QWidget* parent) : QWidget(parent) {
     cmdInc[0] = MakeButton(this, QStringLiteral("cmdInc_0"), QStringLiteral("-1(&D)"), TwipsRect(2700, 1560, 675, 315));
     cmdInc[1] = MakeButton(this, QStringLiteral("cmdInc_1"), QStringLiteral("+1(&I)"), TwipsRect(3420, 1560, 675, 315));
     for (QPushButton* button : cmdInc) button->setFont(FixedWidthFont());
-    cmdDispWindow[0] = MakeButton(this, QStringLiteral("cmdDispWindow_0"),
-                                  QStringLiteral("１．貸借対照表 期首情報登録へ(&B)"), TwipsRect(1020, 2100, 3135, 735));
+    cmdDispWindow[0] =
+        MakeButton(this, QStringLiteral("cmdDispWindow_0"), QStringLiteral("１．貸借対照表 期首情報登録へ(&B)"),
+                   TwipsRect(1020, 2100, 3135, 735));
     cmdDispWindow[1] = MakeButton(this, QStringLiteral("cmdDispWindow_1"), QStringLiteral("２．取引登録へ(&T)"),
                                   TwipsRect(4200, 2100, 1875, 735));
     cmdEnd = MakeButton(this, QStringLiteral("cmdEnd"), QStringLiteral("終了(&Q)"), TwipsRect(6120, 2100, 975, 735));
@@ -109,7 +108,7 @@ void FrmMenu::Form_Load() {
         WriteLogOnTheWayOut(QStringLiteral("Err.Description=") + DescriptionOf(error));
         if (step == QStringLiteral("DBFileBackup")) {
             WriteLogOnTheWayOut(kBackupLockedMessage);
-            Show(kBackupLockedMessage, kErrorTitle);
+            ShowMessage(kBackupLockedMessage, kErrorTitle);
         }
         ReportFatalError(DescriptionOf(error));
     }
@@ -124,7 +123,7 @@ void FrmMenu::LoadSteps(QString& step) {
         const QString message =
             QStringLiteral("以下のDBファイルが見つかりません。\r\n  ") + QDir::toNativeSeparators(dbPath);
         WriteLog(QStringLiteral("Err\r\n") + message);
-        Show(message, kErrorTitle);
+        ShowMessage(message, kErrorTitle);
         EndProcess(1);
     }
 
@@ -152,7 +151,7 @@ void FrmMenu::LoadSteps(QString& step) {
 }
 
 void FrmMenu::EndWithOpenError(const QString& errText) {
-    Show(errText);
+    ShowMessage(errText);
     WriteLog(QStringLiteral("DBファイル接続NG"));
     EndProcess(1);
 }
@@ -193,7 +192,7 @@ void FrmMenu::SaveUserName() {
     WriteLog(QStringLiteral("■frmMenu.cmdSave_Click"));
     if (const QString problem = UserNameProblem(txtName->text()); !problem.isEmpty()) {
         WriteLog(QStringLiteral("保存できない氏名"));
-        Show(problem);
+        ShowMessage(problem);
         txtName->setFocus();
         return;
     }
@@ -203,11 +202,11 @@ void FrmMenu::SaveUserName() {
     } catch (const RunTimeError& error) {
         const QString message = QStringLiteral("氏名を保存できませんでした。\r\n\r\n") + DescriptionOf(error);
         WriteLog(message);
-        Show(message);
+        ShowMessage(message);
         return;
     }
     PlaySoundCue(StartCuePath());
-    Show(QStringLiteral("保存しました。"));
+    ShowMessage(QStringLiteral("保存しました。"));
 }
 
 void FrmMenu::cmdDispWindow_Click(int index) {
@@ -217,14 +216,14 @@ void FrmMenu::cmdDispWindow_Click(int index) {
 void FrmMenu::OpenWorkingScreen(int index) {
     WriteLog(QStringLiteral("■frmMenu.cmdDipWindow_Click"));
     if (txtName->text().isEmpty()) {
-        Show(QStringLiteral("氏名を入力してください。"));
+        ShowMessage(QStringLiteral("氏名を入力してください。"));
         txtName->setFocus();
         WriteLog(QStringLiteral("氏名がない"));
         return;
     }
     // The working screens put the year into statements and folder names.
     if (!IsFiscalYearText(txtYear->text())) {
-        Show(kYearMessage);
+        ShowMessage(kYearMessage);
         txtYear->setFocus();
         txtYear->selectAll();
         WriteLog(QStringLiteral("会計年度が不正"));
@@ -240,7 +239,9 @@ void FrmMenu::OpenWorkingScreen(int index) {
     Form_Activate();
 }
 
-void FrmMenu::cmdHlp_Click() { ctx().desktop.shell->open(FolderPath(QStringLiteral("htm"), QStringLiteral("00_index.htm"))); }
+void FrmMenu::cmdHlp_Click() {
+    ctx().desktop.shell->open(FolderPath(QStringLiteral("htm"), QStringLiteral("00_index.htm")));
+}
 
 void FrmMenu::cmdEnd_Click() { RunShutdown(QStringLiteral("frmMenu")); }
 

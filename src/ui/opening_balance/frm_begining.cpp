@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "sqlite/transaction.h"
@@ -39,8 +40,6 @@ const QString kMismatchMessage = QStringLiteral(
     "　・資産合計の金額＝元入金とするか，\r\n"
     "　・資産合計の金額＝元入金＋それ以外の負債の合計として，\r\n"
     "資産合計・負債合計を一致させます。");
-
-void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
 
 // Refilling a list is no click on it: its handler stays quiet.
 void Refill(QListWidget* list, const QStringList& items) {
@@ -138,7 +137,7 @@ void FrmBegining::closeEvent(QCloseEvent* event) {
 
 void FrmBegining::Form_Unload() {
     TrapRunTimeErrors([this] {
-        if (QString message; !ChkSumAssetDebit(message)) Show(message);
+        if (QString message; !ChkSumAssetDebit(message)) ShowMessage(message);
     });
 }
 
@@ -176,7 +175,7 @@ void FrmBegining::AccountClick(QListWidget* list, QListWidget* other) {
     const QString code = CodeOf(list->currentItem()->text());
     const QStringView totalCode = list == lstAsset ? kAssetTotalCode : kDebitTotalCode;
     if (code == totalCode) {
-        Show(QStringLiteral("合計は自動計算されます。入力できません。"));
+        ShowMessage(QStringLiteral("合計は自動計算されます。入力できません。"));
         list->setCurrentRow(-1);
         return;
     }
@@ -184,7 +183,7 @@ void FrmBegining::AccountClick(QListWidget* list, QListWidget* other) {
     if (DBSelBS_BeginingName(year, code).isEmpty()) {
         lblCodeName->clear();
         txtMoney->clear();
-        Show(kUnnamedMessage);
+        ShowMessage(kUnnamedMessage);
         return;
     }
     const NameAndMoney row = NameAndMoneyOf(DBSelBS_BeginingNameMoney(year, code), code);
@@ -221,7 +220,7 @@ void FrmBegining::StoreAmount() {
     LogEntry(QStringLiteral("cmdUpdate_Click"));
     WriteLog(QStringLiteral("入力チェック　金額が数字であることを確認"));
     if (QString message; !ChkInputBeforeUpdate(message)) {
-        Show(message);
+        ShowMessage(message);
         return;
     }
     Hourglass hourglass;
@@ -270,7 +269,7 @@ void FrmBegining::RecreateYear() {
     ShowBothSides(QStringLiteral("その会計年度の"));
     PlaySoundCue(StartCuePath());
     hourglass.restore();
-    Show(QStringLiteral("初期データを作成しました。"));
+    ShowMessage(QStringLiteral("初期データを作成しました。"));
 }
 
 bool FrmBegining::ChkSumAssetDebit(QString& message) {
@@ -282,7 +281,7 @@ bool FrmBegining::ChkSumAssetDebit(QString& message) {
     const int year = YearNumber();
     if (AmountOf(year, kCapitalCode.toString()) == QStringLiteral("0")) {
         PlaySoundCue(NotifyCuePath());
-        Show(QStringLiteral("普通は元入金はゼロではありません。"));
+        ShowMessage(QStringLiteral("普通は元入金はゼロではありません。"));
     }
     const QString assetTotal = AmountOf(year, kAssetTotalCode.toString());
     if (assetTotal == AmountOf(year, kDebitTotalCode.toString())) return true;

@@ -3,6 +3,7 @@
 // amounts, its sheet created first when it has none.
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "reports/trial_balance.h"
@@ -14,11 +15,7 @@
 #include "ui/opening_balance/carried_balances.h"
 #include "ui/opening_balance/frm_begining.h"
 
-namespace {
-
-void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
-
-}  // namespace
+namespace {}  // namespace
 
 void FrmBegining::cmdCarryForward_Click() {
     TrapRunTimeErrors([this] { CarryForward(); });
@@ -31,8 +28,8 @@ void FrmBegining::CarryForward() {
     const QString closedYear = QString::number(closed);
     WriteLog(QStringLiteral("前年度の期首データがあるか検査"));
     if (!DBSelBS_Begining(closedYear)) {
-        Show(closedYear + QStringLiteral("年度の貸借対照表期首データがないため，繰越できません。\r\n") +
-             QStringLiteral("先に") + closedYear + QStringLiteral("年度の期首データを作成してください。"));
+        ShowMessage(closedYear + QStringLiteral("年度の貸借対照表期首データがないため，繰越できません。\r\n") +
+                    QStringLiteral("先に") + closedYear + QStringLiteral("年度の期首データを作成してください。"));
         return;
     }
     WriteLog(QStringLiteral("その会計年度の期首データに金額があるか検査"));
@@ -49,7 +46,7 @@ void FrmBegining::CarryForward() {
     if (const std::optional<QString> problem = CarriedSheetProblem(carried, closedYear)) {
         hourglass.restore();
         PlaySoundCue(NotifyCuePath());
-        Show(*problem);
+        ShowMessage(*problem);
         return;
     }
     // The rows as they stood go into the history; the carried amounts and
@@ -76,5 +73,5 @@ void FrmBegining::CarryForward() {
     WriteLog(done);
     PlaySoundCue(StartCuePath());
     hourglass.restore();
-    Show(done);
+    ShowMessage(done);
 }

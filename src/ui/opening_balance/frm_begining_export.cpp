@@ -3,6 +3,7 @@
 // opens the folder they went to.
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "export/opening_balance_export.h"
 #include "store/opening_balance_store.h"
@@ -18,8 +19,6 @@ const QString kNoSheetMessage = QStringLiteral(
     "ルパかんたん会計のデータを作成するには，貸借対照表期首データが必要です。\r\n"
     "貸借対照表期首データを作成(初期データ作成)してください。");
 
-void Show(const QString& text) { ctx().desktop.dialogs->messageBox(text, kAppTitle); }
-
 }  // namespace
 
 void FrmBegining::cmdSaveFiles_Click() {
@@ -29,12 +28,12 @@ void FrmBegining::cmdSaveFiles_Click() {
 void FrmBegining::SaveExportFiles() {
     LogEntry(QStringLiteral("cmdSave_Click"));
     if (!DBSelBS_Begining(txtYear->text())) {
-        Show(kNoSheetMessage);
+        ShowMessage(kNoSheetMessage);
         WriteLog(kNoSheetMessage);
         return;
     }
     if (QString message; !ChkSumAssetDebit(message)) {
-        Show(message);
+        ShowMessage(message);
         WriteLog(message);
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "store/store_common.h"
 #include "ui/common/controls.h"
 #include "ui/trade/trade_list_items.h"
@@ -132,5 +133,3 @@ QString FrmTrade::SelectedDetailItem() const {
 }
 
 bool FrmTrade::RecordSelected() const { return lstTradeRecord->currentRow() >= 0; }
-
-void FrmTrade::Show(const QString& message) const { ctx().desktop.dialogs->messageBox(message, kAppTitle); }

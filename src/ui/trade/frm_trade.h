@@ -92,11 +92,9 @@ private:
     void SetLstTrade(QListWidget* list);
     void SetMasterValueToList(const QString& table, const QString& column, QListWidget* list);
     void SetLstMonth();
-    void SetCalendarDate(const QDate& date);
     void AlignMonthList();
     void ShowPercentControls(bool shown);
     void ShowTradeDetails();
-    void TakeDetailDefaults();
 
     int RangeKind() const;
     int TradeFilterKind() const;
@@ -135,7 +133,6 @@ private:
     QString SelectedTradeItem() const;
     QString SelectedDetailItem() const;
     bool RecordSelected() const;
-    void Show(const QString& message) const;
 
     QLabel* lblYear;
     QLabel* lblGengou;

@@ -1,5 +1,6 @@
 // The checks of the transaction screen's entry before recording and
 // correcting: the failed check's message, and the focus on what to fix.
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "ui/trade/calendar_rule.h"
 #include "ui/trade/frm_trade.h"
@@ -53,7 +54,7 @@ QWidget* FrmTrade::ControlOf(EntryField field) const {
 bool FrmTrade::RefusedOutsideFiscalYear(const QDate& date) {
     const QString message = OutsideFiscalYearMessage(date, FiscalYear());
     if (message.isEmpty()) return false;
-    Show(message);
+    ShowMessage(message);
     Calendar->setFocus();
     return true;
 }

@@ -2,6 +2,7 @@
 // for its file name and opened in the shell once written, and the journal
 // export for the receiving program with the button that opens its folder.
 #include "app/context.h"
+#include "app/message_box.h"
 #include "app/sound_cue.h"
 #include "export/journal_export.h"
 #include "reports/general_ledger.h"
@@ -47,7 +48,7 @@ std::optional<QString> FrmTrade::AskReportFileName(const ReportQuestion& questio
         const std::optional<QString> problem = ReportFileNameProblem(name);
         if (!problem) return name;
         // Asked again with the name as typed, for the user to mend it.
-        Show(*problem);
+        ShowMessage(*problem);
         preset = name;
     }
 }
@@ -60,7 +61,7 @@ void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportVa
     Hourglass hourglass;
     if (const std::optional<QString> failure = WriteReport(build(values), *name)) {
         hourglass.restore();
-        Show(*failure);
+        ShowMessage(*failure);
         return;
     }
     ctx().desktop.shell->open(ReportPath(*name));
@@ -86,7 +87,7 @@ void FrmTrade::cmdWriteFileGeneralLedger_Click() {
     TrapRunTimeErrors([this] {
         LogEntry(QStringLiteral("cmdWriteFileGeneralLedger_Click"));
         if (const std::optional<QString> refusal = GeneralLedgerRefusal(lblYear->text())) {
-            Show(*refusal);
+            ShowMessage(*refusal);
             return;
         }
         WriteReportFile(GeneralLedgerQuestion, BuildGeneralLedgerReport);

@@ -2,13 +2,14 @@
 // on the transaction screen.
 #include "app/context.h"
 #include "app/identity.h"
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "app/text_utils.h"
 #include "store/store_common.h"
 #include "store/trade_store.h"
-#include "ui/common/hourglass.h"
 #include "ui/common/controls.h"
+#include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_line.h"
 #include "ui/trade/trade_list_items.h"
@@ -32,7 +33,7 @@ void FrmTrade::RecordEntry() {
     LogEntry(QStringLiteral("cmdInsert_Click"));
     QString message;
     if (!ChkInput(message)) {
-        Show(message);
+        ShowMessage(message);
         return;
     }
     const QDate date = Calendar->selectedDate();
@@ -56,7 +57,7 @@ void FrmTrade::RecordEntry() {
         }
     }
     if (!message.isEmpty()) {
-        Show(message);
+        ShowMessage(message);
         return;
     }
     PlaySoundCue(StartCuePath());
@@ -93,8 +94,8 @@ void FrmTrade::SelectLoadedCodes(const QString& tradeCd, const QString& detailCd
         lstTrade->setCurrentRow(-1);
     }
     lstTradeDetail->setCurrentRow(-1);
-    Show(QStringLiteral("この取引記録の") + missing + QStringLiteral("にありません。\r\n") +
-         QStringLiteral("更新するときは、取引と取引詳細を選び直してください。"));
+    ShowMessage(QStringLiteral("この取引記録の") + missing + QStringLiteral("にありません。\r\n") +
+                QStringLiteral("更新するときは、取引と取引詳細を選び直してください。"));
 }
 
 void FrmTrade::cmdUpdate_Click() {
@@ -105,7 +106,7 @@ void FrmTrade::CorrectRecord() {
     LogEntry(QStringLiteral("cmdUpdate_Click"));
     QString message;
     if (!ChkInputUpdate(message)) {
-        Show(message);
+        ShowMessage(message);
         return;
     }
     const QString line = lstTradeRecord->currentItem()->text();
@@ -132,7 +133,7 @@ void FrmTrade::cmdDelRecord_Click() {
 void FrmTrade::VoidRecord() {
     LogEntry(QStringLiteral("cmdDelRecord_Click"));
     if (!RecordSelected()) {
-        Show(QStringLiteral("論理削除(無効化)する取引を一つ選択してください。"));
+        ShowMessage(QStringLiteral("論理削除(無効化)する取引を一つ選択してください。"));
         return;
     }
     const QString line = lstTradeRecord->currentItem()->text();

@@ -1,10 +1,11 @@
 // The record list of the transaction screen: the period and filter options,
 // the refresh and the total of the listed business shares.
+#include "app/message_box.h"
 #include "app/run_log.h"
 #include "store/store_common.h"
 #include "store/trade_store.h"
-#include "ui/common/hourglass.h"
 #include "ui/common/controls.h"
+#include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/trade_list_items.h"
 
@@ -59,11 +60,11 @@ void FrmTrade::optTrade_Click(int index) {
         lblSum->hide();
     } else {
         if (index == 1 && !lstTrade->currentItem()) {
-            Show(QStringLiteral("取引一覧から取引を選択してください。"));
+            ShowMessage(QStringLiteral("取引一覧から取引を選択してください。"));
             return;
         }
         if (index == 2 && !lstTradeDetail->currentItem()) {
-            Show(QStringLiteral("取引詳細一覧から取引を選択してください。"));
+            ShowMessage(QStringLiteral("取引詳細一覧から取引を選択してください。"));
             return;
         }
         lblSumTitle->show();

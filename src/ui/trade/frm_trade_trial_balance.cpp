@@ -1,6 +1,7 @@
 // The two trial balance buttons of the transaction screen's output frame:
 // the fiscal year's trial balance (試算表) and its monthly layout
 // (月別試算表), written under txt and opened in the desktop shell.
+#include "app/message_box.h"
 #include "reports/trial_balance_report.h"
 #include "store/store_common.h"
 #include "ui/trade/frm_trade.h"
@@ -17,7 +18,7 @@ void FrmTrade::WriteTrialBalance(TrialBalanceLayout layout, const QString& proce
     TrapRunTimeErrors([&] {
         LogEntry(procedure);
         if (const std::optional<QString> refusal = TrialBalanceRefusal(lblYear->text())) {
-            Show(*refusal);
+            ShowMessage(*refusal);
             return;
         }
         // A trial balance is always of the whole year, whatever period the list shows.
