@@ -50,11 +50,7 @@ void FrmTrade::WireHandlers() {
     connect(cmdUnselect, &QPushButton::clicked, this, &FrmTrade::cmdUnselect_Click);
     connect(lstAbst, &QListWidget::currentRowChanged, this, &FrmTrade::lstAbst_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
-    connect(cmdWriteFileHistory, &QPushButton::clicked, this, &FrmTrade::cmdWriteFileHistory_Click);
     WireOutputButtons();
-    connect(cmdWriteFileTrialBalance, &QPushButton::clicked, this, &FrmTrade::cmdWriteFileTrialBalance_Click);
-    connect(cmdWriteFileMonthlyTrialBalance, &QPushButton::clicked, this,
-            &FrmTrade::cmdWriteFileMonthlyTrialBalance_Click);
 }
 
 void FrmTrade::Form_Load() {

@@ -172,9 +172,6 @@ private:
     QLabel* lblSum;
 
     QLabel* lblTerm;
-    QPushButton* cmdWriteFileHistory;
-    QPushButton* cmdWriteFileTrialBalance;
-    QPushButton* cmdWriteFileMonthlyTrialBalance;
 
     bool SkipMonthClick = false;
     RefreshKey LastRefreshKey;

@@ -146,36 +146,37 @@ void FrmTrade::BuildOutputFrames() {
     auto* frame2 =
         MakeFrame(this, QStringLiteral("Frame2"), QStringLiteral("ファイル出力"), TwipsRect(10080, 5400, 6255, 2415));
     lblTerm = MakeCaption(frame2, QStringLiteral("lblTerm"), QStringLiteral("当月の"), TwipsRect(120, 300, 1095, 195));
+    // Two columns: the period's reports, then the year-end reports in the
+    // frame widened into the free space at the screen's right edge.
+    MakeCaption(frame2, QStringLiteral("Label7_0"), QStringLiteral("当年度の"), TwipsRect(3360, 300, 1095, 195));
     const struct {
+        const char* labelName;
+        QString label;
         const char* button;
         QString caption;
-        QString label;
+        int column;
+        int top;
     } reports[] = {
-        {"cmdWriteFileJournal", QStringLiteral("出力(&J)"), QStringLiteral("仕訳帳を")},
-        {"cmdWriteFileTrade", QStringLiteral("出力(&T)"), QStringLiteral("取引記録を")},
-        {"cmdWriteFileGeneralLedger", QStringLiteral("出力(&G)"), QStringLiteral("当年度の総勘定元帳を")},
-        {"cmdWriteFileInsurance", QStringLiteral("出力(&H)"), QStringLiteral("当年度の保険料を")},
+        {"Label5_0", QStringLiteral("仕訳帳を"), "cmdWriteFileJournal", QStringLiteral("出力(&J)"), 0, 540},
+        {"Label5_1", QStringLiteral("取引記録を"), "cmdWriteFileTrade", QStringLiteral("出力(&T)"), 0, 990},
+        {"Label5_2", QStringLiteral("当年度の総勘定元帳を"), "cmdWriteFileGeneralLedger", QStringLiteral("出力(&G)"), 0,
+         1440},
+        {"Label5_3", QStringLiteral("当年度の保険料を"), "cmdWriteFileInsurance", QStringLiteral("出力(&H)"), 0, 1890},
+        {"Label7_1", QStringLiteral("試算表を"), "cmdWriteFileTrialBalance", QStringLiteral("出力(&S)"), 1, 540},
+        {"Label7_2", QStringLiteral("月別試算表を"), "cmdWriteFileMonthlyTrialBalance", QStringLiteral("出力(&B)"), 1,
+         990},
+        {"lblWriteFileHistory", QStringLiteral("訂正削除履歴を"), "cmdWriteFileHistory", QStringLiteral("出力(&R)"), 1,
+         1440},
     };
-    int row = 0;
-    int top = 540;
+    const int labelLeft[] = {120, 3360};
+    const int labelWidth[] = {2115, 1800};
+    const int buttonLeft[] = {2280, 5220};
     for (const auto& report : reports) {
-        MakeCaption(frame2, QStringLiteral("Label5_%1").arg(row++), report.label, TwipsRect(120, top + 60, 2115, 195));
-        MakeButton(frame2, QString::fromLatin1(report.button), report.caption, TwipsRect(2280, top, 915, 375));
-        top += 450;
+        MakeCaption(frame2, QString::fromLatin1(report.labelName), report.label,
+                    TwipsRect(labelLeft[report.column], report.top + 60, labelWidth[report.column], 195));
+        MakeButton(frame2, QString::fromLatin1(report.button), report.caption,
+                   TwipsRect(buttonLeft[report.column], report.top, 915, 375));
     }
-    // The year-end reports stand in a second column, the frame widened into
-    // the free space at the screen's right edge.
-    MakeCaption(frame2, QStringLiteral("Label7_0"), QStringLiteral("当年度の"), TwipsRect(3360, 300, 1095, 195));
-    MakeCaption(frame2, QStringLiteral("Label7_1"), QStringLiteral("試算表を"), TwipsRect(3360, 600, 1800, 195));
-    cmdWriteFileTrialBalance = MakeButton(frame2, QStringLiteral("cmdWriteFileTrialBalance"),
-                                          QStringLiteral("出力(&S)"), TwipsRect(5220, 540, 915, 375));
-    MakeCaption(frame2, QStringLiteral("Label7_2"), QStringLiteral("月別試算表を"), TwipsRect(3360, 1050, 1800, 195));
-    cmdWriteFileMonthlyTrialBalance = MakeButton(frame2, QStringLiteral("cmdWriteFileMonthlyTrialBalance"),
-                                                 QStringLiteral("出力(&B)"), TwipsRect(5220, 990, 915, 375));
-    MakeCaption(frame2, QStringLiteral("lblWriteFileHistory"), QStringLiteral("訂正削除履歴を"),
-                TwipsRect(3360, 1500, 1815, 195));
-    cmdWriteFileHistory = MakeButton(frame2, QStringLiteral("cmdWriteFileHistory"), QStringLiteral("出力(&R)"),
-                                     TwipsRect(5220, 1440, 915, 375));
 
     auto* frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("ルパかんたん会計のデータを作成"),
                              TwipsRect(10080, 7980, 3315, 1575));

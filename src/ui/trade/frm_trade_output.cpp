@@ -24,6 +24,9 @@ void FrmTrade::WireOutputButtons() {
         {"cmdWriteFileTrade", &FrmTrade::cmdWriteFileTrade_Click},
         {"cmdWriteFileGeneralLedger", &FrmTrade::cmdWriteFileGeneralLedger_Click},
         {"cmdWriteFileInsurance", &FrmTrade::cmdWriteFileInsurance_Click},
+        {"cmdWriteFileTrialBalance", &FrmTrade::cmdWriteFileTrialBalance_Click},
+        {"cmdWriteFileMonthlyTrialBalance", &FrmTrade::cmdWriteFileMonthlyTrialBalance_Click},
+        {"cmdWriteFileHistory", &FrmTrade::cmdWriteFileHistory_Click},
         {"cmdRupaFiles", &FrmTrade::cmdRupaFiles_Click},
         {"cmdOpenFolder", &FrmTrade::cmdOpenFolder_Click},
     };
