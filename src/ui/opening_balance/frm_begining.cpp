@@ -1,6 +1,5 @@
 #include "ui/opening_balance/frm_begining.h"
 
-#include "app/context.h"
 #include "app/identity.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
@@ -258,9 +257,7 @@ void FrmBegining::RecreateYear() {
     WriteLog(QStringLiteral("その会計年度のレコードがあるか検査"));
     const QString year = txtYear->text();
     const bool exists = DBSelBS_Begining(year);
-    if (exists &&
-        !ctx().desktop.dialogs->yesNoBox(QStringLiteral("既存のデータを初期化します。よろしいですか？"), kAppTitle))
-        return;
+    if (exists && !AskYesNo(QStringLiteral("既存のデータを初期化します。よろしいですか？"))) return;
     Hourglass hourglass;
     DBRecreateBS_Begining(year, exists);
     // The chosen account and its amount belonged to the rows just replaced.

@@ -1,8 +1,6 @@
 // The carry forward button of the opening balance screen: the closing
 // balances of the year before the one shown become the shown year's opening
 // amounts, its sheet created first when it has none.
-#include "app/context.h"
-#include "app/identity.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
@@ -35,9 +33,8 @@ void FrmBegining::CarryForward() {
     WriteLog(QStringLiteral("その会計年度の期首データに金額があるか検査"));
     const bool exists = DBSelBS_Begining(year);
     if (exists && HoldsAmounts(ReadSheetSides(YearNumber())) &&
-        !ctx().desktop.dialogs->yesNoBox(year + QStringLiteral("年度の期首データを，") + closedYear +
-                                             QStringLiteral("年度末の残高で置き換えます。よろしいですか？"),
-                                         kAppTitle))
+        !AskYesNo(year + QStringLiteral("年度の期首データを，") + closedYear +
+                  QStringLiteral("年度末の残高で置き換えます。よろしいですか？")))
         return;
     Hourglass hourglass;
     WriteLog(QStringLiteral("前年度末の残高を計算"));

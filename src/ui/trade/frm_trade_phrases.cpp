@@ -1,7 +1,7 @@
 // The summary phrase list of the transaction screen: the phrase files beside
 // the program, one per trade and detail and one general, in Shift_JIS.
 #include "app/context.h"
-#include "app/identity.h"
+#include "app/message_box.h"
 #include "app/paths.h"
 #include "app/text_file.h"
 #include "encoding/text_file_check.h"
@@ -30,7 +30,7 @@ void FrmTrade::LoadPhraseList(const QString& tradeCd, const QString& detailCd) {
         ReplaceItems(lstAbst, ReadTextFileLines(path));
         return;
     }
-    if (ctx().desktop.dialogs->yesNoBox(message, kAppTitle))
+    if (AskYesNo(message))
         ctx().desktop.shell->open(path);
     else
         ShowPhraseList(false);

@@ -1,7 +1,5 @@
 // Recording, loading for correction, correcting and voiding transactions
 // on the transaction screen.
-#include "app/context.h"
-#include "app/identity.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
@@ -13,12 +11,6 @@
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_line.h"
 #include "ui/trade/trade_list_items.h"
-
-namespace {
-
-bool Confirmed(const QString& question) { return ctx().desktop.dialogs->yesNoBox(question, kAppTitle); }
-
-}  // namespace
 
 TradeEntry FrmTrade::EnteredValues() const {
     return {CodeOfItem(SelectedTradeItem()), CodeOfItem(SelectedDetailItem()), txtTradeDetail->text(), txtMoney->text(),
@@ -113,7 +105,7 @@ void FrmTrade::CorrectRecord() {
     const RecordKey key = RecordKeyOf(line);
     if (RefusedOutsideFiscalYear(DateFromText(key.dateText))) return;
     const TradeEntry entry = EnteredValues();
-    if (!Confirmed(CorrectionQuestion(line, entry))) return;
+    if (!AskYesNo(CorrectionQuestion(line, entry))) return;
     {
         const Hourglass hourglass;
         DBUpdT_TradeWithHistory(key.dateText, key.seq, entry.tradeCd, entry.detailCd, entry.detailName, entry.money,
@@ -137,7 +129,7 @@ void FrmTrade::VoidRecord() {
         return;
     }
     const QString line = lstTradeRecord->currentItem()->text();
-    if (!Confirmed(VoidQuestion(line))) {
+    if (!AskYesNo(VoidQuestion(line))) {
         WriteLog(QStringLiteral("Exit Sub"));
         return;
     }
