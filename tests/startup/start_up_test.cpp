@@ -1,185 +1,83 @@
-// The start-up sequence before the first window: each check that refuses to
-// start, what it leaves in the start-up log, and the run log it opens.
+// The start-up before the first window: each check that refuses to start, what
+// it shows and leaves in the start-up log, and the run log it opens and prunes.
+#include "startup/start_up.h"
 #include "app/context.h"
 #include "app/library_version.h"
+#include "golden_log.h"
 #include "platform/cp932.h"
-#include "platform/instance_lock.h"
-#include "startup/start_up.h"
 #include "temp_install.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QLockFile>
-#include <QProcess>
 #include <QSysInfo>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-const QList<RuntimeLibrary> kGoodLibraries{{QStringLiteral("SQLite"), QStringLiteral("3.40.1"), QStringLiteral("3.40.1")},
-                                           {QStringLiteral("Qt"), QStringLiteral("6.4.3"), QStringLiteral("6.4.2")}};
-
-const QString kHeader = QStringLiteral(
-    "App.Title=VelmoAccount Ver2.05 ログ\r\n"
-    "App.EXEName=VelmoAccount.exe\r\n"
-    "Date=2026/12/05(土) \r\n");
-
-// Runs the start-up with its own lock; true when it ended the process.
-bool StartUpEnds(const QList<RuntimeLibrary>& libraries = kGoodLibraries) {
-    platform::InstanceLock lock(InstanceLockPath());
-    try {
-        RunStartUp(lock, libraries);
-    } catch (const ProcessEnded&) {
-        return true;
-    }
-    return false;
-}
-
-QString StartupLog(const TempInstall& install) {
-    return platform::fromCp932(install.readBytes(QStringLiteral("bin/VelmoAccount_log.txt")));
-}
-
-QStringList RunLogs(const TempInstall& install) {
-    return QDir(install.path(QStringLiteral("log"))).entryList(QDir::Files, QDir::Name);
-}
-
-TEST(StartUp, OpensThisRunsLogAndKeepsTheTwentyNewest) {
-    TempInstall install;
-    QStringList before;
-    for (int day = 1; day <= 24; ++day) before << QStringLiteral("log_2026_11%1-0800_00.txt").arg(day, 2, 10, QChar(u'0'));
-    // Not a run log, but named like one: it takes part in the pruning and sorts last.
-    before << QStringLiteral("lognotes.txt");
-    for (const QString& name : before) install.writeBytes(QStringLiteral("log/") + name, "old");
-
-    ASSERT_FALSE(StartUpEnds());
-
-    const QString runLog = QStringLiteral("log_2026_1205-0930_05.txt");
-    EXPECT_EQ(ctx().runLogPath, install.path(QStringLiteral("log/") + runLog));
-    QStringList kept = before.mid(6) + QStringList{runLog};
-    kept.sort();
-    EXPECT_EQ(RunLogs(install), kept);
-    // Deleted from the newest of the old ones down to the oldest.
-    QString expected = kHeader;
-    for (qsizetype i = 5; i >= 0; --i)
-        expected += QStringLiteral("09:30:05   保存対象外のファイルを削除 ") + before[i] + QStringLiteral("\r\n");
-    EXPECT_EQ(install.runLog(), expected);
-    EXPECT_EQ(StartupLog(install), kHeader);
-
-    // A second start in the same second appends to both logs, headers not repeated.
-    ASSERT_FALSE(StartUpEnds());
-    EXPECT_EQ(StartupLog(install), kHeader);
-    EXPECT_EQ(install.runLog(), expected);
-}
-
-TEST(StartUp, ASecondInstanceIsRefusedBeforeItTouchesAnything) {
-    TempInstall install;
-    QLockFile running(InstanceLockPath());
-    ASSERT_TRUE(running.tryLock(0));
-
-    ASSERT_TRUE(StartUpEnds());
-
-    ASSERT_EQ(install.desktop.dialogs.shown.size(), 1u);
-    EXPECT_EQ(install.desktop.dialogs.shown[0].text, QStringLiteral("このプログラムは多重起動できません。"));
-    EXPECT_EQ(install.desktop.dialogs.shown[0].title, QStringLiteral("VelmoAccount"));
-    EXPECT_EQ(StartupLog(install), kHeader + QStringLiteral("09:30:05   多重起動End\r\n"));
-    EXPECT_TRUE(RunLogs(install).isEmpty());
-}
-
-TEST(StartUp, ALockLeftByAProgramThatDiedIsTakenOver) {
-    TempInstall install;
-    QProcess finished;
-    // A process that tells its own number and ends: that number names no running program.
-    finished.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("echo $$")});
-    ASSERT_TRUE(finished.waitForFinished());
-    const QByteArray content = finished.readAllStandardOutput().trimmed() + "\nVelmoAccount\n" +
-                               QSysInfo::machineHostName().toUtf8() + "\n";
-    install.writeBytes(QStringLiteral("bin/VelmoAccount.lock"), content);
-
-    EXPECT_FALSE(StartUpEnds());
-    EXPECT_TRUE(install.desktop.dialogs.shown.empty());
-    EXPECT_EQ(RunLogs(install), QStringList{QStringLiteral("log_2026_1205-0930_05.txt")});
-}
-
-TEST(StartUp, NamesTheFirstMissingFolderOnly) {
+TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
     struct Case {
-        QStringList removed;
-        QString fileInstead;
-        QString named;
+        const char* what;
+        int oldLogs = 0;        // run logs of earlier days
+        QStringList gone = {};  // folders removed
+        QString file = {};      // written as a file
+        QString folder = {};    // made as a folder
+        bool running = false;   // another instance holds the lock
+        QByteArray lock = {};   // left in the lock file
+        QString qt = u"6.4.3"_s;
+        int starts = 1;
     };
-    const QList<Case> cases{
-        {{QStringLiteral("log"), QStringLiteral("data_for_rupa_kaikei")}, {}, QStringLiteral("log")},
-        {{QStringLiteral("db")}, {}, QStringLiteral("db")},
-        {{}, QStringLiteral("db_backup"), QStringLiteral("db_backup")},
-        {{QStringLiteral("data_for_rupa_kaikei")}, {}, QStringLiteral("data_for_rupa_kaikei")},
+    const Case cases[] = {
+        // Named like a run log, "lognotes.txt" is pruned with them and sorts last.
+        {.what = "25 old logs, started twice", .oldLogs = 24, .file = u"log/lognotes.txt"_s, .starts = 2},
+        {.what = "another instance running", .running = true},
+        {.what = "the lock of a process that ended",  // no process has that number
+         .lock = "99999999\nVelmoAccount\n" + QSysInfo::machineHostName().toUtf8() + "\n"},
+        {.what = "two folders missing", .gone = {u"log"_s, u"data_for_rupa_kaikei"_s}},
+        {.what = "db missing", .gone = {u"db"_s}},
+        {.what = "data folder missing", .gone = {u"data_for_rupa_kaikei"_s}},
+        {.what = "a file in place of db_backup", .gone = {u"db_backup"_s}, .file = u"db_backup"_s},
+        {.what = "an older runtime library", .qt = u"6.2.4"_s},
+        {.what = "a folder where this run's log goes", .oldLogs = 21, .folder = u"log/log_2026_1205-0930_05.txt"_s},
     };
+    QString out;
     for (const Case& c : cases) {
         TempInstall install;
-        for (const QString& folder : c.removed) ASSERT_TRUE(QDir(install.path(folder)).removeRecursively());
-        if (!c.fileInstead.isEmpty()) {
-            ASSERT_TRUE(QDir(install.path(c.fileInstead)).removeRecursively());
-            install.writeBytes(c.fileInstead, "a file, not a folder");
+        for (int day = 1; day <= c.oldLogs; ++day)
+            install.writeBytes(u"log/log_2026_11%1-0800_00.txt"_s.arg(day, 2, 10, QChar(u'0')), "old");
+        for (const QString& folder : c.gone) QDir(install.path(folder)).removeRecursively();
+        if (!c.file.isEmpty()) install.writeBytes(c.file, "old");
+        if (!c.folder.isEmpty()) install.makeFolder(c.folder);
+        if (!c.lock.isEmpty()) install.writeBytes(u"bin/VelmoAccount.lock"_s, c.lock);
+        QLockFile running(InstanceLockPath());
+        EXPECT_TRUE(!c.running || running.tryLock(0));
+
+        out += u"== "_s + QString::fromLatin1(c.what) + u':';
+        for (int start = 0; start < c.starts; ++start) {
+            platform::InstanceLock lock(InstanceLockPath());
+            try {
+                RunStartUp(lock, {{u"SQLite"_s, u"3.40.1"_s, u"3.40.1"_s}, {u"Qt"_s, c.qt, u"6.4.2"_s}});
+                out += u" went on"_s;
+            } catch (const ProcessEnded&) {
+                out += u" ended"_s;
+            }
         }
-
-        ASSERT_TRUE(StartUpEnds()) << c.named.toStdString();
-
-        const QString message = QStringLiteral("次のフォルダが存在しません。\r\n次のフォルダを作成してください。\r\n\r\n　") +
-                                QDir::toNativeSeparators(install.path(c.named));
-        ASSERT_EQ(install.desktop.dialogs.shown.size(), 1u);
-        EXPECT_EQ(install.desktop.dialogs.shown[0].text, message);
-        EXPECT_EQ(install.desktop.dialogs.shown[0].title, QStringLiteral("VelmoAccount"));
-        EXPECT_EQ(StartupLog(install), kHeader + QStringLiteral("09:30:05   ") + message + QStringLiteral("\r\n"));
+        for (const ShownBox& box : install.desktop.dialogs.shown) out += u"\r\nbox "_s + box.title + u": "_s + box.text;
+        out += u"\r\nstart-up log:\r\n"_s + platform::fromCp932(install.readBytes(u"bin/VelmoAccount_log.txt"_s)) +
+               u"log folder: "_s + QDir(install.path(u"log"_s)).entryList(QDir::Files, QDir::Name).join(u' ') +
+               u"\r\nrun log "_s + ctx().runLogPath + u":\r\n"_s + platform::fromCp932(RunLogBytes());
+        out.replace(install.path({}), u"<install>/"_s);
     }
-}
-
-TEST(StartUp, RefusesARuntimeLibraryOfAnotherVersion) {
-    TempInstall install;
-    QList<RuntimeLibrary> libraries = kGoodLibraries;
-    libraries[1].runtimeVersion = QStringLiteral("6.2.4");
-
-    ASSERT_TRUE(StartUpEnds(libraries));
-
-    const QString message = QStringLiteral(
-        "ライブラリ Qt のバージョンが合いません。\r\n\r\n"
-        "　必要なバージョン：6.4.2 以上（6.x）\r\n"
-        "　見つかったバージョン：6.2.4\r\n\r\n"
-        "プログラムを再インストールしてください。");
-    ASSERT_EQ(install.desktop.dialogs.shown.size(), 1u);
-    EXPECT_EQ(install.desktop.dialogs.shown[0].text, message);
-    EXPECT_EQ(StartupLog(install), kHeader + QStringLiteral("09:30:05   ") + message + QStringLiteral("\r\n"));
-    EXPECT_TRUE(RunLogs(install).isEmpty());
-}
-
-TEST(StartUp, ALogThatCannotBeWrittenIsSaidAndEndsTheStart) {
-    TempInstall install;
-    for (int day = 1; day <= 21; ++day)
-        install.writeBytes(QStringLiteral("log/log_2026_11%1-0800_00.txt").arg(day, 2, 10, QChar(u'0')), "old");
-    // A folder where this run's log would go: the line about the pruned log cannot be written.
-    install.makeFolder(QStringLiteral("log/log_2026_1205-0930_05.txt"));
-
-    ASSERT_TRUE(StartUpEnds());
-
-    ASSERT_EQ(install.desktop.dialogs.shown.size(), 1u);
-    EXPECT_EQ(install.desktop.dialogs.shown[0].text,
-              QStringLiteral("プログラムを起動できません。\r\n\r\nファイルに書き込めません: ") +
-                  QDir::toNativeSeparators(install.path(QStringLiteral("log/log_2026_1205-0930_05.txt"))));
-    EXPECT_EQ(install.desktop.dialogs.shown[0].title, QStringLiteral("エラーが発生しました"));
+    EXPECT_EQ(GoldenDiff(u"startup/start_up.log"_s, platform::toCp932(out)), "");
 }
 
 TEST(LibraryVersion, SameMajorVersionAndNotOlder) {
-    struct Case {
-        const char* runtime;
-        const char* compiled;
-        bool acceptable;
-    };
-    for (const Case& c : {Case{"3.40.1", "3.40.1", true}, Case{"3.45.0", "3.40.1", true},
-                          Case{"3.40.0", "3.40.1", false}, Case{"4.0.0", "3.40.1", false},
-                          Case{"6.4.2", "6.4.2", true}, Case{"5.15.8", "6.4.2", false}, Case{"", "6.4.2", false},
-                          Case{"x", "6.4.2", false}})
-        EXPECT_EQ(VersionAcceptable(QString::fromLatin1(c.runtime), QString::fromLatin1(c.compiled)), c.acceptable)
-            << c.runtime << " for " << c.compiled;
-    // The libraries this test itself runs on are those the program was built for.
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"3.45.0", "3.40.1", true}, {"3.40.10", "3.40.9", true}, {"6.10.0", "6.4.2", true}, {"3.40.0", "3.40.1", false},
+        {"4.0.0", "3.40.1", false}, {"5.15.8", "6.4.2", false},  {"", "6.4.2", false},      {"x", "6.4.2", false}};
+    for (const auto& [runtime, compiled, acceptable] : cases)
+        EXPECT_EQ(VersionAcceptable(QString::fromLatin1(runtime), QString::fromLatin1(compiled)), acceptable)
+            << runtime << " for " << compiled;
+    // The libraries this test runs on are those the program was built for.
     EXPECT_EQ(RuntimeLibraryProblem(InstalledLibraries()), QString());
 }
-
-}  // namespace
