@@ -1,6 +1,5 @@
-// A phrase file as the transaction screen reads it: the encoding check, and
-// for a file it accepts, its lines. No line may keep a line break, and no
-// more lines may come out than the file has line ends plus one.
+// A phrase file the encoding check accepts: no line keeps a line break, and
+// no more lines come out than the file has line ends plus one.
 #include "app/text_file.h"
 #include "encoding/text_code.h"
 
@@ -9,11 +8,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const TextCode code = DetectTextCode(bytes);
-    if (code != kTextAscii && code != kTextSjis) return 0;
+    if (const TextCode code = DetectTextCode(bytes); code != kTextAscii && code != kTextSjis) return 0;
     const QStringList lines = TextLines(bytes);
     for (const QString& line : lines)
-        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) std::abort();
+        if (line.contains(u'\r') || line.contains(u'\n')) std::abort();
     if (lines.size() > bytes.count('\r') + bytes.count('\n') + 1) std::abort();
     return 0;
 }

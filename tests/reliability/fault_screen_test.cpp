@@ -1,0 +1,312 @@
+// Files that fail under the program (a full disk, a folder in place of the run log), and bad
+// input at every entry field, typed, pasted or committed by the input method as a user gives it.
+#include "app/context.h"
+#include "app/runtime_error.h"
+#include "app/settings.h"
+#include "export/journal_export.h"
+#include "fixture_books.h"
+#include "golden_log.h"
+#include "reliability.h"
+#include "reports/report_file.h"
+#include "screen_fixture.h"
+#include "store/db_file.h"
+#include "store/trade_store.h"
+#include "ui/opening_balance/frm_begining.h"
+#include "ui/trade/frm_trade.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <tuple>
+
+namespace {
+
+const QString kYear = QStringLiteral("data_for_rupa_kaikei/2020(令和2)/");
+const QString k2Pow31 = QStringLiteral("2147483648"), kHuge = QStringLiteral("99999999999999999999999999");
+const QString kSql = QStringLiteral("1; delete from t_trade; --"), kIni = QStringLiteral("bin/VelmoAccount.ini");
+
+// What it is, the file the message names, the old files and books it meets, the write (its message, if any).
+const std::tuple<const char*, QString, std::function<void(TempInstall&)>, std::function<std::optional<QString>()>>
+    kWritePaths[] = {
+        {"a report", "txt/仕訳帳.txt", [](TempInstall& i) { i.writeBytes("txt/仕訳帳.txt", "old"); },
+         [] { return WriteReport(QStringList(5000, "仕訳帳の行 " + QString(40, u'x')), "仕訳帳.txt"); }},
+        {"the journal export", kYear + "data03ca.txt",
+         [](TempInstall& i) {
+             OpenFixtureBooks(i);
+             i.exec(
+                 "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n "
+                 "where v < 3000) select 2020, 6, 1, 100 + v, '14', '01', 'k', v, 100, 1, '' from n");
+             i.makeFolder(kYear), i.writeBytes(kYear + "data03ca.txt", "old records");
+             i.writeBytes(kYear + "data03no.txt", "old number");
+         },
+         [] { return WriteJournalExport("2020", "令和2"); }},
+        {"the settings", kIni,  // other programs' sections make the file larger than the free space
+         [](TempInstall& i) { i.writeBytes(kIni, "[notes]\r\n" + QByteArray("note=kept\r\n").repeated(9000)); },
+         [] { return WriteSetting("user", "name", "new"), std::optional<QString>(); }},  // or a run-time error
+};
+
+// Each called directly: the ended process must not unwind through Qt.
+const std::pair<const char*, std::function<void(FrmMenu&)>> kHandlers[] = {
+    {"menu +1", [](FrmMenu& m) { m.cmdInc_Click(1); }},
+    {"menu save", [](FrmMenu& m) { m.cmdSave_Click(); }},
+    {"menu opens a screen", [](FrmMenu& m) { m.cmdDispWindow_Click(0); }},
+    {"menu quit", [](FrmMenu& m) { m.cmdEnd_Click(); }},
+    {"opening balance re-created", [](FrmMenu& m) { m.frmBegining()->cmdInitiralize_Click(); }},
+    {"transaction recorded", [](FrmMenu& m) { m.frmTrade()->cmdInsert_Click(); }},
+    {"transaction screen back to the menu", [](FrmMenu& m) { m.frmTrade()->cmdToMenu_Click(); }},
+    {"transaction entry cleared", [](FrmMenu& m) { m.frmTrade()->cmdClear_Click(0); }},
+};
+
+// Printable ASCII typed key by key, text with control characters pasted, any other committed by the input method.
+void Enter(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u' ' && c < u'\x7f'; }))
+        return QTest::keyClicks(box, text);
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        QGuiApplication::clipboard()->setText(text);
+        return QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
+}
+
+QLineEdit* Box(QWidget* screen, const char* name) { return Find<QLineEdit>(screen, name); }
+void Click(QWidget* screen, const char* name) { QTest::mouseClick(Find<QPushButton>(screen, name), Qt::LeftButton); }
+
+void ClickItem(QWidget* screen, const char* list, const QString& start) {
+    auto* l = Find<QListWidget>(screen, list);
+    const QList<QListWidgetItem*> items = l->findItems(start, Qt::MatchStartsWith);
+    QVERIFY2(!items.isEmpty(), qPrintable(start + " not in " + list));
+    l->scrollToItem(items[0]);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items[0]).center());
+}
+
+ShownBox Last(const std::vector<ShownBox>& shown) { return shown.empty() ? ShownBox{} : shown.back(); }
+
+// One line of the log per answer: controls as ^X (what Shift_JIS cannot hold becomes "?").
+QString Shown(QString text) {
+    for (char16_t c = 0; c < 0x20; ++c) text.replace(QChar(c), QString(u'^') + QChar(c + 0x40));
+    return text;
+}
+
+}  // namespace
+
+class FaultScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWritePathOnAFullDiskOrInAReadOnlyFolderLeavesTheOldFile() {
+        for (const bool fullDisk : {true, false}) {
+            for (const auto& [what, relative, arrange, write] : kWritePaths) {
+                TempInstall install;
+                arrange(install);
+                const QString file = install.path(relative), folder = QFileInfo(file).path();
+                const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);  // left-overs show
+                const QByteArray old = install.readBytes(relative);
+                std::optional<QString> message;
+                try {
+                    message = fullDisk ? OnFullDisk(64 * 1024, write) : InReadOnlyFolder(install.path(""), folder, write);
+                } catch (const RunTimeError& error) {
+                    message = DescriptionOf(error);
+                }
+                QVERIFY2(message && message->contains(QDir::toNativeSeparators(file)), what);
+                QCOMPARE(install.readBytes(relative), old);
+                QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), before);
+                QVERIFY2(write() == std::nullopt, what);  // with room again
+            }
+        }
+    }
+
+    // The books on a full disk or in a folder closed to writing: the statement that does not fit
+    // ends the program, all before it stay.
+    void theBooksKeepEveryTransactionBeforeTheFault() {
+        for (const bool fullDisk : {true, false}) {
+            TempInstall install;
+            install.installDatabase();
+            const QString db = install.path("db/velmo.sqlite3");
+            const qint64 room = QFileInfo(db).size() + 3 * 4096;
+            QString error;
+            int stored = 0;
+            QVERIFY(DBFileOpen(db, error));
+            DBInsT_Trade(2030, 1, 1, ++stored, "14", "01", "before", "1", "1");
+            const auto record = [&] {
+                for (;; ++stored) DBInsT_Trade(2030, 1, 1, stored + 1, "14", "01", QString(40, u'k'), "1", "1");
+            };
+            try {
+                fullDisk ? OnFullDisk(room, record) : InReadOnlyFolder(install.path(""), install.path("db"), record);
+            } catch (const ProcessEnded& end) {
+                QCOMPARE(end.code, 1);
+            }
+            QVERIFY(Last(install.desktop.dialogs.shown).text.startsWith("SQLite3NonQuery Error\r\ninsert into t_trade"));
+            const BooksFile books(db);
+            QCOMPARE(books.integrity(), "ok");
+            QCOMPARE(books.rows("select count(*), max(seq) from t_trade"),
+                     QStringList{QStringLiteral("%1\t%1").arg(stored)});
+            QVERIFY(fullDisk ? stored > 10 && QFileInfo(db).size() <= room : stored == 1);
+        }
+    }
+
+    void aRunLogThatCannotBeWrittenEndsEveryHandlerInTheFatalErrorReport() {
+        for (const bool folder : {false, true}) {
+            for (const auto& [what, act] : kHandlers) {
+                MenuFixture f;
+                const QByteArray books = BooksFile(f.install.path("db/velmo.sqlite3")).checksum();
+                f.install.desktop.dialogs.yesNoAnswers = {true};
+                if (folder) QFile::remove(ctx().runLogPath), QDir().mkpath(ctx().runLogPath);
+                const rlim_t room = folder ? RLIM_INFINITY : QFileInfo(ctx().runLogPath).size();
+                bool ended = false;
+                try {
+                    OnFullDisk(room, [&] { act(*f.menu); });
+                } catch (const ProcessEnded&) {
+                    ended = true;
+                }
+                const ShownBox box = Last(f.install.desktop.dialogs.shown);
+                QVERIFY2(ended && !ctx().db && box.title == "エラーが発生しました" &&
+                             box.text.contains("Err.Desc=ファイルに書き込めません: " +
+                                               QDir::toNativeSeparators(ctx().runLogPath)),
+                         qPrintable(what + (": " + box.text)));
+                QCOMPARE(BooksFile(f.install.path("db/velmo.sqlite3")).checksum(), books);
+            }
+        }
+    }
+
+    void everyEntryFieldAnswersBadInput() {
+        MenuFixture f;
+        FrmMenu* menu = f.menu.get();
+        auto& dialogs = f.install.desktop.dialogs;
+        QStringList log;
+        const auto checksum = [&] { return BooksFile(f.install.path("db/velmo.sqlite3")).checksum(); };
+        // Each input into the field after `prepare`, then `submit`ted: its answer logged, nothing changed.
+        const auto refuse = [&](
+                                QWidget* screen, const char* box, const QStringList& inputs,
+                                const std::function<void()>& submit, const std::function<void()>& prepare = [] {}) {
+            for (const QString& input : inputs) {
+                const QByteArray books = checksum(), ini = f.install.readBytes(kIni);
+                prepare();
+                dialogs.shown.clear();
+                Enter(Box(screen, box), input);
+                submit();
+                log << QStringLiteral("%1 [%2] %3").arg(box, Shown(input), Shown(Last(dialogs.shown).text));
+                QVERIFY2(checksum() == books && f.install.readBytes(kIni) == ini &&
+                             QApplication::focusWidget() == Box(screen, box),
+                         qPrintable(log.last()));
+            }
+        };
+        const QString injected = "青色\r\n[db]\r\nfilename=other.sqlite3";
+        refuse(menu, "txtName",
+               {QString(100, u'a'), QString(50, u'漢'), "青色\x01太郎", injected, "青色 😀", "Müller ÿ"},
+               [&] { Click(menu, "cmdSave"); });
+        Enter(Box(menu, "txtName"), "O'Brien\"; drop table t_trade; --");  // quotes and SQL are a name like any other
+        Click(menu, "cmdSave");
+        QCOMPARE(f.install.readBytes(kIni),
+                 Sjis("[user]\r\nname=O'Brien\"; drop table t_trade; --\r\n[db]\r\nfilename=velmo.sqlite3\r\n"));
+        refuse(menu, "txtYear", {k2Pow31, kHuge, "２０２０", "2020'", kSql, "-2020", "20 20", ""}, [&] {
+            WhileModal(menu->frmTrade(), Find<QPushButton>(menu, "cmdDispWindow_1"), [] { QFAIL("opened"); });
+        });
+        Box(menu, "txtYear")->setText("2026");
+
+        FrmBegining* begining = menu->frmBegining();
+        WhileModal(begining, Find<QPushButton>(menu, "cmdDispWindow_0"), [&] {
+            Click(begining, "cmdInitiralize");
+            ClickItem(begining, "lstAsset", "110");
+            Enter(Box(begining, "txtMoney"), "1");
+            Click(begining, "cmdUpdate");
+            ClickItem(begining, "lstAsset", "100");
+            refuse(begining, "txtMoney",
+                   {"", "-1", "１０００", "1e3", "1,000", "12\t3", "1000'", kSql, k2Pow31, kHuge, "2147483647"},
+                   [&] { Click(begining, "cmdUpdate"); });
+        });
+
+        f.install.exec("insert into t_trade values (2026, 12, 5, 1, '50', '01', '電気代', 4000, 30, 1, '')");
+        FrmTrade* trade = menu->frmTrade();
+        WhileModal(trade, Find<QPushButton>(menu, "cmdDispWindow_1"), [&] {
+            const auto fill = [&](bool update, const char* money, const char* percent) {
+                Click(trade, "cmdUnselect");
+                if (update) ClickItem(trade, "lstTradeRecord", "2026/12/05");
+                ClickItem(trade, "lstTrade", "50 ");
+                ClickItem(trade, "lstTradeDetail", "01 ");
+                Enter(Box(trade, "txtTradeDetail"), "電気代");
+                Enter(Box(trade, "txtMoney"), money);
+                Enter(Box(trade, "txtPercent"), percent);
+                dialogs.yesNoAnswers = {true};
+            };
+            const std::pair<const char*, QStringList> fields[] = {
+                {"txtTradeDetail",
+                 {QString(31, u'x'), QString(16, u'電'), QString(200, u'あ'), "電気代\r\n", "a\x1b[2Jb", "電気代🔌",
+                  "電気 代", "x'); delete from t_trade; --"}},
+                {"txtMoney", {"４０００", "-4000", "4000.5", "4,000", "4000\t", "4000'", kSql, k2Pow31, "4294967296", kHuge}},
+                {"txtPercent", {"101", "4294967396", "３０", "-30", "30%", "30 or 1=1"}},
+            };
+            for (const char* button : {"cmdInsert", "cmdUpdate"})
+                for (const auto& [box, inputs] : fields)
+                    refuse(
+                        trade, box, inputs, [&] { Click(trade, button); },
+                        [&] { fill(QByteArray(button) == "cmdUpdate", "4000", "30"); });
+            // Quotes, SQL and the characters Shift_JIS has beyond JIS are a summary like any other.
+            for (const char* summary : {"O'Neill's", "x');delete--", "電気代①㈱"}) {
+                fill(false, "2147483647", "100");
+                Enter(Box(trade, "txtTradeDetail"), summary);
+                Click(trade, "cmdInsert");
+            }
+            // Phrase files of every size and encoding: a list, or the box naming the code and no list.
+            const QString phrases = "電車代\r\nバス代\r\n";
+            const std::pair<const char*, QByteArray> files[] = {
+                {"empty", {}},
+                {"ASCII", "Taxi\r\nBus\r\n\r\n"},
+                {"Shift_JIS", Sjis(phrases)},
+                {"huge", Sjis("電車代\r\n").repeated(200000)},
+                {"one line without an end", Sjis(QString(5000, u'あ'))},
+                {"UTF-8", phrases.toUtf8()},
+                {"UTF-8 with its mark", "\xEF\xBB\xBF" + phrases.toUtf8()},
+                {"UTF-16LE", QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(phrases.utf16()),
+                                                                      phrases.size() * 2)},
+                {"UTF-16BE", QByteArray("\xFE\xFF\x96\xfb", 4)},
+                {"EUC-JP", "\xC5\xC5\xBC\xD6\xC2\xE5\r\n"},
+                {"ISO-2022-JP", "\x1B$BEE<V\x1B(B\r\n"},
+                {"UTF-7", "+lvtrAQ-\r\n+MNAwuQ-\r\n"},
+                {"neither text nor any code", "x\x8D"},
+            };
+            for (const auto& [what, bytes] : files) {
+                f.install.writeBytes("bin/List-.txt", bytes);
+                dialogs.shown.clear();
+                dialogs.yesNoAnswers = {false};
+                const qint64 start = QDateTime::currentMSecsSinceEpoch();
+                ClickItem(trade, "lstTrade", "14 ");
+                const auto* list = Find<QListWidget>(trade, "lstAbst");
+                const QString code = Last(dialogs.shown).text.section("文字コード＝", 1).section("\r\n", 0, 0);
+                log << QStringLiteral("phrases %1: %2, %3 boxes %4")
+                           .arg(what, list->isVisible() ? QString::number(list->count()) + " listed" : "no list")
+                           .arg(dialogs.shown.size())
+                           .arg(code)
+                           .trimmed();
+                QVERIFY(QDateTime::currentMSecsSinceEpoch() - start < 5000);
+                QFile::remove(f.install.path("bin/List-.txt"));  // unselecting reloads it
+                Click(trade, "cmdUnselect");
+            }
+        });
+        log << f.install.rows("select seq||' '||detail_name||' '||money||' '||rate from t_trade order by seq")
+            << f.install.rows("select account_cd||' '||money from t_bs_begining where money != 0 order by 1");
+
+        for (const QString& name : QStringList{"../仕訳帳.txt", "..\\仕訳帳.txt", "/etc/passwd", "..", "仕訳帳:2020.txt",
+                                   "仕訳帳\t.txt", "CON", "nul.txt", "Com1.log", "LPT9", "aux.仕訳帳.txt",
+                                   QString(90, u'仕'), "CONSOLE.txt", "仕訳帳.2020.txt", "nul_.txt"})
+            log << QStringLiteral("report [%1] %2").arg(Shown(name), Shown(WriteReport({"line"}, name).value_or("written")));
+        QCOMPARE(QDir(f.install.path("txt")).entryList(QDir::Files),
+                 (QStringList{"CONSOLE.txt", "nul_.txt", "仕訳帳.2020.txt"}));
+        const std::string diff = GoldenDiff("reliability/bad_input.txt", Sjis(log.join("\r\n")));
+        QVERIFY2(diff.empty(), diff.c_str());
+    }
+};
+
+QTEST_MAIN(FaultScreenTest)
+#include "fault_screen_test.moc"

@@ -1,0 +1,221 @@
+// The program as a process: killed at random moments while it works, and started as a user starts it
+// on books that cannot serve or that another program is writing, with the backup it takes at every start.
+#include "golden_log.h"
+#include "reliability.h"
+#include "temp_install.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <functional>
+#include <thread>
+
+namespace {
+
+const QString kBook = QStringLiteral("db/velmo.sqlite3");
+// A year of 3000 long entries, with money 1 to 3000, that fill many pages.
+const QString kFill = QStringLiteral(
+    "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 3000) "
+    "select %1, 1 + v % 12, 1 + v % 28, v, '14', '01', v || hex(zeroblob(50)), v, 100, 1, '' from n");
+
+// The work, the books it starts from, the work they hold in the words of the worker's
+// lines, and a query with rows only when a change and its history copies do not match.
+const char* const kKinds[][4] = {
+    {"record", "select 1",
+     "select 'R '||month||' '||day||' '||seq||' '||detail_name||' '||money from t_trade where is_valid = 1",
+     "select 1 where 0"},
+    // Twenty transactions at 1000 yen; the copy taken before a correction to m holds m - 1 as version m - 1000.
+    {"correct",
+     "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 20) "
+     "select 2031, 1, 1, v, '14', '01', 'c', 1000, 100, 1, '' from n",
+     "select 'C '||seq||' '||(money + 1) from t_trade_history",
+     "select seq from t_trade t where money - 1000 != (select count(*) from t_trade_history h where h.seq = t.seq) "
+     "or money - 1000 != (select ifnull(max(ver_idx), 0) from t_trade_history h where h.seq = t.seq) "
+     "union all select seq from t_trade_history where money != 999 + ver_idx "
+     "union all select 0 where (select count(*) from t_trade) != 20"},
+    // Fifty accounts; every re-creation copies all fifty, account 100 holding its version.
+    {"recreate",
+     "insert into t_bs_begining with recursive n(v) as (select 100 union all select v + 10 from n where v < 640) "
+     "select 2032, v, '', iif(v < 400, 'a', 'd'), 0, '' from n where v <= 340 or v >= 400",
+     "select 'B '||ver_idx from t_bs_begining_history where account_cd = '100'",
+     "select 1 where (select count(*) from t_bs_begining) != 50 "
+     "or (select count(distinct account_cd) from t_bs_begining_history) not in (0, 50) "
+     "or exists (select 1 from t_bs_begining_history group by account_cd having count(*) != max(ver_idx) "
+     "or count(*) != (select count(*) from t_bs_begining_history where account_cd = '100')) "
+     "or exists (select 1 from t_bs_begining_history where account_cd = '100' and money != ver_idx) "
+     "or (select money from t_bs_begining where account_cd = '100') not in "
+     "(0, 1 + (select count(*) from t_bs_begining_history where account_cd = '100'))"},
+};
+
+// The exit code (0 when the menu came up), the time to the end and "box <title>: <text>" a line.
+// As the user "nobody", the program is started by a copy of the worker beside the installation, which it can reach.
+std::tuple<int, qint64, QString> StartProgram(const TempInstall& install, bool nobody = false) {
+    QProcess program;
+    program.setStandardErrorFile(install.path("log/errors.txt"));
+    if (nobody) QFile::copy(VELMO_RELIABILITY_WORKER, install.path("bin/reliability_worker"));
+    if (nobody) program.setChildProcessModifier([] { (::setgid(65534) || ::setuid(65534)) && (::_exit(126), 0); });
+    const qint64 start = QDateTime::currentMSecsSinceEpoch();
+    program.start(nobody ? install.path("bin/reliability_worker") : VELMO_RELIABILITY_WORKER,
+                  {"start", install.path("")});
+    const bool ended = program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit;
+    return {ended ? program.exitCode() : -1, QDateTime::currentMSecsSinceEpoch() - start,
+            QString::fromUtf8(install.readBytes("log/errors.txt"))};
+}
+
+// Each damages the bundled books, filled with a year of long entries, or the folder about them.
+const std::pair<const char*, std::function<void(const TempInstall&)>> kDamages[] = {
+    {"zero bytes", [](const TempInstall& i) { i.writeBytes(kBook, {}); }},
+    {"a text file",
+     [](const TempInstall& i) { i.writeBytes(kBook, QByteArray("[user]\r\nname=x\r\n").repeated(300)); }},
+    {"truncated", [](const TempInstall& i) { i.writeBytes(kBook, i.readBytes(kBook).left(15 * 4096)); }},
+    {"a zeroed header",
+     [](const TempInstall& i) { i.writeBytes(kBook, i.readBytes(kBook).replace(0, 100, QByteArray(100, 0))); }},
+    {"a zeroed page among the entries",
+     [](const TempInstall& i) {
+         i.writeBytes(kBook, i.readBytes(kBook).replace(100 * 4096, 4096, QByteArray(4096, 0)));
+     }},
+    {"another program's database",
+     [](const TempInstall& i) {
+         i.writeBytes(kBook, {});
+         BooksFile(i.path(kBook)).rows("create table customers (id integer, name text)");
+     }},
+    {"a folder where its journal goes", [](const TempInstall& i) { i.makeFolder(kBook + "-journal"); }},
+    {"read-only",
+     [](const TempInstall& i) {
+         ::chmod(qPrintable(i.path(kBook)), 0444);
+         for (const char* folder : {"", "bin", "log", "db", "db_backup"}) ::chmod(qPrintable(i.path(folder)), 0777);
+     }},
+    {"locked by another program", [](const TempInstall&) {}},
+};
+
+}  // namespace
+
+class ProgramProcessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // VELMO_CRASH_KILLS kills per kind of work (25 by default), VELMO_CRASH_SEED the random sequence.
+    void nothingConfirmedIsLostWhenTheProgramIsKilled() {
+        const int kills = qEnvironmentVariable("VELMO_CRASH_KILLS", "25").toInt();
+        const quint32 seed =
+            qEnvironmentVariable("VELMO_CRASH_SEED", QString::number(QRandomGenerator::global()->generate())).toUInt();
+        QRandomGenerator random(seed);
+        for (const auto& [mode, arrange, stored, broken] : kKinds) {
+            TempInstall install;
+            install.installDatabase();
+            BooksFile(install.path(kBook)).rows(arrange);
+            QStringList confirmed;
+            for (int k = 1; k <= kills; ++k) {
+                QProcess worker;
+                worker.setStandardErrorFile(install.path("log/errors.txt"));
+                worker.start(VELMO_RELIABILITY_WORKER, {mode, install.path("")});
+                // Each kill lands in work going on: after its first piece was confirmed.
+                QVERIFY2(worker.waitForReadyRead(30000), mode);
+                // A kill lands anywhere in the next few dozen statements (each commit waits for the disk).
+                std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(150000)));
+                worker.kill();
+                worker.waitForFinished();
+                confirmed << QString::fromUtf8(worker.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+                const BooksFile books(install.path(kBook));
+                const QStringList held = books.rows(stored);
+                const QSet<QString> heldSet(held.begin(), held.end());
+                const QString where = QStringLiteral("%1, kill %2, seed %3: ").arg(mode).arg(k).arg(seed);
+                QVERIFY2(books.integrity() == "ok", qPrintable(where + books.integrity()));
+                for (const QString& line : confirmed)
+                    QVERIFY2(heldSet.contains(line), qPrintable(where + "lost " + line));
+                QVERIFY2(held.size() <= confirmed.size() + k, qPrintable(where + "stored what nobody confirmed"));
+                QVERIFY2(books.rows(broken).isEmpty(), qPrintable(where + "a change without its history copies"));
+            }
+        }
+    }
+
+    void damagedBooksEndWithTheirMessageAndTouchNothing() {
+        QString results;
+        for (const auto& [what, damage] : kDamages) {
+            TempInstall install;
+            install.writeSettings("x");
+            for (int day = 10; day < 21; ++day)
+                install.writeBytes(QStringLiteral("db_backup/velmo_2001_11%1-0800_00.sqlite3").arg(day), "old");
+            install.installDatabase();
+            BooksFile(install.path(kBook)).rows(kFill.arg(2020));
+            damage(install);
+            const auto snapshot = [&] {
+                return install.readBytes(kBook) + QDir(install.path("db")).entryList().join(u' ').toUtf8() +
+                       QDir(install.path("db_backup")).entryList().join(u' ').toUtf8();
+            };
+            const QByteArray before = snapshot();
+            // Locked from here on: a file closed by this process would drop its locks.
+            std::optional<BooksFile> holder;
+            if (QByteArray(what).startsWith("locked"))
+                holder.emplace(install.path(kBook)), holder->rows("begin exclusive");
+            // Root may write a read-only file: "nobody" starts it then.
+            const auto [code, ms, boxes] = StartProgram(install, QByteArray(what) == "read-only" && ::geteuid() == 0);
+            QVERIFY2(ms < 2000, what);
+            QVERIFY2(snapshot() == before, what);
+            results += QStringLiteral("== %1: %2\n%3").arg(what).arg(code).arg(boxes);
+            if (holder)
+                holder.reset(), results += QStringLiteral("let go: %1\n").arg(std::get<0>(StartProgram(install)));
+        }
+        const std::string diff = GoldenDiff("reliability/damaged_books.txt", Sjis(results));
+        QVERIFY2(diff.empty(), diff.c_str());
+    }
+
+    // Another program inside a write, or dead inside one with its change spilled into the file and the old
+    // pages in its journal: the backup is the committed state. Ten backups stay, and no look-alike goes.
+    void theBackupIsTheCommittedStateAndTenStay() {
+        const QStringList others = QStringLiteral(
+                                       "velmo_2001_1101-0800_00.sqlite3.bak velmo_2001_1101-0800_0.sqlite3 notes.txt "
+                                       "Velmo_2001_1101-0800_00.sqlite3 velmo_2001_1101-0800_00.sqlite3-journal "
+                                       "velmox_2001_1101-0800_00.sqlite3 velmo_2001_1101-0800_00.sqlite velmo.sqlite3 "
+                                       "velmo_2001_1101-0800_00sqlite3 velmo_backup.sqlite3")
+                                       .split(u' ');
+        for (const bool died : {false, true}) {
+            TempInstall install;
+            install.installDatabase();
+            install.writeSettings("x");
+            QStringList earlier;
+            for (int day = 10; day <= 23; ++day) earlier << QStringLiteral("velmo_2001_11%1-0800_00.sqlite3").arg(day);
+            for (const QString& name : earlier + others) install.writeBytes("db_backup/" + name, "old");
+            install.makeFolder("db_backup/velmo_2020_0101-0000_00.sqlite3");
+            const QString db = install.path(kBook);
+            std::optional<BooksFile> other(std::in_place, db);
+            other->rows(kFill.arg(2039));
+            if (died) other->rows("pragma cache_size = 2");  // the change goes into the file before any commit
+            other->rows("begin immediate");
+            other->rows(died ? "update t_trade set money = money + 1"
+                             : "insert into t_trade values (2040, 1, 1, 1, '14', '01', 'held', 1, 100, 1, '')");
+            if (died) {  // the file and its journal as the death leaves them
+                for (const QString end : {"", "-journal"}) QVERIFY(QFile::copy(db + end, db + ".dead" + end));
+                other.reset();
+                for (const QString end : {"", "-journal"})
+                    QFile::remove(db + end), QFile::rename(db + ".dead" + end, db + end);
+                QVERIFY(install.readBytes(kBook + "-journal").size() > 0);
+                QVERIFY(QFile::copy(db, install.path("plain.sqlite3")));
+            }
+            QCOMPARE(std::get<0>(StartProgram(install)), 0);
+            other.reset();
+            const QStringList backups = QDir(install.path("db_backup"), "velmo_????_???\?-????_??.sqlite3")
+                                            .entryList(QDir::Files | QDir::CaseSensitive);
+            QCOMPARE(backups.size(), 10);
+            QCOMPARE(backups.mid(0, 9), earlier.mid(5));  // the newest earlier ones, and this start's
+            const BooksFile books(db), backup(install.path("db_backup/" + backups.last()));
+            QCOMPARE(backup.integrity(), "ok");
+            QCOMPARE(backup.checksum(), books.checksum());
+            QCOMPARE(backup.rows("select count(*), sum(money) from t_trade"), QStringList{"3000\t4501500"});
+            if (died) {  // the file alone holds pages of a change never committed
+                const BooksFile plain(install.path("plain.sqlite3"));
+                QVERIFY(plain.integrity() != "ok" || plain.checksum() != books.checksum());
+            }
+            for (const QString& other : others) QCOMPARE(install.readBytes("db_backup/" + other), "old");
+            QVERIFY(QFileInfo(install.path("db_backup/velmo_2020_0101-0000_00.sqlite3")).isDir());
+        }
+    }
+};
+
+QTEST_MAIN(ProgramProcessTest)
+#include "program_process_test.moc"
