@@ -7,9 +7,17 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QTest>
 
 #include <functional>
 #include <memory>
+#include <string>
+
+// A failed comparison with a golden file shows the difference.
+template <>
+inline char* QTest::toString(const std::string& text) {
+    return qstrdup(text.c_str());
+}
 
 struct MissingControl {
     QString name;
