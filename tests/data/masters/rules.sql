@@ -65,3 +65,16 @@ union all
 select value_num from m_percent where typeof(value_num) <> 'integer' or value_num not between 1 and 100
 union all
 select 'no 100' where 100 not in (select value_num from m_percent);
+
+-- The program inserts into the transaction tables without naming columns,
+-- every value quoted: each keeps its columns in this order, those in upper
+-- case of type integer (so that quoted digits are stored as numbers), those
+-- marked "*" the key.
+with layout(tbl, cols) as (values
+  ('t_trade', 'YEAR* MONTH* DAY* SEQ* trade_cd detail_cd detail_name MONEY RATE IS_VALID dt_update'),
+  ('t_trade_history', 'YEAR* MONTH* DAY* SEQ* VER_IDX* trade_cd detail_cd detail_name MONEY RATE IS_VALID dt_update'),
+  ('t_bs_begining', 'YEAR* account_cd* account_name asset_or_debit MONEY dt_update'),
+  ('t_bs_begining_history', 'YEAR* account_cd* VER_IDX* account_name asset_or_debit MONEY dt_update'))
+select tbl from layout
+where cols is not (select group_concat(iif(lower(type) = 'integer', upper(name), name) || iif(pk, '*', ''), ' ')
+                   from pragma_table_info(tbl));
