@@ -18,14 +18,22 @@ constexpr qsizetype kChunkBytes = 64 * 1024;
 bool WriteLines(QSaveFile& file, const TextFileContent& content) {
     QByteArray chunk;
     chunk.reserve(kChunkBytes + 1024);
-    for (qsizetype i = std::max<qsizetype>(content.first, 0); i < content.lines.size(); ++i) {
-        chunk += platform::toCp932(content.lines[i]);
+    bool written = true;
+    // After a failed write the lines are still built, so that a report runs
+    // and logs the same statements whether its file could be written or not.
+    const LineSink put = [&](const QString& line) {
+        chunk += platform::toCp932(line);
         chunk += "\r\n";
-        if (chunk.size() < kChunkBytes) continue;
-        if (file.write(chunk) != chunk.size()) return false;
+        if (chunk.size() < kChunkBytes) return;
+        written = written && file.write(chunk) == chunk.size();
         chunk.resize(0);
+    };
+    if (content.source) {
+        content.source(put);
+    } else {
+        for (qsizetype i = std::max<qsizetype>(content.first, 0); i < content.lines.size(); ++i) put(content.lines[i]);
     }
-    return file.write(chunk) == chunk.size() && file.flush();
+    return written && file.write(chunk) == chunk.size() && file.flush();
 }
 
 WriteFailure FailureOf(const QSaveFile& file) { return {file.fileName(), file.errorString()}; }

@@ -6,14 +6,27 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
-// A file's whole text: lines[first..], each followed by CR LF, in Shift_JIS.
+// The lines of a text handed to `put` one by one, in order, as they are built.
+using LineSink = std::function<void(const QString& line)>;
+using LineSource = std::function<void(const LineSink& put)>;
+
+// A file's whole text: lines[first..], each followed by CR LF, in Shift_JIS;
+// or, when `source` is set, the lines it hands over while the file is being
+// written, so that a big report is never held whole.
 struct TextFileContent {
+    TextFileContent(QString path, QStringList lines, qsizetype first)
+        : path(std::move(path)), lines(std::move(lines)), first(first) {}
+    TextFileContent(QString path, LineSource source) : path(std::move(path)), source(std::move(source)) {}
+
     QString path;
     QStringList lines;
     qsizetype first = 0;
+    LineSource source;
 };
 
 struct WriteFailure {

@@ -77,48 +77,42 @@ ReportQuestion GeneralLedgerQuestion(const ReportValues& values) {
                        year + QStringLiteral("_総勘定元帳(残高式).txt"));
 }
 
-QStringList BuildLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
-                            const QString& accountName, qint64 opening, const QString& outputClass) {
-    QStringList page{QString(), QString(),
-                     QStringLiteral("■") + accountCd + kBlank + accountName + QStringLiteral("のページ") + kCrLf,
-                     ColumnHeading() + kCrLf + QString(kLedgerLineWidth, QLatin1Char('-'))};
+void PutLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
+                   const QString& accountName, qint64 opening, const QString& outputClass, const LineSink& put) {
+    put(QString());
+    put(QStringLiteral("■") + accountCd + kBlank + accountName + QStringLiteral("のページ") + kCrLf);
+    put(ColumnHeading() + kCrLf + QString(kLedgerLineWidth, QLatin1Char('-')));
     qint64 balance = 0;
     if (StartsFromOpening(outputClass)) {
         balance = opening;
-        page << LedgerLine(SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1"))),
-                           QString(), QStringLiteral("期首の残高"), std::nullopt, std::nullopt, balance);
+        put(LedgerLine(SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1"))), QString(),
+                       QStringLiteral("期首の残高"), std::nullopt, std::nullopt, balance));
     }
     for (const LedgerEntry* entry : journal.EntriesOf(accountCd)) {
         if (entry->debitCd == accountCd) {
             balance = Moved(balance, entry->amount, debitIncreases);
-            page << LedgerLine(entry->date, entry->creditCd + kBlank + entry->creditName, entry->detailName,
-                               entry->amount, std::nullopt, balance);
+            put(LedgerLine(entry->date, entry->creditCd + kBlank + entry->creditName, entry->detailName, entry->amount,
+                           std::nullopt, balance));
         } else {
             balance = Moved(balance, entry->amount, !debitIncreases);
-            page << LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName, std::nullopt,
-                               entry->amount, balance);
+            put(LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName, std::nullopt,
+                           entry->amount, balance));
         }
     }
-    return page;
 }
 
-QStringList BuildGeneralLedger(int year, const ResultTable& accounts) {
-    const LedgerJournal journal(year, DBSelJournalTable(year));
-    QStringList out{QString()};
-    for (qsizetype i = 1; i <= RowCount(accounts); ++i) {
-        const QString code = FindColumn(accounts, i, QStringLiteral("account_cd"));
-        const int opening = DBSelBSBeginingMoney(year, code);
-        QString name, accountClass, outputClass;
-        DBSelMAccount(code, name, accountClass, outputClass);
-        AppendStringArray(
-            BuildLedgerPage(year, journal, DebitIncreases(accountClass), code, name, opening, outputClass), out);
-    }
-    return out;
-}
-
-QStringList BuildGeneralLedgerReport(const ReportValues& values) {
-    QStringList out = BuildGeneralLedger(values.year, DBSelAccountHead(values.year));
-    out[0] = QStringLiteral("総勘定元帳(残高式) ") + QString::number(values.year) + QStringLiteral("年度") +
-             TitleUserAndDbFile(values) + kCrLf;
-    return out;
+LineSource GeneralLedgerReport(const ReportValues& values) {
+    return [values](const LineSink& put) {
+        const ResultTable accounts = DBSelAccountHead(values.year);
+        const LedgerJournal journal(values.year, DBSelJournalTable(values.year));
+        put(QStringLiteral("総勘定元帳(残高式) ") + QString::number(values.year) + QStringLiteral("年度") +
+            TitleUserAndDbFile(values) + kCrLf);
+        for (qsizetype i = 1; i <= RowCount(accounts); ++i) {
+            const QString code = FindColumn(accounts, i, QStringLiteral("account_cd"));
+            const int opening = DBSelBSBeginingMoney(values.year, code);
+            QString name, accountClass, outputClass;
+            DBSelMAccount(code, name, accountClass, outputClass);
+            PutLedgerPage(values.year, journal, DebitIncreases(accountClass), code, name, opening, outputClass, put);
+        }
+    };
 }

@@ -3,10 +3,11 @@
 // per account that the year's valid transactions use, each transaction with
 // its counter account, its amount on the debit or the credit side and the
 // balance after it.
+#include "app/safe_write.h"
 #include "reports/ledger_journal.h"
 #include "reports/report_text.h"
 
-#include <QStringList>
+#include <QString>
 
 #include <optional>
 
@@ -18,16 +19,15 @@ std::optional<QString> GeneralLedgerRefusal(const QString& fiscalYearText);
 // Always the whole year of the calendar.
 ReportQuestion GeneralLedgerQuestion(const ReportValues& values);
 
-// One account's page, elements 1..n (element 0 unused). debitIncreases: a
-// debit raises the balance and a credit lowers it, or the reverse when false.
-// An account of output class "B" starts at 0 without an opening line. A
-// balance beyond 64 bits is a run-time error.
-QStringList BuildLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
-                            const QString& accountName, qint64 opening, const QString& outputClass);
+// One account's page, line by line. debitIncreases: a debit raises the
+// balance and a credit lowers it, or the reverse when false. An account of
+// output class "B" starts at 0 without an opening line. A balance beyond 64
+// bits is a run-time error.
+void PutLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
+                   const QString& accountName, qint64 opening, const QString& outputClass, const LineSink& put);
 
-// Every account's page in the order of the account list (the account_cd
-// column of DBSelAccountHead), elements 1..n; the journal is read once.
-QStringList BuildGeneralLedger(int year, const ResultTable& accounts);
-
-// The whole report, element 0 the title.
-QStringList BuildGeneralLedgerReport(const ReportValues& values);
+// The whole report, the title first, then every account's page in the order
+// of the account list (DBSelAccountHead); the journal is read once. Each
+// page is handed over as it is built: a busy year's ledger is tens of
+// megabytes of text.
+LineSource GeneralLedgerReport(const ReportValues& values);

@@ -1,7 +1,6 @@
 #include "reports/report_file.h"
 
 #include "app/context.h"
-#include "app/safe_write.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,6 +53,16 @@ std::optional<QString> ReportFileNameProblem(const QString& name) {
 QString ReportPath(const QString& name) { return AppPath(QStringLiteral("txt") + QDir::separator() + name); }
 
 std::optional<QString> WriteReport(const QStringList& lines, const QString& name) {
+    return WriteReport(LinesOf(lines), name);
+}
+
+std::optional<QString> WriteReport(const LineSource& lines, const QString& name) {
     if (std::optional<QString> problem = ReportFileNameProblem(name)) return problem;
-    return WriteFilesForUser({{ReportPath(name), lines, 0}});
+    return WriteFilesForUser({{ReportPath(name), lines}});
+}
+
+LineSource LinesOf(QStringList lines) {
+    return [lines = std::move(lines)](const LineSink& put) {
+        for (const QString& line : lines) put(line);
+    };
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Where a report goes: a file in AppFolder\txt under the name the user typed.
+#include "app/safe_write.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,3 +22,8 @@ QString ReportPath(const QString& name);
 // the message to show when nothing was written (the name's problem, or the
 // file that could not be written); nothing when the report was written.
 std::optional<QString> WriteReport(const QStringList& lines, const QString& name);
+// The same for a report whose lines are built while the file is written.
+std::optional<QString> WriteReport(const LineSource& lines, const QString& name);
+
+// A report built whole, as a source of its lines.
+LineSource LinesOf(QStringList lines);

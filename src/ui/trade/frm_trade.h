@@ -1,6 +1,7 @@
 #pragma once
 // The transaction screen: entering, listing, correcting and voiding the
 // transactions of the fiscal year.
+#include "app/safe_write.h"
 #include "reports/report_text.h"
 #include "ui/common/working_screen.h"
 #include "ui/trade/trade_entry.h"
@@ -124,6 +125,8 @@ private:
     std::optional<QString> AskReportFileName(const ReportQuestion& question) const;
     // Asks for the file name of the report of the shown period, writes the
     // report and opens it.
+    void WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,
+                         const std::function<LineSource(const ReportValues&)>& build);
     void WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,
                          const std::function<QStringList(const ReportValues&)>& build);
     void WriteTrialBalance(TrialBalanceLayout layout, const QString& procedure);

@@ -58,6 +58,11 @@ std::optional<QString> FrmTrade::AskReportFileName(const ReportQuestion& questio
 
 void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,
                                const std::function<QStringList(const ReportValues&)>& build) {
+    WriteReportFile(question, [&build](const ReportValues& values) { return LinesOf(build(values)); });
+}
+
+void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,
+                               const std::function<LineSource(const ReportValues&)>& build) {
     const ReportValues values = ShownReportValues();
     const std::optional<QString> name = AskReportFileName(question(values));
     if (!name) return;
@@ -93,7 +98,7 @@ void FrmTrade::cmdWriteFileGeneralLedger_Click() {
             ShowMessage(*refusal);
             return;
         }
-        WriteReportFile(GeneralLedgerQuestion, BuildGeneralLedgerReport);
+        WriteReportFile(GeneralLedgerQuestion, GeneralLedgerReport);
     });
 }
 
