@@ -1,13 +1,25 @@
 #include "app/date_text.h"
 
+#include <charconv>
+#include <iterator>
+
 namespace {
 
 // Zero-padded to the width; the reports format a date for every line, and
 // QDate's own formatting reads its pattern each time.
 void AppendPadded(QString& out, int value, int width) {
-    const QString digits = QString::number(value);
-    for (qsizetype i = digits.size(); i < width; ++i) out += QLatin1Char('0');
-    out += digits;
+    char digits[12];
+    const char* end = std::to_chars(digits, std::end(digits), value).ptr;
+    for (qsizetype i = end - digits; i < width; ++i) out += QLatin1Char('0');
+    out += QLatin1StringView(digits, end - digits);
+}
+
+void AppendSlashDate(QString& text, const QDate& date) {
+    AppendPadded(text, date.year(), 4);
+    text += QLatin1Char('/');
+    AppendPadded(text, date.month(), 2);
+    text += QLatin1Char('/');
+    AppendPadded(text, date.day(), 2);
 }
 
 }  // namespace
@@ -15,16 +27,22 @@ void AppendPadded(QString& out, int value, int width) {
 QString SlashDate(const QDate& date) {
     QString text;
     text.reserve(10);
-    AppendPadded(text, date.year(), 4);
-    text += QLatin1Char('/');
-    AppendPadded(text, date.month(), 2);
-    text += QLatin1Char('/');
-    AppendPadded(text, date.day(), 2);
+    AppendSlashDate(text, date);
     return text;
 }
 
 QString DateWithWeekday(const QDate& date) {
+    QString text;
+    text.reserve(13);
+    AppendDateWithWeekday(text, date);
+    return text;
+}
+
+void AppendDateWithWeekday(QString& line, const QDate& date) {
     static const QString kWeekdays = QStringLiteral("日月火水木金土");
+    AppendSlashDate(line, date);
+    line += QLatin1Char('(');
     // dayOfWeek() is 1 for Monday ... 7 for Sunday.
-    return SlashDate(date) + QLatin1Char('(') + kWeekdays[date.dayOfWeek() % 7] + QLatin1Char(')');
+    line += kWeekdays[date.dayOfWeek() % 7];
+    line += QLatin1Char(')');
 }

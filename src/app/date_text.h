@@ -8,3 +8,5 @@ QString SlashDate(const QDate& date);
 // "yyyy/mm/dd(曜)": the date with its one-character Japanese weekday, taken
 // from the day of the week rather than the locale.
 QString DateWithWeekday(const QDate& date);
+// The same, appended to a line being built.
+void AppendDateWithWeekday(QString& line, const QDate& date);

@@ -68,7 +68,7 @@ qint64 WholeNumberOf(const QString& text) {
 
 QString TradeListItem(const QString& year, const TradeRecordFields& row) {
     QString line = NewLine();
-    line += DateWithWeekday(DateOf(year, row.month, row.day));
+    AppendDateWithWeekday(line, DateOf(year, row.month, row.day));
     // The seq in three characters, its last three when longer.
     AppendBlanks(line, 3 - row.seq.size());
     line += QStringView(row.seq).right(3);
@@ -109,7 +109,7 @@ QString JournalLine(int year, const JournalFields& row) {
 QString InsuranceLine(int year, const InsuranceFields& row) {
     const QChar tab = QLatin1Char('\t');
     QString line = NewLine();
-    line += DateWithWeekday(DateOfRow(year, row.month, row.day));
+    AppendDateWithWeekday(line, DateOfRow(year, row.month, row.day));
     line += tab;
     AppendRightAlign(line, WholeNumberOf(row.seq), 3);
     line += tab;
