@@ -186,6 +186,14 @@ private slots:
         auto& dialogs = f.install.desktop.dialogs;
         QStringList log;
         const auto checksum = [&] { return BooksFile(f.install.path("db/velmo.sqlite3")).checksum(); };
+        QString trying;  // the input being given, named should it end the program
+        const auto inScreen = [&](QDialog* screen, const char* opener, const std::function<void()>& inside) {
+            try {
+                WhileModal(screen, Find<QPushButton>(menu, opener), inside);
+            } catch (const ProcessEnded&) {
+                QFAIL(qPrintable("ended by " + trying + ": " + Shown(Last(dialogs.shown).text)));
+            }
+        };
         // Each input into the field after `prepare`, then `submit`ted: its answer logged, nothing changed.
         const auto refuse = [&](
                                 QWidget* screen, const char* box, const QStringList& inputs,
@@ -195,6 +203,7 @@ private slots:
                 prepare();
                 dialogs.shown.clear();
                 Enter(Box(screen, box), input);
+                trying = QStringLiteral("%1 [%2]").arg(box, Shown(input));
                 submit();
                 log << QStringLiteral("%1 [%2] %3").arg(box, Shown(input), Shown(Last(dialogs.shown).text));
                 QVERIFY2(checksum() == books && f.install.readBytes(kIni) == ini &&
@@ -216,7 +225,7 @@ private slots:
         Box(menu, "txtYear")->setText("2026");
 
         FrmBegining* begining = menu->frmBegining();
-        WhileModal(begining, Find<QPushButton>(menu, "cmdDispWindow_0"), [&] {
+        inScreen(begining, "cmdDispWindow_0", [&] {
             Click(begining, "cmdInitiralize");
             ClickItem(begining, "lstAsset", "110");
             Enter(Box(begining, "txtMoney"), "1");
@@ -229,7 +238,7 @@ private slots:
 
         f.install.exec("insert into t_trade values (2026, 12, 5, 1, '50', '01', '電気代', 4000, 30, 1, '')");
         FrmTrade* trade = menu->frmTrade();
-        WhileModal(trade, Find<QPushButton>(menu, "cmdDispWindow_1"), [&] {
+        inScreen(trade, "cmdDispWindow_1", [&] {
             const auto fill = [&](bool update, const char* money, const char* percent) {
                 Click(trade, "cmdUnselect");
                 if (update) ClickItem(trade, "lstTradeRecord", "2026/12/05");

@@ -65,7 +65,14 @@ void WhileModal(QDialog* dialog, const std::function<void()>& open, const std::f
         if (dialog->isVisible()) dialog->hide();
     });
     open();
-    if (escaped) std::rethrow_exception(escaped);
+    if (!escaped) return;
+    try {
+        std::rethrow_exception(escaped);
+    } catch (const UnexpectedDialog& box) {
+        // Named first: QtTest would report it only as an unknown exception.
+        QTest::qFail(qPrintable(QStringLiteral("a box nobody answered: ") + box.text), __FILE__, __LINE__);
+        throw;
+    }
 }
 
 void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<void()>& inside) {
