@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace platform {
@@ -13,15 +14,22 @@ void MessageBoxDialogs::messageBox(const QString& text, const QString& title) {
     box.exec();
 }
 
+// Qt's own captions for these buttons are English; these are the ones a
+// Japanese desktop shows.
 bool MessageBoxDialogs::yesNoBox(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     return box.exec() == QMessageBox::Yes;
 }
 
 QString MessageBoxDialogs::inputBox(const QString& prompt, const QString& title, const QString& preset) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, preset, &ok);
-    return ok ? text : QString();
+    QInputDialog box;
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(preset);
+    box.setCancelButtonText(QStringLiteral("キャンセル"));
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 void DesktopShell::open(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
