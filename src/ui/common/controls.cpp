@@ -1,5 +1,7 @@
 #include "ui/common/controls.h"
 
+#include "ui/common/command_button.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QSignalBlocker>
@@ -31,8 +33,7 @@ QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
-    auto* button = Named(new QPushButton(caption, parent), name);
-    button->setAutoDefault(false);
+    auto* button = Named(new CommandButton(caption, parent), name);
     button->setGeometry(twips);
     return button;
 }

@@ -3,6 +3,7 @@
 #include "app/run_log.h"
 #include "app/shutdown.h"
 #include "store/store_common.h"
+#include "ui/common/command_button.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,11 +12,10 @@
 WorkingScreen::WorkingScreen(const QString& formName, const MenuValues& menu, QWidget* parent)
     : QDialog(parent), formName_(formName), menu_(menu) {
     setObjectName(formName);
-    cmdToMenu = new QPushButton(QStringLiteral("メニューへ(&M)"), this);
+    cmdToMenu = new CommandButton(QStringLiteral("メニューへ(&M)"), this);
     cmdToMenu->setObjectName(QStringLiteral("cmdToMenu"));
-    cmdEnd = new QPushButton(QStringLiteral("終了(&Q)"), this);
+    cmdEnd = new CommandButton(QStringLiteral("終了(&Q)"), this);
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
-    for (QPushButton* button : {cmdToMenu, cmdEnd}) button->setAutoDefault(false);
     connect(cmdToMenu, &QPushButton::clicked, this, &WorkingScreen::cmdToMenu_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &WorkingScreen::cmdEnd_Click);
 }
