@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -15,7 +17,7 @@ constexpr qsizetype kChunkBytes = 64 * 1024;
 
 // Writes the lines in pieces of about 64 KiB: a busy year's ledger is tens of
 // megabytes, and its encoded bytes need not be held beside its lines.
-bool WriteLines(QSaveFile& file, const TextFileContent& content) {
+bool WriteLines(QSaveFile& file, const LineSource& lines) {
     QByteArray chunk;
     chunk.reserve(kChunkBytes + 1024);
     bool written = true;
@@ -28,11 +30,7 @@ bool WriteLines(QSaveFile& file, const TextFileContent& content) {
         written = written && file.write(chunk) == chunk.size();
         chunk.resize(0);
     };
-    if (content.source) {
-        content.source(put);
-    } else {
-        for (qsizetype i = std::max<qsizetype>(content.first, 0); i < content.lines.size(); ++i) put(content.lines[i]);
-    }
+    lines(put);
     return written && file.write(chunk) == chunk.size() && file.flush();
 }
 
@@ -59,10 +57,16 @@ std::optional<WriteFailure> ReplaceFiles(const std::vector<StagedContent>& files
 
 }  // namespace
 
+LineSource SourceOf(QStringList lines, qsizetype first) {
+    return [lines = std::move(lines), first](const LineSink& put) {
+        for (qsizetype i = std::max<qsizetype>(first, 0); i < lines.size(); ++i) put(lines[i]);
+    };
+}
+
 std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files) {
     std::vector<StagedContent> contents;
     for (const TextFileContent& content : files)
-        contents.push_back({content.path, [&content](QSaveFile& file) { return WriteLines(file, content); }});
+        contents.push_back({content.path, [&content](QSaveFile& file) { return WriteLines(file, content.lines); }});
     return ReplaceFiles(contents);
 }
 

@@ -8,25 +8,20 @@
 
 #include <functional>
 #include <optional>
-#include <utility>
 #include <vector>
 
-// The lines of a text handed to `put` one by one, in order, as they are built.
+// The lines of a text handed to `put` one by one, in order, as they are
+// built: a big report is written while it is built, never held whole.
 using LineSink = std::function<void(const QString& line)>;
 using LineSource = std::function<void(const LineSink& put)>;
 
-// A file's whole text: lines[first..], each followed by CR LF, in Shift_JIS;
-// or, when `source` is set, the lines it hands over while the file is being
-// written, so that a big report is never held whole.
-struct TextFileContent {
-    TextFileContent(QString path, QStringList lines, qsizetype first)
-        : path(std::move(path)), lines(std::move(lines)), first(first) {}
-    TextFileContent(QString path, LineSource source) : path(std::move(path)), source(std::move(source)) {}
+// The lines of a text built whole, from element `first` on.
+LineSource SourceOf(QStringList lines, qsizetype first = 0);
 
+// A file's whole text: its lines, each followed by CR LF, in Shift_JIS.
+struct TextFileContent {
     QString path;
-    QStringList lines;
-    qsizetype first = 0;
-    LineSource source;
+    LineSource lines;
 };
 
 struct WriteFailure {

@@ -18,7 +18,7 @@ void AppendBytes(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 void WriteFileAryToTextFile(const QStringList& lines, qsizetype first, const QString& path) {
-    if (const std::optional<WriteFailure> failure = ReplaceTextFiles({{path, lines, first}}))
+    if (const std::optional<WriteFailure> failure = ReplaceTextFiles({{path, SourceOf(lines, first)}}))
         throw RunTimeError(CannotWriteMessage(failure->path));
 }
 

@@ -53,5 +53,6 @@ std::optional<QString> WriteJournalExport(const QString& fiscalYearText, const Q
     WriteLog(QStringLiteral("data03ca.txt 仕訳情報を出力"));
     WriteLog(QStringLiteral("data03no.txt レコード番号情報を出力"));
     const qsizetype lastIndex = lines.size() - 1;
-    return WriteFilesForUser({{recordFile, lines, 1}, {numberFile, {QString(), QString::number(lastIndex + 1)}, 1}});
+    return WriteFilesForUser(
+        {{recordFile, SourceOf(lines, 1)}, {numberFile, SourceOf({QString(), QString::number(lastIndex + 1)}, 1)}});
 }

@@ -40,5 +40,5 @@ std::optional<QString> WriteOpeningBalanceExport(const QString& yearText, const 
     const QString sheetFile = folder + QDir::separator() + QStringLiteral("data03ba.txt");
     WriteLog(QStringLiteral("data03aa.txt作成 ") + userFile);
     WriteLog(QStringLiteral("WriteFileAryToTextFile"));
-    return WriteFilesForUser({{userFile, {QString(), userName}, 1}, {sheetFile, lines, 1}});
+    return WriteFilesForUser({{userFile, SourceOf({QString(), userName}, 1)}, {sheetFile, SourceOf(lines, 1)}});
 }

@@ -53,16 +53,10 @@ std::optional<QString> ReportFileNameProblem(const QString& name) {
 QString ReportPath(const QString& name) { return AppPath(QStringLiteral("txt") + QDir::separator() + name); }
 
 std::optional<QString> WriteReport(const QStringList& lines, const QString& name) {
-    return WriteReport(LinesOf(lines), name);
+    return WriteReport(SourceOf(lines), name);
 }
 
 std::optional<QString> WriteReport(const LineSource& lines, const QString& name) {
     if (std::optional<QString> problem = ReportFileNameProblem(name)) return problem;
     return WriteFilesForUser({{ReportPath(name), lines}});
-}
-
-LineSource LinesOf(QStringList lines) {
-    return [lines = std::move(lines)](const LineSink& put) {
-        for (const QString& line : lines) put(line);
-    };
 }

@@ -24,6 +24,3 @@ QString ReportPath(const QString& name);
 std::optional<QString> WriteReport(const QStringList& lines, const QString& name);
 // The same for a report whose lines are built while the file is written.
 std::optional<QString> WriteReport(const LineSource& lines, const QString& name);
-
-// A report built whole, as a source of its lines.
-LineSource LinesOf(QStringList lines);

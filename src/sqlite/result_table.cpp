@@ -8,9 +8,9 @@
 #include "app/runtime_error.h"
 #include "sqlite/sqlite_api.h"
 
+#include <sqlite3.h>
 #include <QStringTokenizer>
 #include <QVarLengthArray>
-#include <sqlite3.h>
 
 #include <charconv>
 #include <iterator>

@@ -83,14 +83,6 @@ void Enter(QLineEdit* box, const QString& text) {
 QLineEdit* Box(QWidget* screen, const char* name) { return Find<QLineEdit>(screen, name); }
 void Click(QWidget* screen, const char* name) { QTest::mouseClick(Find<QPushButton>(screen, name), Qt::LeftButton); }
 
-void ClickItem(QWidget* screen, const char* list, const QString& start) {
-    auto* l = Find<QListWidget>(screen, list);
-    const QList<QListWidgetItem*> items = l->findItems(start, Qt::MatchStartsWith);
-    QVERIFY2(!items.isEmpty(), qPrintable(start + " not in " + list));
-    l->scrollToItem(items[0]);
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items[0]).center());
-}
-
 ShownBox Last(const std::vector<ShownBox>& shown) { return shown.empty() ? ShownBox{} : shown.back(); }
 
 // One line of the log per answer: controls as ^X (what Shift_JIS cannot hold becomes "?").
@@ -115,7 +107,8 @@ private slots:
                 const QByteArray old = install.readBytes(relative);
                 std::optional<QString> message;
                 try {
-                    message = fullDisk ? OnFullDisk(64 * 1024, write) : InReadOnlyFolder(install.path(""), folder, write);
+                    message =
+                        fullDisk ? OnFullDisk(64 * 1024, write) : InReadOnlyFolder(install.path(""), folder, write);
                 } catch (const RunTimeError& error) {
                     message = DescriptionOf(error);
                 }
@@ -147,7 +140,8 @@ private slots:
             } catch (const ProcessEnded& end) {
                 QCOMPARE(end.code, 1);
             }
-            QVERIFY(Last(install.desktop.dialogs.shown).text.startsWith("SQLite3NonQuery Error\r\ninsert into t_trade"));
+            QVERIFY(
+                Last(install.desktop.dialogs.shown).text.startsWith("SQLite3NonQuery Error\r\ninsert into t_trade"));
             const BooksFile books(db);
             QCOMPARE(books.integrity(), "ok");
             QCOMPARE(books.rows("select count(*), max(seq) from t_trade"),
@@ -227,10 +221,10 @@ private slots:
         FrmBegining* begining = menu->frmBegining();
         inScreen(begining, "cmdDispWindow_0", [&] {
             Click(begining, "cmdInitiralize");
-            ClickItem(begining, "lstAsset", "110");
+            ClickListItem(Find<QListWidget>(begining, "lstAsset"), "110");
             Enter(Box(begining, "txtMoney"), "1");
             Click(begining, "cmdUpdate");
-            ClickItem(begining, "lstAsset", "100");
+            ClickListItem(Find<QListWidget>(begining, "lstAsset"), "100");
             refuse(begining, "txtMoney",
                    {"", "-1", "１０００", "1e3", "1,000", "12\t3", "1000'", kSql, k2Pow31, kHuge, "2147483647"},
                    [&] { Click(begining, "cmdUpdate"); });
@@ -241,9 +235,9 @@ private slots:
         inScreen(trade, "cmdDispWindow_1", [&] {
             const auto fill = [&](bool update, const char* money, const char* percent) {
                 Click(trade, "cmdUnselect");
-                if (update) ClickItem(trade, "lstTradeRecord", "2026/12/05");
-                ClickItem(trade, "lstTrade", "50 ");
-                ClickItem(trade, "lstTradeDetail", "01 ");
+                if (update) ClickListItem(Find<QListWidget>(trade, "lstTradeRecord"), "2026/12/05");
+                ClickListItem(Find<QListWidget>(trade, "lstTrade"), "50 ");
+                ClickListItem(Find<QListWidget>(trade, "lstTradeDetail"), "01 ");
                 Enter(Box(trade, "txtTradeDetail"), "電気代");
                 Enter(Box(trade, "txtMoney"), money);
                 Enter(Box(trade, "txtPercent"), percent);
@@ -253,7 +247,8 @@ private slots:
                 {"txtTradeDetail",
                  {QString(31, u'x'), QString(16, u'電'), QString(200, u'あ'), "電気代\r\n", "a\x1b[2Jb", "電気代🔌",
                   "電気 代", "x'); delete from t_trade; --"}},
-                {"txtMoney", {"４０００", "-4000", "4000.5", "4,000", "4000\t", "4000'", kSql, k2Pow31, "4294967296", kHuge}},
+                {"txtMoney",
+                 {"４０００", "-4000", "4000.5", "4,000", "4000\t", "4000'", kSql, k2Pow31, "4294967296", kHuge}},
                 {"txtPercent", {"101", "4294967396", "３０", "-30", "30%", "30 or 1=1"}},
             };
             for (const char* button : {"cmdInsert", "cmdUpdate"})
@@ -277,8 +272,8 @@ private slots:
                 {"one line without an end", Sjis(QString(5000, u'あ'))},
                 {"UTF-8", phrases.toUtf8()},
                 {"UTF-8 with its mark", "\xEF\xBB\xBF" + phrases.toUtf8()},
-                {"UTF-16LE", QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(phrases.utf16()),
-                                                                      phrases.size() * 2)},
+                {"UTF-16LE", QByteArray("\xFF\xFE", 2) +
+                                 QByteArray(reinterpret_cast<const char*>(phrases.utf16()), phrases.size() * 2)},
                 {"UTF-16BE", QByteArray("\xFE\xFF\x96\xfb", 4)},
                 {"EUC-JP", "\xC5\xC5\xBC\xD6\xC2\xE5\r\n"},
                 {"ISO-2022-JP", "\x1B$BEE<V\x1B(B\r\n"},
@@ -290,7 +285,7 @@ private slots:
                 dialogs.shown.clear();
                 dialogs.yesNoAnswers = {false};
                 const qint64 start = QDateTime::currentMSecsSinceEpoch();
-                ClickItem(trade, "lstTrade", "14 ");
+                ClickListItem(Find<QListWidget>(trade, "lstTrade"), "14 ");
                 const auto* list = Find<QListWidget>(trade, "lstAbst");
                 const QString code = Last(dialogs.shown).text.section("文字コード＝", 1).section("\r\n", 0, 0);
                 log << QStringLiteral("phrases %1: %2, %3 boxes %4")
@@ -306,10 +301,12 @@ private slots:
         log << f.install.rows("select seq||' '||detail_name||' '||money||' '||rate from t_trade order by seq")
             << f.install.rows("select account_cd||' '||money from t_bs_begining where money != 0 order by 1");
 
-        for (const QString& name : QStringList{"../仕訳帳.txt", "..\\仕訳帳.txt", "/etc/passwd", "..", "仕訳帳:2020.txt",
-                                   "仕訳帳\t.txt", "CON", "nul.txt", "Com1.log", "LPT9", "aux.仕訳帳.txt",
-                                   QString(90, u'仕'), "CONSOLE.txt", "仕訳帳.2020.txt", "nul_.txt"})
-            log << QStringLiteral("report [%1] %2").arg(Shown(name), Shown(WriteReport({"line"}, name).value_or("written")));
+        for (const QString& name :
+             QStringList{"../仕訳帳.txt", "..\\仕訳帳.txt", "/etc/passwd", "..", "仕訳帳:2020.txt", "仕訳帳\t.txt",
+                         "CON", "nul.txt", "Com1.log", "LPT9", "aux.仕訳帳.txt", QString(90, u'仕'), "CONSOLE.txt",
+                         "仕訳帳.2020.txt", "nul_.txt"})
+            log << QStringLiteral("report [%1] %2")
+                       .arg(Shown(name), Shown(WriteReport({"line"}, name).value_or("written")));
         QCOMPARE(QDir(f.install.path("txt")).entryList(QDir::Files),
                  (QStringList{"CONSOLE.txt", "nul_.txt", "仕訳帳.2020.txt"}));
         const std::string diff = GoldenDiff("reliability/bad_input.txt", Sjis(log.join("\r\n")));

@@ -76,7 +76,8 @@ auto InReadOnlyFolder(const QString& root, const QString& folder, const Call& ca
     const bool asNobody = ::geteuid() == 0;
     if (asNobody) {
         ::chmod(qPrintable(root), 0777);
-        for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
+        for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+             it.hasNext();)
             ::chmod(qPrintable(it.next()), 0777);
     }
     if (::chmod(qPrintable(folder), 0555) != 0) throw std::runtime_error("cannot close " + folder.toStdString());

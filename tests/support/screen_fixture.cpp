@@ -69,14 +69,30 @@ void WhileModal(QDialog* dialog, const std::function<void()>& open, const std::f
     try {
         std::rethrow_exception(escaped);
     } catch (const UnexpectedDialog& box) {
-        // Named first: QtTest would report it only as an unknown exception.
+        // Named first: QtTest would report these only as an unknown exception.
         QTest::qFail(qPrintable(QStringLiteral("a box nobody answered: ") + box.text), __FILE__, __LINE__);
+        throw;
+    } catch (const MissingControl& control) {
+        QTest::qFail(qPrintable(QStringLiteral("no such control: ") + control.name), __FILE__, __LINE__);
         throw;
     }
 }
 
 void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<void()>& inside) {
     WhileModal(dialog, [opener] { opener->click(); }, inside);
+}
+
+void ClickListRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    if (!item) throw MissingControl{list->objectName() + QStringLiteral(" row ") + QString::number(row)};
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void ClickListItem(QListWidget* list, const QString& start) {
+    const QList<QListWidgetItem*> items = list->findItems(start, Qt::MatchStartsWith);
+    if (items.isEmpty()) throw MissingControl{list->objectName() + QStringLiteral(" row ") + start};
+    ClickListRow(list, list->row(items.first()));
 }
 
 void PressAccessKey(QWidget* window, Qt::Key key) {

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QListWidget>
 #include <QTest>
 
 #include <functional>
@@ -43,6 +44,11 @@ void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<vo
 // Alt and the key, through the window system as a keyboard sends it, so
 // that the access key of a caption acts (a key sent to a widget would not).
 void PressAccessKey(QWidget* window, Qt::Key key);
+
+// A mouse click on the list's row, scrolled into view first.
+void ClickListRow(QListWidget* list, int row);
+// The same on the first row whose text begins with `start`.
+void ClickListItem(QListWidget* list, const QString& start);
 
 // The control of that object name below the widget; the test fails when missing.
 template <class Control>

@@ -58,7 +58,7 @@ std::optional<QString> FrmTrade::AskReportFileName(const ReportQuestion& questio
 
 void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,
                                const std::function<QStringList(const ReportValues&)>& build) {
-    WriteReportFile(question, [&build](const ReportValues& values) { return LinesOf(build(values)); });
+    WriteReportFile(question, [&build](const ReportValues& values) { return SourceOf(build(values)); });
 }
 
 void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportValues&)>& question,

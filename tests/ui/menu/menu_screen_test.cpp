@@ -85,9 +85,11 @@ private slots:
         MenuFixture f;
         FrmMenu& menu = *f.menu;
         QStringList seen;
-        const std::pair<const char*, Qt::Key> presses[] = {{"cmdInc_1", Qt::Key_Return}, {"cmdInc_0", Qt::Key_Enter},
-                                                          {"txtYear", Qt::Key_Return}, {"txtName", Qt::Key_Return},
-                                                          {"cmdSave", Qt::Key_Enter}};
+        const std::pair<const char*, Qt::Key> presses[] = {{"cmdInc_1", Qt::Key_Return},
+                                                           {"cmdInc_0", Qt::Key_Enter},
+                                                           {"txtYear", Qt::Key_Return},
+                                                           {"txtName", Qt::Key_Return},
+                                                           {"cmdSave", Qt::Key_Enter}};
         for (const auto& [name, key] : presses) {
             QWidget* control = Find<QWidget>(&menu, QString::fromLatin1(name));
             control->setFocus();

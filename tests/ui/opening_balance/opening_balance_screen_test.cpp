@@ -32,8 +32,8 @@ void InScreen(MenuFixture& f, const char* year, const std::function<void(FrmBegi
 // A mouse click on the account's row, in whichever list holds it.
 void ClickAccount(QWidget* s, const QString& code) {
     for (QListWidget* list : {List(s, "lstAsset"), List(s, "lstDebit")})
-        for (QListWidgetItem* item : list->findItems(code + QLatin1Char(' '), Qt::MatchStartsWith))
-            return QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        if (!list->findItems(code + QLatin1Char(' '), Qt::MatchStartsWith).isEmpty())
+            return ClickListItem(list, code + QLatin1Char(' '));
     throw MissingControl{code};
 }
 

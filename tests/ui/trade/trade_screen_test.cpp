@@ -28,20 +28,6 @@ QWidget* Control(FrmTrade& s, const char* name) { return Find<QWidget>(&s, name)
 QCalendarWidget* Calendar(FrmTrade& s) { return Find<QCalendarWidget>(&s, "Calendar"); }
 void Click(FrmTrade& s, const QString& name) { QTest::mouseClick(Control(s, qPrintable(name)), Qt::LeftButton); }
 
-void ClickRow(QListWidget* list, int row) {
-    QListWidgetItem* item = list->item(row);
-    QVERIFY2(item, qPrintable(list->objectName()));
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-// Clicks the first item that begins with the text.
-void ClickItem(QListWidget* list, const QString& start) {
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->text().startsWith(start)) return ClickRow(list, row);
-    QFAIL(qPrintable(start + " not in " + list->objectName()));
-}
-
 // Turns the calendar to the date's month, as its arrows do, and clicks the day.
 void ClickDay(QCalendarWidget* calendar, const QDate& date) {
     calendar->setCurrentPage(date.year(), date.month());
@@ -130,7 +116,7 @@ private slots:
         // At the time, selects the line, types the text (no box: voids it), answers.
         const auto change = [&](FrmTrade& s, const char* time, int row, const char* box, QString text, bool yes) {
             f.install.setTime(QString("2026-12-05T") + time);
-            ClickRow(List(s, "lstTradeRecord"), row);
+            ClickListRow(List(s, "lstTradeRecord"), row);
             if (box) Type(Box(s, box), text);
             dialogs.yesNoAnswers = {yes};
             Click(s, box ? "cmdUpdate" : "cmdDelRecord");
@@ -138,11 +124,11 @@ private slots:
         };
         OnTradeScreen(f, "2026", [&](FrmTrade& s) {
             see(s);
-            ClickRow(List(s, "lstMonth"), 2);
+            ClickListRow(List(s, "lstMonth"), 2);
             see(s);
             Click(s, "cmdSetToday");
-            ClickItem(List(s, "lstTrade"), "14 ");
-            ClickItem(List(s, "lstTradeDetail"), "01 ");
+            ClickListItem(List(s, "lstTrade"), "14 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
             Click(s, "cmdToMenu");
         });
         OnTradeScreen(f, "2026", [&](FrmTrade& s) {
@@ -193,7 +179,7 @@ private slots:
         QStringList out;
         OnTradeScreen(f, "2020", [&](FrmTrade& s) {
             out << ItemTexts(List(s, "lstTrade")).join('/');  // the groups apart
-            ClickRow(List(s, "lstMonth"), 4);
+            ClickListRow(List(s, "lstMonth"), 4);
             for (const QDate& day : {QDate(2021, 1, 15), QDate(2019, 12, 31), QDate(2020, 1, 1)}) {
                 ClickDay(Calendar(s), day);
                 out << Shown(s).first();
@@ -205,8 +191,8 @@ private slots:
             for (const char* option : {"optTrade_1", "optTrade_2"}) Click(s, option);  // a filter needs its selection
             out << Boxes(f.install.desktop.dialogs);
             const auto show = [&](const char* trade, int day, int range, int filter) {
-                ClickItem(List(s, "lstTrade"), trade);
-                ClickItem(List(s, "lstTradeDetail"), "01 ");
+                ClickListItem(List(s, "lstTrade"), trade);
+                ClickListItem(List(s, "lstTradeDetail"), "01 ");
                 ClickDay(Calendar(s), {2020, 4, day});
                 Click(s, QString("optRange_%1").arg(range));
                 Click(s, QString("optTrade_%1").arg(filter));
@@ -217,14 +203,14 @@ private slots:
                 for (int filter = 0; filter < 3; ++filter) show("50 ", 5, range, filter);
             show("14 ", 5, 1, 1);
             show("14 ", 7, 2, 2);
-            ClickItem(List(s, "lstTrade"), "50 ");
-            ClickItem(List(s, "lstTradeDetail"), "02 ");
+            ClickListItem(List(s, "lstTrade"), "50 ");
+            ClickListItem(List(s, "lstTradeDetail"), "02 ");
             out << ItemTexts(List(s, "lstTradeDetail")).join('/') << Shown(s);
-            ClickItem(List(s, "lstPercent"), " 75");
-            ClickItem(List(s, "lstMoney"), " 50");
+            ClickListItem(List(s, "lstPercent"), " 75");
+            ClickListItem(List(s, "lstMoney"), " 50");
             PressAccessKey(&s, Qt::Key_I);
             out << Shown(s);
-            ClickRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow() - 1);
+            ClickListRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow() - 1);
             out << ItemTexts(List(s, "lstTradeDetail")).join('/') << Shown(s);
         });
         CompareWithGolden(f, out, "records.txt");
@@ -269,9 +255,9 @@ private slots:
         OnTradeScreen(f, "2020", [&](FrmTrade& s) {
             ClickDay(Calendar(s), {2020, 4, 5});
             for (const auto& c : cases) {
-                if (c.picked == 1 || c.picked == 2) ClickItem(List(s, "lstTrade"), "50 ");
-                if (c.picked == 2) ClickItem(List(s, "lstTradeDetail"), "01 ");
-                if (c.picked == 3) ClickRow(List(s, "lstTradeRecord"), 0);
+                if (c.picked == 1 || c.picked == 2) ClickListItem(List(s, "lstTrade"), "50 ");
+                if (c.picked == 2) ClickListItem(List(s, "lstTradeDetail"), "01 ");
+                if (c.picked == 3) ClickListRow(List(s, "lstTradeRecord"), 0);
                 Type(Box(s, "txtTradeDetail"), c.summary);
                 Type(Box(s, "txtMoney"), c.money);
                 Type(Box(s, "txtPercent"), c.percent);
@@ -288,39 +274,39 @@ private slots:
             }
             out << ItemTexts(List(s, "lstMoney")).join('|');
             ClickDay(Calendar(s), {2020, 12, 31});
-            ClickItem(List(s, "lstTrade"), "14 ");
-            ClickItem(List(s, "lstTradeDetail"), "01 ");
-            ClickItem(List(s, "lstMoney"), "1500");
+            ClickListItem(List(s, "lstTrade"), "14 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            ClickListItem(List(s, "lstMoney"), "1500");
             Click(s, "cmdInsert");
             out << Boxes(dialogs) << Shown(s);
             Calendar(s)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
             Click(s, "cmdInsert");
             Click(s, "optRange_0");
-            ClickRow(List(s, "lstTradeRecord"), 0);
+            ClickListRow(List(s, "lstTradeRecord"), 0);
             Click(s, "cmdUpdate");
             out << Boxes(dialogs) << Shown(s);
             ClickDay(Calendar(s), {2020, 4, 5});
-            ClickItem(List(s, "lstTrade"), "50 ");
-            ClickItem(List(s, "lstTradeDetail"), "01 ");
+            ClickListItem(List(s, "lstTrade"), "50 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
             for (int row = 1; row <= 2; ++row) {
-                ClickRow(List(s, "lstTradeRecord"), row);
+                ClickListRow(List(s, "lstTradeRecord"), row);
                 out << Boxes(dialogs) << Shown(s).first();
                 Click(s, "cmdUpdate");
             }
             Click(s, "cmdUnselect");
             out << Boxes(dialogs) << Shown(s).first();
-            ClickItem(List(s, "lstTrade"), "14 ");
+            ClickListItem(List(s, "lstTrade"), "14 ");
             Click(s, "cmdEditList");
             for (int row : {2, 1}) {
-                ClickRow(List(s, "lstAbst"), row);
+                ClickListRow(List(s, "lstAbst"), row);
                 out << Shown(s).first();
             }
-            ClickItem(List(s, "lstTradeDetail"), "01 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
             Click(s, "cmdEditList");
             dialogs.yesNoAnswers = {true, false};
             for (const char* detail : {"02 ", "01 ", "02 ", "03 "}) {
-                ClickItem(List(s, "lstTradeDetail"), detail);
+                ClickListItem(List(s, "lstTradeDetail"), detail);
                 out << Boxes(dialogs) << Shown(s).first();
             }
         });
@@ -363,7 +349,7 @@ private slots:
         try {
             OnTradeScreen(f, "2020", [&](FrmTrade& s) {
                 for (const auto& c : cases) {
-                    ClickRow(List(s, "lstMonth"), c.month - 1);
+                    ClickListRow(List(s, "lstMonth"), c.month - 1);
                     Click(s, QString("optRange_%1").arg(c.range));
                     dialogs.inputAnswers = {""};
                     PressAccessKey(&s, c.key);
