@@ -2,9 +2,13 @@
 
 #include "app/run_log.h"
 #include "platform/cp932.h"
+#include "platform/file_replace.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <functional>
@@ -17,7 +21,7 @@ constexpr qsizetype kChunkBytes = 64 * 1024;
 
 // Writes the lines in pieces of about 64 KiB: a busy year's ledger is tens of
 // megabytes, and its encoded bytes need not be held beside its lines.
-bool WriteLines(QSaveFile& file, const LineSource& lines) {
+bool WriteLines(QFile& file, const LineSource& lines) {
     QByteArray chunk;
     chunk.reserve(kChunkBytes + 1024);
     bool written = true;
@@ -31,27 +35,76 @@ bool WriteLines(QSaveFile& file, const LineSource& lines) {
         chunk.resize(0);
     };
     lines(put);
-    return written && file.write(chunk) == chunk.size() && file.flush();
+    return written && file.write(chunk) == chunk.size();
 }
-
-WriteFailure FailureOf(const QSaveFile& file) { return {file.fileName(), file.errorString()}; }
 
 // A file to replace and how its content is written into the temporary file.
 struct StagedContent {
     QString path;
-    std::function<bool(QSaveFile&)> write;
+    std::function<bool(QFile&)> write;
+};
+
+// Why the file at the final name must not be replaced; nothing when it may.
+// A symbolic link is replaced itself, whatever it points to.
+std::optional<QString> FinalNameProblem(const QFileInfo& final) {
+    if (final.isSymLink()) return std::nullopt;
+    if (final.isDir()) return QStringLiteral("Filename refers to a directory");
+    if (final.exists() && !final.isWritable()) return QStringLiteral("Existing file is not writable");
+    return std::nullopt;
+}
+
+// Creates a new file of a name not yet taken: the final name and a suffix.
+bool OpenTemporary(QFile& file, const QString& path) {
+    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        QString name = path + QLatin1Char('.');
+        for (int i = 0; i < kTemporarySuffixLength; ++i)
+            name += letters[QRandomGenerator::global()->bounded(static_cast<int>(letters.size()))];
+        file.setFileName(name);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
+        if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink()) return false;
+    }
+    return false;
+}
+
+// The temporary files written so far; those not renamed are removed at the end.
+class TemporaryFiles {
+public:
+    TemporaryFiles() = default;
+    TemporaryFiles(const TemporaryFiles&) = delete;
+    TemporaryFiles& operator=(const TemporaryFiles&) = delete;
+    ~TemporaryFiles() {
+        for (const QString& name : pending_) QFile::remove(name);
+    }
+    void add(const QString& name) { pending_ << name; }
+    void renamed(const QString& name) { pending_.removeOne(name); }
+
+private:
+    QStringList pending_;
 };
 
 std::optional<WriteFailure> ReplaceFiles(const std::vector<StagedContent>& files) {
-    // An uncommitted QSaveFile removes its temporary file when destroyed.
-    std::vector<std::unique_ptr<QSaveFile>> staged;
+    TemporaryFiles temporaries;
+    QStringList names;
     for (const StagedContent& content : files) {
-        auto file = std::make_unique<QSaveFile>(content.path);
-        if (!file->open(QIODevice::WriteOnly) || !content.write(*file)) return FailureOf(*file);
-        staged.push_back(std::move(file));
+        const QFileInfo final(content.path);
+        if (const std::optional<QString> problem = FinalNameProblem(final)) return WriteFailure{content.path, *problem};
+        QFile file;
+        if (!OpenTemporary(file, content.path)) return WriteFailure{content.path, file.errorString()};
+        temporaries.add(file.fileName());
+        names << file.fileName();
+        // The new file keeps what the user allowed on the old one.
+        if (final.exists() && !final.isSymLink()) file.setPermissions(final.permissions());
+        if (!content.write(file) || !platform::SyncToDisk(file)) return WriteFailure{content.path, file.errorString()};
+        file.close();
     }
-    for (const auto& file : staged)
-        if (!file->commit()) return FailureOf(*file);
+    // Every file is complete on the disk before the first rename, so that
+    // the renames follow one another at once.
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString reason = platform::ReplaceByRename(names[static_cast<qsizetype>(i)], files[i].path);
+        if (!reason.isEmpty()) return WriteFailure{files[i].path, reason};
+        temporaries.renamed(names[static_cast<qsizetype>(i)]);
+    }
     return std::nullopt;
 }
 
@@ -66,14 +119,12 @@ LineSource SourceOf(QStringList lines, qsizetype first) {
 std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files) {
     std::vector<StagedContent> contents;
     for (const TextFileContent& content : files)
-        contents.push_back({content.path, [&content](QSaveFile& file) { return WriteLines(file, content.lines); }});
+        contents.push_back({content.path, [&content](QFile& file) { return WriteLines(file, content.lines); }});
     return ReplaceFiles(contents);
 }
 
 std::optional<WriteFailure> ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
-    return ReplaceFiles({{path, [&bytes](QSaveFile& file) {
-                              return file.write(bytes) == bytes.size() && file.flush();
-                          }}});
+    return ReplaceFiles({{path, [&bytes](QFile& file) { return file.write(bytes) == bytes.size(); }}});
 }
 
 std::optional<QString> WriteFilesForUser(const std::vector<TextFileContent>& files) {
@@ -89,4 +140,26 @@ QString CannotWriteMessage(const QString& path) {
            QStringLiteral(
                "\r\n\r\nフォルダがあるか，ほかのプログラムで開いていないか，ディスクに空きがあるかを"
                "確かめてください。");
+}
+
+std::optional<QString> RemoveStrayTemporaries(const QString& path) {
+    const QFileInfo final(path);
+    const QRegularExpression temporary(QStringLiteral("^") + QRegularExpression::escape(final.fileName()) +
+                                       QStringLiteral("\\.[A-Za-z0-9]{") + QString::number(kTemporarySuffixLength) +
+                                       QStringLiteral("}$"));
+    const QFileInfoList found =
+        QDir(final.path()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& stray : found) {
+        if (!temporary.match(stray.fileName()).hasMatch()) continue;
+        const QString shown = QDir::toNativeSeparators(stray.filePath());
+        QFile file(stray.filePath());
+        if (!file.remove()) {
+            WriteLog(QStringLiteral("一時ファイルを削除できません ") + shown + QStringLiteral(" (") +
+                     file.errorString() + QStringLiteral(")"));
+            return QStringLiteral("前回の書き込みが残した次の一時ファイルを削除できませんでした。\r\n\r\n") + shown +
+                   QStringLiteral("\r\n\r\nフォルダに書き込めるかを確かめてください。");
+        }
+        WriteLog(QStringLiteral("中断された書き込みの一時ファイルを削除 ") + shown);
+    }
+    return std::nullopt;
 }

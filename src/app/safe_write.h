@@ -2,7 +2,9 @@
 // Whole text files replaced so that no reader ever finds one half-written:
 // each file is written complete under a temporary name in its own folder and
 // only then renamed over its final name. A full disk, a missing folder or a
-// crash leaves the old file (or no file), never a torn one.
+// crash leaves the old file (or no file), never a torn one. A symbolic link
+// at the final name is replaced by the new file; what it points to is left
+// alone, so no write leaves the folder it was meant for.
 #include <QString>
 #include <QStringList>
 
@@ -30,10 +32,12 @@ struct WriteFailure {
 };
 
 // Writes every file of the set; none is renamed over its final name until
-// all of them are written, so files that belong together (an export's pair)
-// are not left half old, half new by a missing folder or a full disk. (A
-// rename that fails after an earlier one succeeded is reported but cannot
-// be undone; the names are checked beforehand so that this does not happen.)
+// all of them are written and on the disk, so files that belong together (an
+// export's pair) are not left half old, half new by a missing folder or a
+// full disk. They are renamed in the order given, one right after the
+// other. (A rename that fails or a crash after an earlier rename cannot be
+// undone: the names are checked beforehand so that a failure is unlikely,
+// and a crash leaves the later files' temporary files behind.)
 std::optional<WriteFailure> ReplaceTextFiles(const std::vector<TextFileContent>& files);
 
 // One file replaced by these bytes, the same way.
@@ -47,6 +51,16 @@ std::optional<QString> WriteFilesForUser(const std::vector<TextFileContent>& fil
 // The message for a file that could not be written.
 QString CannotWriteMessage(const QString& path);
 
+// A temporary file is named after its final file: the final name, ".", and
+// this many letters or digits.
+inline constexpr int kTemporarySuffixLength = 6;
+
+// Removes the temporary files that an interrupted write of the file left
+// beside it (files of its name, ".", six letters or digits), each with a
+// run-log line. One that cannot be removed stops it: the reason goes to the
+// run log and the message that names the file is returned.
+std::optional<QString> RemoveStrayTemporaries(const QString& path);
+
 // The longest file name, in bytes as the file system stores it, that the
 // temporary name beside it still fits.
-inline constexpr int kMaxFileNameBytes = 255 - 7;
+inline constexpr int kMaxFileNameBytes = 255 - 1 - kTemporarySuffixLength;

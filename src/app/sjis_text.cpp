@@ -116,3 +116,48 @@ QString CharactersOutsideShiftJis(const QString& text) {
     }
     return lost;
 }
+
+namespace {
+
+// Drawn as nothing or as a blank, whatever the font: format characters, blanks
+// other than the plain one, unassigned and private code points, a lone half of
+// a surrogate pair, variation selectors and the Hangul fillers.
+bool IsInvisible(char32_t c) {
+    switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Space:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return c != U' ';
+        default:
+            break;
+    }
+    return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF) || c == 0x034F || c == 0x115F ||
+           c == 0x1160 || c == 0x3164 || c == 0xFFA0;
+}
+
+}  // namespace
+
+QString ShownCharacters(const QString& characters) {
+    QString shown;
+    bool afterName = false;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        char32_t c = characters[i].unicode();
+        qsizetype width = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < characters.size() && characters[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(characters[i], characters[i + 1]), width = 2;
+        const bool invisible = IsInvisible(c);
+        if (!shown.isEmpty() && (invisible || afterName)) shown += QLatin1Char(' ');
+        if (invisible)
+            shown += QStringLiteral("U+") + QString::number(c, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+        else
+            shown += characters.mid(i, width);
+        afterName = invisible;
+        i += width - 1;
+    }
+    return shown;
+}

@@ -26,3 +26,8 @@ QString RightAlignYen(qint64 n, int width);
 // The characters of the text that Shift_JIS cannot hold as they are (each
 // once, in order of appearance); empty when the text survives the round trip.
 QString CharactersOutsideShiftJis(const QString& text);
+
+// The characters as a message names them: each as itself, save those that
+// show as nothing or as a mere blank (U+200B, U+202E, U+00A0 ...), which are
+// named by code point ("U+200B") and set apart from their neighbours by a blank.
+QString ShownCharacters(const QString& characters);

@@ -10,8 +10,8 @@ QString UserNameProblem(const QString& name) {
     }
     const QString lost = CharactersOutsideShiftJis(name);
     if (!lost.isEmpty())
-        return QStringLiteral("氏名に次の文字は使えません（Shift_JISで保存できません）。\r\n\r\n　") + lost +
-               QStringLiteral("\r\n\r\n別の文字に置き換えてください。");
+        return QStringLiteral("氏名に次の文字は使えません（Shift_JISで保存できません）。\r\n\r\n　") +
+               ShownCharacters(lost) + QStringLiteral("\r\n\r\n別の文字に置き換えてください。");
     if (ByteLength(name) > kSettingMaxBytes)
         return QStringLiteral("氏名が長すぎます。半角") + QString::number(kSettingMaxBytes) +
                QStringLiteral("文字（全角はその半分）までにしてください。");

@@ -50,9 +50,15 @@ std::optional<QString> WriteJournalExport(const QString& fiscalYearText, const Q
         return failure;
     const QString recordFile = folder + QDir::separator() + QStringLiteral("data03ca.txt");
     const QString numberFile = folder + QDir::separator() + QStringLiteral("data03no.txt");
+    for (const QString& file : {recordFile, numberFile})
+        if (std::optional<QString> failure = RemoveStrayTemporaries(file)) return failure;
     WriteLog(QStringLiteral("data03ca.txt 仕訳情報を出力"));
     WriteLog(QStringLiteral("data03no.txt レコード番号情報を出力"));
     const qsizetype lastIndex = lines.size() - 1;
+    // The records first, the number after: a crash between the two renames
+    // leaves the new records beside the old number, which no longer equals
+    // their count plus 1, and the number's temporary file, which the next
+    // export removes as it writes the pair again.
     return WriteFilesForUser(
         {{recordFile, SourceOf(lines, 1)}, {numberFile, SourceOf({QString(), QString::number(lastIndex + 1)}, 1)}});
 }

@@ -16,8 +16,11 @@
 QStringList GetConvFormat(const ResultTable& rows);
 
 // Writes both files of the fiscal year into its export folder, which becomes
-// ExportFolder. The files are written as a pair, so the record number always
-// follows the records beside it. Returns the message to show when nothing
-// was written (a folder or file that could not be written); nothing when
-// both were written.
+// ExportFolder. The files are written as a pair: both complete before
+// either replaces its old file, so the number always equals the count of the
+// records beside it plus 1, save after a crash between the two renames. The
+// temporary files such a crash leaves are removed first. Returns the message
+// to show when nothing was written (a folder or file that could not be
+// written, a temporary file that could not be removed); nothing when both
+// were written.
 std::optional<QString> WriteJournalExport(const QString& fiscalYearText, const QString& eraText);

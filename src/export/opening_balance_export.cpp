@@ -38,6 +38,8 @@ std::optional<QString> WriteOpeningBalanceExport(const QString& yearText, const 
     const QStringList lines = GetFileText(assetRows, debitRows);
     const QString userFile = folder + QDir::separator() + QStringLiteral("data03aa.txt");
     const QString sheetFile = folder + QDir::separator() + QStringLiteral("data03ba.txt");
+    for (const QString& file : {userFile, sheetFile})
+        if (std::optional<QString> failure = RemoveStrayTemporaries(file)) return failure;
     WriteLog(QStringLiteral("data03aa.txt作成 ") + userFile);
     WriteLog(QStringLiteral("WriteFileAryToTextFile"));
     return WriteFilesForUser({{userFile, SourceOf({QString(), userName}, 1)}, {sheetFile, SourceOf(lines, 1)}});

@@ -17,8 +17,10 @@ QStringList GetFileText(const ResultTable& assetRows, const ResultTable& debitRo
 // Writes both files of the year into its export folder, which becomes
 // ExportFolder. The two sides are compared before anything is written, and
 // the files are written as a pair, so the receiving program never finds a
-// new data03aa.txt beside an old or missing data03ba.txt. Returns the
-// message to show when nothing was written (the sides differ in length, or
-// a folder or file could not be written); nothing when both were written.
+// new data03aa.txt beside an old or missing data03ba.txt (save after a crash
+// between the two renames; the temporary file it leaves is removed at the
+// next export). Returns the message to show when nothing was written (the
+// sides differ in length, a folder or file could not be written, a temporary
+// file could not be removed); nothing when both were written.
 std::optional<QString> WriteOpeningBalanceExport(const QString& yearText, const QString& eraText,
                                                  const QString& userName);

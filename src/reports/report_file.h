@@ -10,8 +10,10 @@
 // Why the typed name cannot be used as a report file name, as the message
 // to show; nothing when it can. Refused: the empty name, a name holding a
 // folder separator ("\" or "/"), "." and "..", control characters, the
-// characters : * ? " < > |, the names Windows keeps for its devices (CON,
-// NUL.txt ...) and a name too long for the file system.
+// characters : * ? " < > |, a "." or blank at the end (Windows drops it; a
+// name of blanks only is one), the names Windows keeps for its devices (CON,
+// NUL.txt ...) and a name too long for the file system. The message echoes a
+// long name cut to its first 30 characters and "…".
 std::optional<QString> ReportFileNameProblem(const QString& name);
 
 // AppFolder\txt\<name>

@@ -3,6 +3,7 @@
 #include "app/context.h"
 #include "app/runtime_error.h"
 #include "app/settings.h"
+#include "crash_at_rename.h"
 #include "export/journal_export.h"
 #include "fixture_books.h"
 #include "golden_log.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -120,6 +122,106 @@ private slots:
         }
     }
 
+    // A report, the settings file and an export file that are symbolic links to files outside the
+    // tree: each write replaces the link with the new file and leaves the file it pointed to alone.
+    void aLinkWhereTheProgramWritesIsReplacedNeverFollowed() {
+        MenuFixture f;
+        QTemporaryDir outside;
+        const QString report = "txt/2026_12仕訳.txt", number = "data_for_rupa_kaikei/2026(令和8)/data03no.txt";
+        f.install.makeFolder("data_for_rupa_kaikei/2026(令和8)");
+        const std::pair<QString, QByteArray> links[] = {
+            {report, "someone else's journal"}, {kIni, f.install.readBytes(kIni)}, {number, "someone else's 7"}};
+        for (const auto& [relative, bytes] : links) {
+            const QString target = outside.filePath(QFileInfo(relative).fileName());
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+            QFile::remove(f.install.path(relative));
+            QVERIFY(QFile::link(target, f.install.path(relative)));
+        }
+        Enter(Box(f.menu.get(), "txtName"), "新しい名前");
+        Click(f.menu.get(), "cmdSave");
+        auto& dialogs = f.install.desktop.dialogs;
+        WhileModal(f.menu->frmTrade(), Find<QPushButton>(f.menu.get(), "cmdDispWindow_1"), [&] {
+            for (const QString name : {"2026_12仕訳.txt", "比較.txt"}) {
+                dialogs.inputAnswers = {name};
+                PressAccessKey(f.menu->frmTrade(), Qt::Key_J);
+            }
+            Click(f.menu->frmTrade(), "cmdRupaFiles");
+        });
+        for (const auto& [relative, bytes] : links) {
+            const QFileInfo written(f.install.path(relative));
+            QVERIFY2(written.isFile() && !written.isSymLink(), qPrintable(relative));
+            QFile target(outside.filePath(written.fileName()));
+            QVERIFY(target.open(QIODevice::ReadOnly));
+            QCOMPARE(target.readAll(), bytes);
+        }
+        QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 3);
+        QVERIFY(f.install.readBytes(report).startsWith(Sjis("仕訳帳 2026年度")));
+        QCOMPARE(f.install.readBytes(report), f.install.readBytes("txt/比較.txt"));
+        QCOMPARE(f.install.readBytes(kIni), Sjis("[user]\r\nname=新しい名前\r\n[db]\r\nfilename=velmo.sqlite3\r\n"));
+        QCOMPARE(f.install.readBytes(number), "1\r\n");
+    }
+
+    // The journal export killed at its first rename and between its two: the pair is the old one, or its
+    // number is not its count of records plus 1. The temporary files the crash left are removed by the
+    // next export (unless the folder is closed, which it says), and nothing else is.
+    void theNextExportRemovesWhatACrashInItsRenamesLeft() {
+        for (const int crashAt : {1, 2}) {
+            TempInstall install;
+            install.openDatabase();
+            const auto record = [&](int from, int to) {
+                install.exec(QStringLiteral("insert into t_trade with recursive n(v) as (select %1 union all select "
+                                            "v + 1 from n where v < %2) select 2020, 6, 1, v, '14', '01', 'k', v, "
+                                            "100, 1, '' from n")
+                                 .arg(from)
+                                 .arg(to));
+            };
+            const auto file = [&](const QString& name) { return install.readBytes(kYear + name); };
+            const auto records = [&] { return file("data03ca.txt").count("\r\n"); };
+            record(1, 3);
+            QCOMPARE(WriteJournalExport("2020", "令和2"), std::nullopt);
+            const QByteArray oldRecords = file("data03ca.txt");
+            record(4, 5);
+            const QStringList others{"data03ca.txt.bak", "data03no.txt.1234567", "data03no.txt.abc"};
+            for (const QString& other : others) install.writeBytes(kYear + other, "the user's");
+            QVERIFY(KilledAtRename(crashAt, [] { (void)WriteJournalExport("2020", "令和2"); }));
+
+            QDir folder(install.path(kYear));
+            const QStringList strays = folder.entryList({"data03??.txt.??????"}, QDir::Files);
+            QCOMPARE(strays.size(), crashAt == 1 ? 2 : 1);
+            QVERIFY(strays.last().startsWith("data03no.txt."));
+            QCOMPARE(file(strays.last()), "6\r\n");
+            QCOMPARE(file("data03no.txt"), "4\r\n");
+            QCOMPARE(records(), crashAt == 1 ? 3 : 5);
+            if (crashAt == 1) QCOMPARE(file("data03ca.txt"), oldRecords);
+            const QByteArray afterCrash = crashAt == 1 ? file(strays.first()) : file("data03ca.txt");
+
+            const auto closed =
+                InReadOnlyFolder(install.path(""), folder.path(), [] { return WriteJournalExport("2020", "令和2"); });
+            const QString firstStray = QDir::toNativeSeparators(folder.filePath(strays.first()));
+            QCOMPARE(closed, "前回の書き込みが残した次の一時ファイルを削除できませんでした。\r\n\r\n" + firstStray +
+                                 "\r\n\r\nフォルダに書き込めるかを確かめてください。");
+            QCOMPARE(folder.entryList({"data03??.txt.??????"}, QDir::Files), strays);
+
+            QCOMPARE(WriteJournalExport("2020", "令和2"), std::nullopt);
+            QCOMPARE(folder.entryList(QDir::Files), (QStringList{"data03ca.txt", "data03ca.txt.bak", "data03no.txt",
+                                                                 "data03no.txt.1234567", "data03no.txt.abc"}));
+            for (const QString& other : others) QCOMPARE(file(other), "the user's");
+            QCOMPARE(file("data03no.txt"), "6\r\n");
+            QCOMPARE(file("data03ca.txt"), afterCrash);
+            QCOMPARE(records(), 5);
+            QStringList removals;
+            for (const QString& line : install.runLog().split("\r\n"))
+                if (line.contains("一時ファイル")) removals << line.mid(11);
+            QStringList expected{"一時ファイルを削除できません " + firstStray + " (Permission denied)"};
+            for (const QString& stray : strays)
+                expected << "中断された書き込みの一時ファイルを削除 " +
+                                QDir::toNativeSeparators(folder.filePath(stray));
+            QCOMPARE(removals, expected);
+        }
+    }
+
     // The books on a full disk or in a folder closed to writing: the statement that does not fit
     // ends the program, all before it stay.
     void theBooksKeepEveryTransactionBeforeTheFault() {
@@ -207,7 +309,8 @@ private slots:
         };
         const QString injected = "青色\r\n[db]\r\nfilename=other.sqlite3";
         refuse(menu, "txtName",
-               {QString(100, u'a'), QString(50, u'漢'), "青色\x01太郎", injected, "青色 😀", "Müller ÿ"},
+               {QString(100, u'a'), QString(50, u'漢'), "青色\x01太郎", injected, "青色 😀", "Müller ÿ",
+                "青色\u200B太郎\u202E"},
                [&] { Click(menu, "cmdSave"); });
         Enter(Box(menu, "txtName"), "O'Brien\"; drop table t_trade; --");  // quotes and SQL are a name like any other
         Click(menu, "cmdSave");
@@ -246,7 +349,9 @@ private slots:
             const std::pair<const char*, QStringList> fields[] = {
                 {"txtTradeDetail",
                  {QString(31, u'x'), QString(16, u'電'), QString(200, u'あ'), "電気代\r\n", "a\x1b[2Jb", "電気代🔌",
-                  "電気 代", "x'); delete from t_trade; --"}},
+                  "電気 代", "x'); delete from t_trade; --",
+                  // invisible characters, named in the answer by their code points
+                  "電気\u200B代", "\u202E代気電", "電気\u00A0代\uFE0F", "電気代\U000E0001"}},
                 {"txtMoney",
                  {"４０００", "-4000", "4000.5", "4,000", "4000\t", "4000'", kSql, k2Pow31, "4294967296", kHuge}},
                 {"txtPercent", {"101", "4294967396", "３０", "-30", "30%", "30 or 1=1"}},
@@ -301,14 +406,27 @@ private slots:
         log << f.install.rows("select seq||' '||detail_name||' '||money||' '||rate from t_trade order by seq")
             << f.install.rows("select account_cd||' '||money from t_bs_begining where money != 0 order by 1");
 
+        // Names whose end Windows drops, and pages of text pasted: the answer echoes a few dozen characters.
+        const QStringList awkward{" ",
+                                  "   ",
+                                  "仕訳帳.",
+                                  "仕訳帳.txt ",
+                                  "仕訳帳.txt.",
+                                  "仕訳帳 .txt",
+                                  QString(10000, u'長'),
+                                  "仕訳帳/" + QString(9990, u'x'),
+                                  QString(31, u'x') + "?",
+                                  QString(29, u'x') + "😀😀:"};
         for (const QString& name :
              QStringList{"../仕訳帳.txt", "..\\仕訳帳.txt", "/etc/passwd", "..", "仕訳帳:2020.txt", "仕訳帳\t.txt",
                          "CON", "nul.txt", "Com1.log", "LPT9", "aux.仕訳帳.txt", QString(90, u'仕'), "CONSOLE.txt",
-                         "仕訳帳.2020.txt", "nul_.txt"})
+                         "仕訳帳.2020.txt", "nul_.txt"} +
+                 awkward)
             log << QStringLiteral("report [%1] %2")
-                       .arg(Shown(name), Shown(WriteReport({"line"}, name).value_or("written")));
+                       .arg(name.size() > 100 ? QStringLiteral("%1 characters").arg(name.size()) : Shown(name),
+                            Shown(WriteReport({"line"}, name).value_or("written")));
         QCOMPARE(QDir(f.install.path("txt")).entryList(QDir::Files),
-                 (QStringList{"CONSOLE.txt", "nul_.txt", "仕訳帳.2020.txt"}));
+                 (QStringList{"CONSOLE.txt", "nul_.txt", "仕訳帳 .txt", "仕訳帳.2020.txt"}));
         const std::string diff = GoldenDiff("reliability/bad_input.txt", Sjis(log.join("\r\n")));
         QVERIFY2(diff.empty(), diff.c_str());
     }

@@ -109,7 +109,7 @@ QString Entries(const TempInstall& install, const QString& folder) {
 // Nothing is written anywhere else, nor left half-written.
 TEST(ReportFile, NamesAreWrittenUnderTxtAsTypedOrRefusedWithTheReason) {
     QStringList out;
-    const QStringList plain{"2020_all仕訳.txt", " 空白 と.複数.の点 ", ".隠し", "ＡＢＣ＼／：.txt", "XXXXXX"};
+    const QStringList plain{"2020_all仕訳.txt", " 空白 と.複数.の点", ".隠し", "ＡＢＣ＼／：.txt", "XXXXXX"};
     const QStringList folders{"../仕訳.txt", "..\\仕訳.txt", "sub/仕訳.txt", "/tmp/仕訳.txt", ".", ".."};
     const QStringList characters{"仕訳:2020", "*.txt", "仕訳?", "\"仕訳\"", "<仕訳>", "a|b", "a\tb", "a\r\nb", ""};
     const QStringList lengths{QString(kMaxFileNameBytes / 3, u'仕'), QString(kMaxFileNameBytes + 1, 'a'), "仕訳帳"};

@@ -37,7 +37,7 @@ std::optional<EntryProblem> CheckEntry(const EntryState& entry, const QString& e
     // Reports and exports are Shift_JIS: such a character would turn into "?" in all of them.
     if (const QString lost = CharactersOutsideShiftJis(entry.summary); !lost.isEmpty())
         return EntryProblem{QStringLiteral("取引詳細に次の文字は使えません（Shift_JISで保存できません）。\r\n\r\n　") +
-                                lost + QStringLiteral("\r\n\r\n別の文字に置き換えてください。"),
+                                ShownCharacters(lost) + QStringLiteral("\r\n\r\n別の文字に置き換えてください。"),
                             EntryField::Summary};
     if (ByteLength(entry.summary) > kSummaryMaxBytes)
         return EntryProblem{QStringLiteral("取引詳細は全角15文字(30バイト)以内で入力してください。"),
