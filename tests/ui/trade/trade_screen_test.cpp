@@ -102,11 +102,12 @@ QStringList NewEntries(const TempInstall& install, qsizetype& seen) {
     return entries;
 }
 
-// A click with Ctrl held on the list's row, or at the point inside the list.
+// A click with Ctrl held on the list's row.
 void CtrlClickListRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
                       list->visualItemRect(list->item(row)).center());
 }
+// A click on the empty part of the list, below its last row.
 void ClickBelowRows(QListWidget* list) {
     const QRect last = list->visualItemRect(list->item(list->count() - 1));
     QVERIFY(last.bottom() + 4 < list->viewport()->height());
@@ -423,10 +424,11 @@ private slots:
         const auto see = [&](FrmTrade& s, const QString& step) {
             out << "-- " + step << NewEntries(f.install, seen) << Boxes(dialogs) << Shown(s)
                 << "focus " + QApplication::focusWidget()->objectName();
-            for (QListWidget* list : s.findChildren<QListWidget*>())  // never apart
-                if (list->selectedItems() != QList<QListWidgetItem*>{list->currentItem()} &&
-                    !(list->selectedItems().isEmpty() && !list->currentItem()))
-                    out << list->objectName() + " highlights another row than the current one";
+            for (QListWidget* list : s.findChildren<QListWidget*>()) {  // never apart
+                QList<QListWidgetItem*> current;
+                if (list->currentItem()) current << list->currentItem();
+                if (list->selectedItems() != current) out << list->objectName() + " highlights another row";
+            }
         };
         OnTradeScreen(f, "2020", [&](FrmTrade& s) {
             ClickDay(Calendar(s), {2020, 4, 5});
