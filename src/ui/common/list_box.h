@@ -3,8 +3,8 @@
 // current row (a click, a key or the code, the change to no row included)
 // and on a click on the row already current, once for each click. The
 // current row is always the highlighted one: what removes the highlight (a
-// click beside the rows, Ctrl+click or Ctrl+Space on the row) is the change
-// to no row, or, in a list that keeps its row, changes nothing.
+// click beside the rows, Ctrl+click on the row) is the change to no row, or,
+// in a list that keeps its row, changes nothing.
 #include <QListWidget>
 
 class ListBox final : public QListWidget {
