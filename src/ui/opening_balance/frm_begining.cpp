@@ -52,8 +52,8 @@ void Refill(QListWidget* list, const QStringList& items) {
 FrmBegining::FrmBegining(const MenuValues& menu, QWidget* parent)
     : WorkingScreen(QStringLiteral("frmBegining"), menu, parent) {
     PlaceControls();
-    connect(lstAsset, &QListWidget::currentRowChanged, this, &FrmBegining::lstAsset_Click);
-    connect(lstDebit, &QListWidget::currentRowChanged, this, &FrmBegining::lstDebit_Click);
+    connect(lstAsset, &ListBox::Click, this, &FrmBegining::lstAsset_Click);
+    connect(lstDebit, &ListBox::Click, this, &FrmBegining::lstDebit_Click);
     connect(cmdUpdate, &QPushButton::clicked, this, &FrmBegining::cmdUpdate_Click);
     connect(cmdInitiralize, &QPushButton::clicked, this, &FrmBegining::cmdInitiralize_Click);
     connect(cmdSaveFiles, &QPushButton::clicked, this, &FrmBegining::cmdSaveFiles_Click);

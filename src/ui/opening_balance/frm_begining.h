@@ -2,6 +2,7 @@
 // The opening balance sheet screen: the assets and the liabilities and
 // capital of the fiscal year with their opening amounts, the two totals that
 // follow them, and the balance check when the window is closed.
+#include "ui/common/list_box.h"
 #include "ui/common/working_screen.h"
 
 #include <QGroupBox>
@@ -57,8 +58,8 @@ private:
 
     QLineEdit* txtYear;
     QLineEdit* txtGengou;
-    QListWidget* lstAsset;
-    QListWidget* lstDebit;
+    ListBox* lstAsset;
+    ListBox* lstDebit;
     QGroupBox* Frame1;
     QLabel* lblCodeName;
     QLineEdit* txtMoney;

@@ -27,13 +27,14 @@ FrmTrade::FrmTrade(const MenuValues& menu, QWidget* parent) : WorkingScreen(QStr
 void FrmTrade::WireHandlers() {
     connect(Calendar, &QCalendarWidget::clicked, this, &FrmTrade::Calendar_SelChange);
     connect(cmdSetToday, &QPushButton::clicked, this, &FrmTrade::cmdSetToday_Click);
-    connect(lstMonth, &QListWidget::currentRowChanged, this, &FrmTrade::lstMonth_Click);
-    connect(lstTrade, &QListWidget::currentRowChanged, this, &FrmTrade::lstTrade_Click);
-    connect(lstTradeDetail, &QListWidget::currentRowChanged, this, &FrmTrade::lstTradeDetail_Click);
-    connect(lstMoney, &QListWidget::currentRowChanged, this, &FrmTrade::lstMoney_Click);
-    connect(lstPercent, &QListWidget::currentRowChanged, this, &FrmTrade::lstPercent_Click);
+    connect(lstMonth, &ListBox::Click, this, &FrmTrade::lstMonth_Click);
+    connect(lstTrade, &ListBox::Click, this, &FrmTrade::lstTrade_Click);
+    connect(lstTradeDetail, &ListBox::Click, this, &FrmTrade::lstTradeDetail_Click);
+    connect(lstMoney, &ListBox::Click, this, &FrmTrade::lstMoney_Click);
+    connect(lstPercent, &ListBox::Click, this, &FrmTrade::lstPercent_Click);
+    clearTargets = {new KeptSelection(txtMoney), new KeptSelection(txtTradeDetail), new KeptSelection(txtPercent)};
     for (int index = 0; index < static_cast<int>(cmdClear.size()); ++index) {
-        // A click leaves the focus, and with it the selected text, in the box.
+        // A click leaves the focus in the box; Tab still reaches the button.
         cmdClear[index]->setFocusPolicy(Qt::TabFocus);
         connect(cmdClear[index], &QPushButton::clicked, this, [this, index] { cmdClear_Click(index); });
     }
@@ -45,10 +46,10 @@ void FrmTrade::WireHandlers() {
     });
     connect(cmdInsert, &QPushButton::clicked, this, &FrmTrade::cmdInsert_Click);
     connect(cmdUpdate, &QPushButton::clicked, this, &FrmTrade::cmdUpdate_Click);
-    connect(lstTradeRecord, &QListWidget::currentRowChanged, this, &FrmTrade::lstTradeRecord_Click);
+    connect(lstTradeRecord, &ListBox::Click, this, &FrmTrade::lstTradeRecord_Click);
     connect(cmdDelRecord, &QPushButton::clicked, this, &FrmTrade::cmdDelRecord_Click);
     connect(cmdUnselect, &QPushButton::clicked, this, &FrmTrade::cmdUnselect_Click);
-    connect(lstAbst, &QListWidget::currentRowChanged, this, &FrmTrade::lstAbst_Click);
+    connect(lstAbst, &ListBox::Click, this, &FrmTrade::lstAbst_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
     WireOutputButtons();
 }

@@ -3,6 +3,8 @@
 // transactions of the fiscal year.
 #include "app/safe_write.h"
 #include "reports/report_text.h"
+#include "ui/common/kept_selection.h"
+#include "ui/common/list_box.h"
 #include "ui/common/working_screen.h"
 #include "ui/trade/trade_entry.h"
 
@@ -142,23 +144,25 @@ private:
     QPushButton* cmdInputCSV;
 
     QGroupBox* Frame6;
-    QListWidget* lstMonth;
+    ListBox* lstMonth;
     QCalendarWidget* Calendar;
     QPushButton* cmdSetToday;
-    QListWidget* lstTrade;
-    QListWidget* lstTradeDetail;
+    ListBox* lstTrade;
+    ListBox* lstTradeDetail;
     QLineEdit* txtTradeDetail;
-    QListWidget* lstMoney;
+    ListBox* lstMoney;
     QLineEdit* txtMoney;
     QLabel* lblPercentList;
-    QListWidget* lstPercent;
+    ListBox* lstPercent;
     QLabel* lblPercent;
     QLineEdit* txtPercent;
     QLabel* lblPercentOnly;
     std::array<QPushButton*, 3> cmdClear{};
+    // The boxes the clear buttons empty, by the buttons' index.
+    std::array<KeptSelection*, 3> clearTargets{};
     QLabel* lblAbst;
     QPushButton* cmdEditList;
-    QListWidget* lstAbst;
+    ListBox* lstAbst;
     QPushButton* cmdInsert;
     QPushButton* cmdUpdate;
 
@@ -167,7 +171,7 @@ private:
     std::array<QRadioButton*, 3> optTrade{};
     QButtonGroup* rangeGroup;
     QButtonGroup* tradeGroup;
-    QListWidget* lstTradeRecord;
+    ListBox* lstTradeRecord;
     QPushButton* cmdDelRecord;
     QPushButton* cmdUnselect;
     QLabel* lblDesc;

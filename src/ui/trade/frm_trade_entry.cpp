@@ -155,9 +155,10 @@ void FrmTrade::lstPercent_Click() {
 
 void FrmTrade::cmdClear_Click(int index) {
     TrapRunTimeErrors([this] { LogEntry(QStringLiteral("cmdClear_Click")); });
-    QLineEdit* target = index == 0 ? txtMoney : index == 1 ? txtTradeDetail : txtPercent;
-    if (target->hasSelectedText())
-        target->setText(target->text().remove(target->selectionStart(), target->selectionLength()));
+    const KeptSelection* selection = clearTargets[index];
+    QLineEdit* target = selection->box();
+    if (selection->length() > 0)
+        target->setText(target->text().remove(selection->start(), selection->length()));
     else
         target->clear();
     target->update();

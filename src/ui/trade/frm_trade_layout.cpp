@@ -43,6 +43,8 @@ void FrmTrade::BuildEntryFrame() {
     lstMonth->setFont(monthFont);
     lstMonth->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The month of the calendar, which always has one.
+    lstMonth->KeepRow();
     Calendar = new QCalendarWidget(Frame6);
     Calendar->setObjectName(QStringLiteral("Calendar"));
     Calendar->setGeometry(TwipsRect(600, 180, 3735, 3555));
@@ -91,6 +93,9 @@ void FrmTrade::BuildEntryFrame() {
     cmdEditList =
         MakeButton(Frame6, QStringLiteral("cmdEditList"), QStringLiteral("編集"), TwipsRect(15060, 1020, 675, 315));
     lstAbst = MakeListBox(Frame6, QStringLiteral("lstAbst"), TwipsRect(13980, 1320, 1755, 1425));
+    // What is typed where a list of presets or phrases has the focus chooses
+    // nothing: it would replace the box's text without a word.
+    for (ListBox* presets : {lstMoney, lstPercent, lstAbst}) presets->NoTypeToSearch();
     ShowPhraseList(false);
 
     cmdInsert =

@@ -100,9 +100,10 @@ private slots:
                 QStringLiteral("update t_bs_begining set account_name = '漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢' "
                                "where account_cd = '260'; update t_bs_begining set account_name = "
                                "'ABCDEFGHIJKLMNOPQRSTUVWXYZ01234漢' where account_cd = '270'"));
-            // A code alone is clicked; code=text is typed as its amount and stored. The second
-            // 647483640 for 110 replaces its own amount in the side total, it is not added.
-            for (const QString& step : QStringLiteral("110 610 340 150 640 460 100= 100=-5 100=12a 100=2147483648 "
+            // A code alone is clicked (460 twice: the row already chosen runs its handler again);
+            // code=text is typed as its amount and stored. The second 647483640 for 110 replaces
+            // its own amount in the side total, it is not added.
+            for (const QString& step : QStringLiteral("110 610 340 150 640 460 460 100= 100=-5 100=12a 100=2147483648 "
                                                       "100=99999999999999999999 150=007 100=1500000000 110=1500000000 "
                                                       "110=647483640 110=647483640 120=1 420=2000000000 620=200000000 "
                                                       "620=147483647")
@@ -116,6 +117,12 @@ private slots:
         });
         InScreen(f, "2026", [&](FrmBegining& s) {
             QTest::keyClick(&s, Qt::Key_Tab), LogScreen(f, s);  // shown again, or Tab: nothing chosen
+            // Ctrl+click removes the highlight and the row with it; the account stays in the frame.
+            ClickAccount(&s, QStringLiteral("100"));
+            QListWidget* assets = List(&s, "lstAsset");
+            QTest::mouseClick(assets->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              assets->visualItemRect(assets->currentItem()).center());
+            LogScreen(f, s);
             EnterAmount(&s, QStringLiteral("620"), QStringLiteral("0"));
             s.close();
             LogDialogs(f.install.desktop.dialogs.shown);

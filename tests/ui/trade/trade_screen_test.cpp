@@ -92,6 +92,33 @@ QStringList Shown(FrmTrade& s) {
     return lines;
 }
 
+// The handlers' entry lines that the run log gained since the last call.
+QStringList NewEntries(const TempInstall& install, qsizetype& seen) {
+    const QString log = install.runLog();
+    QStringList entries;
+    for (const QString& line : log.mid(seen).split("\r\n"))
+        if (line.contains(QChar(0x25A0))) entries << line.mid(9);
+    seen = log.size();
+    return entries;
+}
+
+// A click with Ctrl held on the list's row.
+void CtrlClickListRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(row)).center());
+}
+// A click on the empty part of the list, below its last row.
+void ClickBelowRows(QListWidget* list) {
+    const QRect last = list->visualItemRect(list->item(list->count() - 1));
+    QVERIFY(last.bottom() + 4 < list->viewport()->height());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 4));
+}
+
+// Presses the key where the focus is, as many times.
+void Keys(Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = {}) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
 // The transcript, with the installation's folder written as <install>, against its file.
 void CompareWithGolden(MenuFixture& f, const QStringList& transcript, const char* name) {
     const QString text = transcript.join("\r\n").replace(f.install.path({}), "<install>/") + "\r\n";
@@ -378,6 +405,105 @@ private slots:
         for (const QString file : {"data03ca.txt", "data03no.txt"})
             QCOMPARE(GoldenDiff("export/" + file, f.install.readBytes("data_for_rupa_kaikei/2020(令和2)/" + file)),
                      std::string());
+    }
+
+    // A click on the row already chosen runs its handler again, once: the
+    // phrase and the amount preset fill their boxes again after recording,
+    // the record reloads, the month goes to its 1st. A highlight removed by
+    // Ctrl+click or a click beside the rows is no choice: voiding, correcting
+    // and recording then ask for one and store nothing; the month list keeps
+    // its month. What is typed in a preset or phrase list picks nothing. A clear
+    // button reached by Tab removes the part selected before, then nothing
+    // more once the box's text has changed.
+    void listsActOnWhatTheyHighlightAndClearButtonsOnTheSelection() {
+        MenuFixture f;
+        f.install.writeBytes("bin/List14-01.txt", Sjis("Taxi(打合せ)\r\nバス代\r\n"));
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        QStringList out;
+        qsizetype seen = 0;
+        const auto see = [&](FrmTrade& s, const QString& step) {
+            out << "-- " + step << NewEntries(f.install, seen) << Boxes(dialogs) << Shown(s)
+                << "focus " + QApplication::focusWidget()->objectName();
+            for (QListWidget* list : s.findChildren<QListWidget*>()) {  // never apart
+                QList<QListWidgetItem*> current;
+                if (list->currentItem()) current << list->currentItem();
+                if (list->selectedItems() != current) out << list->objectName() + " highlights another row";
+            }
+        };
+        OnTradeScreen(f, "2020", [&](FrmTrade& s) {
+            ClickDay(Calendar(s), {2020, 4, 5});
+            ClickListItem(List(s, "lstTrade"), "14 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            NewEntries(f.install, seen);
+            for (int again = 0; again < 2; ++again) {
+                ClickListRow(List(s, "lstAbst"), 1);
+                ClickListItem(List(s, "lstMoney"), "330");
+                see(s, "phrase and preset");
+                PressAccessKey(&s, Qt::Key_I);
+                see(s, "recorded");
+            }
+            List(s, "lstAbst")->setFocus();
+            QTest::keyClicks(List(s, "lstAbst"), "T");
+            see(s, "T typed in the phrase list");
+            ClickListRow(List(s, "lstTradeRecord"), 0);
+            Type(Box(s, "txtMoney"), "999");
+            ClickListRow(List(s, "lstTradeRecord"), 0);
+            see(s, "the same record again");
+            CtrlClickListRow(List(s, "lstTradeRecord"), 0);
+            Click(s, "cmdUpdate");
+            PressAccessKey(&s, Qt::Key_D);
+            see(s, "record Ctrl+clicked, correct and void");
+            ClickListRow(List(s, "lstTradeRecord"), 1);
+            ClickBelowRows(List(s, "lstTradeRecord"));
+            PressAccessKey(&s, Qt::Key_D);
+            see(s, "record clicked beside, void");
+            CtrlClickListRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow());
+            Type(Box(s, "txtTradeDetail"), "電車代");
+            Type(Box(s, "txtMoney"), "500");
+            PressAccessKey(&s, Qt::Key_I);
+            see(s, "trade Ctrl+clicked, record");
+            ClickListItem(List(s, "lstTrade"), "14 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            ClickBelowRows(List(s, "lstTradeDetail"));
+            Type(Box(s, "txtMoney"), "500");
+            PressAccessKey(&s, Qt::Key_I);
+            see(s, "detail clicked beside, record");
+            for (const bool ctrl : {false, true}) {
+                ctrl ? CtrlClickListRow(List(s, "lstMonth"), 3) : ClickListRow(List(s, "lstMonth"), 3);
+                see(s, ctrl ? "month Ctrl+clicked" : "the month again");
+                ClickDay(Calendar(s), {2020, 4, 5});
+            }
+
+            ClickListItem(List(s, "lstTrade"), "50 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Type(Box(s, "txtMoney"), "12345");
+            Keys(Qt::Key_Home), Keys(Qt::Key_Right), Keys(Qt::Key_Right, 2, Qt::ShiftModifier);
+            Keys(Qt::Key_Tab), Keys(Qt::Key_Space);
+            see(s, "23 selected, Tab, Space");
+            Type(Box(s, "txtTradeDetail"), "電気代前月");
+            Keys(Qt::Key_End), Keys(Qt::Key_Left, 2, Qt::ShiftModifier), Keys(Qt::Key_Tab), Keys(Qt::Key_Return);
+            see(s, "前月 selected, Tab, Enter");
+            Type(Box(s, "txtPercent"), "125");
+            Keys(Qt::Key_End), Keys(Qt::Key_Left), Keys(Qt::Key_Left, 1, Qt::ShiftModifier), Keys(Qt::Key_Tab);
+            Keys(Qt::Key_Space);
+            see(s, "2 selected, Tab, Space");
+            Type(Box(s, "txtMoney"), "12345");
+            Keys(Qt::Key_Left, 2, Qt::ShiftModifier);
+            QTest::mouseClick(Box(s, "txtTradeDetail"), Qt::LeftButton);
+            ClickListItem(List(s, "lstMoney"), "800");
+            Click(s, "cmdClear_0");
+            see(s, "45 selected, preset 800 clicked, clear");
+
+            Box(s, "txtTradeDetail")->setFocus();
+            for (const char* presets : {"lstMoney", "lstPercent"}) {
+                for (int tab = 0; tab < 3 && QApplication::focusWidget() != List(s, presets); ++tab) Keys(Qt::Key_Tab);
+                out << "focus " + QApplication::focusWidget()->objectName();
+                QTest::keyClicks(QApplication::focusWidget(), "55000");
+            }
+            see(s, "55000 typed in both preset lists");
+        });
+        out << f.install.rows("select * from t_trade");
+        CompareWithGolden(f, out, "lists.txt");
     }
 };
 
