@@ -6,6 +6,7 @@
 
 #include <QEvent>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -97,6 +98,15 @@ void ClickListItem(QListWidget* list, const QString& start) {
 
 void PressAccessKey(QWidget* window, Qt::Key key) {
     QTest::keyClick(window->windowHandle(), key, Qt::AltModifier);
-    // A button pressed by its access key clicks itself after a short animation.
+    // A button pressed by its access key clicks itself after a short
+    // animation; on a busy machine the wait alone may end before it does.
     QTest::qWait(kAccessKeyClickMs);
+    const bool released = QTest::qWaitFor([] {
+        const QList<QWidget*> widgets = QApplication::allWidgets();
+        return std::none_of(widgets.begin(), widgets.end(), [](QWidget* widget) {
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
+            return button && button->isDown();
+        });
+    });
+    if (!released) throw std::runtime_error("a button pressed by its access key never clicked");
 }
