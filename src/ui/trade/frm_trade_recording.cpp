@@ -105,7 +105,7 @@ void FrmTrade::CorrectRecord() {
     const RecordKey key = RecordKeyOf(line);
     if (RefusedOutsideFiscalYear(DateFromText(key.dateText))) return;
     const TradeEntry entry = EnteredValues();
-    if (!AskYesNo(CorrectionQuestion(line, entry))) return;
+    if (!AskYesNo(CorrectionQuestion(line, entry), platform::DefaultAnswer::No)) return;
     {
         const Hourglass hourglass;
         DBUpdT_TradeWithHistory(key.dateText, key.seq, entry.tradeCd, entry.detailCd, entry.detailName, entry.money,
@@ -129,7 +129,7 @@ void FrmTrade::VoidRecord() {
         return;
     }
     const QString line = lstTradeRecord->currentItem()->text();
-    if (!AskYesNo(VoidQuestion(line))) {
+    if (!AskYesNo(VoidQuestion(line), platform::DefaultAnswer::No)) {
         WriteLog(QStringLiteral("Exit Sub"));
         return;
     }
