@@ -4,10 +4,10 @@
 #include "app/safe_write.h"
 #include "reports/report_text.h"
 #include "ui/common/working_screen.h"
+#include "ui/trade/month_calendar.h"
 #include "ui/trade/trade_entry.h"
 
 #include <QButtonGroup>
-#include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,9 +106,9 @@ private:
     bool Passed(const std::optional<EntryProblem>& problem, QString& message);
     EntryState EnteredState() const;
     QWidget* ControlOf(EntryField field) const;
-    bool RefusedOutsideFiscalYear(const QDate& date);
     TradeEntry EnteredValues() const;
     void RecordEntry();
+    bool NewRecordConfirmed(const QDate& date);
     void LoadRecord();
     void CorrectRecord();
     void VoidRecord();
@@ -143,7 +143,7 @@ private:
 
     QGroupBox* Frame6;
     QListWidget* lstMonth;
-    QCalendarWidget* Calendar;
+    MonthCalendar* Calendar;
     QPushButton* cmdSetToday;
     QListWidget* lstTrade;
     QListWidget* lstTradeDetail;

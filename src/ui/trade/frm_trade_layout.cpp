@@ -43,7 +43,7 @@ void FrmTrade::BuildEntryFrame() {
     lstMonth->setFont(monthFont);
     lstMonth->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Calendar = new QCalendarWidget(Frame6);
+    Calendar = new MonthCalendar(Frame6);
     Calendar->setObjectName(QStringLiteral("Calendar"));
     Calendar->setGeometry(TwipsRect(600, 180, 3735, 3555));
     Calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);

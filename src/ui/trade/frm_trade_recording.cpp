@@ -29,7 +29,7 @@ void FrmTrade::RecordEntry() {
         return;
     }
     const QDate date = Calendar->selectedDate();
-    if (RefusedOutsideFiscalYear(date)) return;
+    if (!NewRecordConfirmed(date)) return;
     {
         const Hourglass hourglass;
         const int seq = DBSelT_TradeMaxSeq(date.year(), date.month(), date.day()) + 1;
@@ -53,6 +53,13 @@ void FrmTrade::RecordEntry() {
         return;
     }
     PlaySoundCue(StartCuePath());
+}
+
+// While a record is loaded, 登録 may have been meant as its correction.
+bool FrmTrade::NewRecordConfirmed(const QDate& date) {
+    if (!RecordSelected()) return true;
+    const int seq = DBSelT_TradeMaxSeq(date.year(), date.month(), date.day()) + 1;
+    return AskYesNo(NewRecordQuestion(date, seq, EnteredValues()), platform::DefaultAnswer::No);
 }
 
 void FrmTrade::lstTradeRecord_Click() {
@@ -103,7 +110,6 @@ void FrmTrade::CorrectRecord() {
     }
     const QString line = lstTradeRecord->currentItem()->text();
     const RecordKey key = RecordKeyOf(line);
-    if (RefusedOutsideFiscalYear(DateFromText(key.dateText))) return;
     const TradeEntry entry = EnteredValues();
     if (!AskYesNo(CorrectionQuestion(line, entry), platform::DefaultAnswer::No)) return;
     {
