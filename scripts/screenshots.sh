@@ -2,7 +2,8 @@
 # Takes screenshots of the real program under Xvfb: the menu, then each
 # working screen opened by its access key: the opening balance screen with a
 # filled year and the next year carried from it, the transaction screen with a
-# month of entries.
+# month of entries, and the same screen with its calendar paged back a month
+# by its arrow (the same day of that month selected, the year's entries listed).
 # Usage: scripts/screenshots.sh [build-dir] [out-dir]
 # Needs xvfb, imagemagick, xdotool and sqlite3 (installed here when missing).
 set -euo pipefail
@@ -82,6 +83,11 @@ wait_for "取引画面" && sleep 1
 # The period option 指定月 of the record list, at the top edge of the screen, centred.
 xdotool mousemove $(( (1280 - 1101) / 2 + 100 )) 384 click 1
 sleep 1 && import -window root "$out/trade.png"
+# The period option 年間, then the calendar's arrow to the month before (the
+# calendar's top-left corner lies 56 by 48 pixels into the window).
+xdotool mousemove $(( (1280 - 1101) / 2 + 44 )) 384 click 1
+sleep 0.5 && xdotool mousemove $(( (1280 - 1101) / 2 + 56 + 14 )) $(( 48 + 14 )) click 1
+sleep 1 && import -window root "$out/trade_paged.png"
 kill "$pid"
 INNER
 chmod +x "$prefix/shoot.sh"

@@ -6,13 +6,16 @@
 
 namespace platform {
 
+// The answer of a question that Enter gives.
+enum class DefaultAnswer { Yes, No };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A modal box with an OK button and no icon.
     virtual void messageBox(const QString& text, const QString& title) = 0;
     // A modal box with Yes and No buttons and no icon; true for Yes.
-    virtual bool yesNoBox(const QString& text, const QString& title) = 0;
+    virtual bool yesNoBox(const QString& text, const QString& title, DefaultAnswer defaultAnswer) = 0;
     // A text prompt with a preset; the empty text when cancelled.
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& preset) = 0;
 };

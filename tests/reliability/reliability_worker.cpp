@@ -25,7 +25,9 @@ struct StderrDialogs final : platform::Dialogs {
     void messageBox(const QString& text, const QString& title) override {
         std::fputs(("box " + title + ": " + text + u'\n').toUtf8().constData(), stderr);  // unbuffered
     }
-    bool yesNoBox(const QString& text, const QString& title) override { return messageBox(text, title), true; }
+    bool yesNoBox(const QString& text, const QString& title, platform::DefaultAnswer) override {
+        return messageBox(text, title), true;
+    }
     QString inputBox(const QString& text, const QString& title, const QString&) override {
         return messageBox(text, title), QString();
     }

@@ -4,8 +4,9 @@ void FakeDialogs::messageBox(const QString& text, const QString& title) {
     shown.push_back({QStringLiteral("ok"), text, title, QString()});
 }
 
-bool FakeDialogs::yesNoBox(const QString& text, const QString& title) {
-    shown.push_back({QStringLiteral("yesno"), text, title, QString()});
+bool FakeDialogs::yesNoBox(const QString& text, const QString& title, platform::DefaultAnswer defaultAnswer) {
+    const bool enterSaysNo = defaultAnswer == platform::DefaultAnswer::No;
+    shown.push_back({enterSaysNo ? QStringLiteral("yesno(No)") : QStringLiteral("yesno"), text, title, QString()});
     if (yesNoAnswers.empty()) throw UnexpectedDialog{text};
     const bool answer = yesNoAnswers.front();
     yesNoAnswers.pop_front();

@@ -23,7 +23,7 @@ struct UnexpectedDialog {
 };
 
 struct ShownBox {
-    QString kind;  // "ok", "yesno" or "input"
+    QString kind;  // "ok", "yesno", "yesno(No)" (a question Enter answers No) or "input"
     QString text;
     QString title;
     QString preset;  // an input box's preset text
@@ -37,7 +37,7 @@ public:
     std::deque<QString> inputAnswers;
 
     void messageBox(const QString& text, const QString& title) override;
-    bool yesNoBox(const QString& text, const QString& title) override;
+    bool yesNoBox(const QString& text, const QString& title, platform::DefaultAnswer defaultAnswer) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
 };
 

@@ -15,11 +15,13 @@ void MessageBoxDialogs::messageBox(const QString& text, const QString& title) {
 }
 
 // Qt's own captions for these buttons are English; these are the ones a
-// Japanese desktop shows.
-bool MessageBoxDialogs::yesNoBox(const QString& text, const QString& title) {
+// Japanese desktop shows. The default button has the focus, so that Enter
+// and Space both give the default answer.
+bool MessageBoxDialogs::yesNoBox(const QString& text, const QString& title, DefaultAnswer defaultAnswer) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

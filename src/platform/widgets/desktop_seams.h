@@ -7,7 +7,7 @@ namespace platform {
 class MessageBoxDialogs final : public Dialogs {
 public:
     void messageBox(const QString& text, const QString& title) override;
-    bool yesNoBox(const QString& text, const QString& title) override;
+    bool yesNoBox(const QString& text, const QString& title, DefaultAnswer defaultAnswer) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
 };
 

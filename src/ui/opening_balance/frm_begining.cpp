@@ -257,7 +257,9 @@ void FrmBegining::RecreateYear() {
     WriteLog(QStringLiteral("その会計年度のレコードがあるか検査"));
     const QString year = txtYear->text();
     const bool exists = DBSelBS_Begining(year);
-    if (exists && !AskYesNo(QStringLiteral("既存のデータを初期化します。よろしいですか？"))) return;
+    if (exists &&
+        !AskYesNo(QStringLiteral("既存のデータを初期化します。よろしいですか？"), platform::DefaultAnswer::No))
+        return;
     Hourglass hourglass;
     DBRecreateBS_Begining(year, exists);
     // The chosen account and its amount belonged to the rows just replaced.

@@ -34,7 +34,8 @@ void FrmBegining::CarryForward() {
     const bool exists = DBSelBS_Begining(year);
     if (exists && HoldsAmounts(ReadSheetSides(YearNumber())) &&
         !AskYesNo(year + QStringLiteral("年度の期首データを，") + closedYear +
-                  QStringLiteral("年度末の残高で置き換えます。よろしいですか？")))
+                      QStringLiteral("年度末の残高で置き換えます。よろしいですか？"),
+                  platform::DefaultAnswer::No))
         return;
     Hourglass hourglass;
     WriteLog(QStringLiteral("前年度末の残高を計算"));

@@ -1,7 +1,6 @@
 #include "ui/trade/calendar_rule.h"
 
 #include "app/sjis_text.h"
-#include "store/store_common.h"
 
 namespace {
 
@@ -23,10 +22,3 @@ QStringList MonthItems() {
 }
 
 int MonthOfItem(const QString& item) { return item.trimmed().remove(QStringLiteral("月")).toInt(); }
-
-QString OutsideFiscalYearMessage(const QDate& date, int fiscalYear) {
-    if (date.year() == fiscalYear) return {};
-    return QString::number(fiscalYear) + QStringLiteral("年度の画面では、") + SlashDate(date) +
-           QStringLiteral("の取引を登録・更新できません。\r\nカレンダーで") + QString::number(fiscalYear) +
-           QStringLiteral("年の日付を選んでください。");
-}

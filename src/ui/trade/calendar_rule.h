@@ -13,7 +13,3 @@ QDate KeepInsideFiscalYear(const QDate& date, int fiscalYear);
 QStringList MonthItems();
 // The month number of a month item: "12月" gives 12.
 int MonthOfItem(const QString& item);
-
-// Empty when the date lies in the fiscal year; otherwise why a transaction
-// of that date may not be stored from this screen.
-QString OutsideFiscalYearMessage(const QDate& date, int fiscalYear);

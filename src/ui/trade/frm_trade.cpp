@@ -20,12 +20,12 @@ FrmTrade::FrmTrade(const MenuValues& menu, QWidget* parent) : WorkingScreen(QStr
     BuildRecordFrame();
     BuildOutputFrames();
     // The calendar would open on the system's date; the clock tells today.
-    Calendar->setSelectedDate(Today());
+    Calendar->setDateQuietly(Today());
     WireHandlers();
 }
 
 void FrmTrade::WireHandlers() {
-    connect(Calendar, &QCalendarWidget::clicked, this, &FrmTrade::Calendar_SelChange);
+    connect(Calendar, &MonthCalendar::dateChosen, this, &FrmTrade::Calendar_SelChange);
     connect(cmdSetToday, &QPushButton::clicked, this, &FrmTrade::cmdSetToday_Click);
     connect(lstMonth, &ListBox::Click, this, &FrmTrade::lstMonth_Click);
     connect(lstTrade, &ListBox::Click, this, &FrmTrade::lstTrade_Click);
@@ -96,11 +96,14 @@ void FrmTrade::ActivateScreen() {
     move((screen.width() - frameGeometry().width()) / 2, 0);
     lblYear->setText(menu().fiscalYearText());
     lblGengou->setText(menu().eraText());
+    // The fiscal year may have changed since the last showing.
+    Calendar->holdToYear(FiscalYear());
     if (Today().toString(QStringLiteral("yyyy")) == lblYear->text()) {
         cmdSetToday->show();
         cmdSetToday_Click();
     } else {
-        Calendar->setSelectedDate(QDate(FiscalYear(), 1, 1));
+        Calendar->setDateQuietly(QDate(FiscalYear(), 1, 1));
+        AlignMonthList();
         cmdSetToday->hide();
     }
     optRange[2]->setChecked(true);

@@ -6,10 +6,10 @@
 #include "ui/common/kept_selection.h"
 #include "ui/common/list_box.h"
 #include "ui/common/working_screen.h"
+#include "ui/trade/month_calendar.h"
 #include "ui/trade/trade_entry.h"
 
 #include <QButtonGroup>
-#include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,9 +108,9 @@ private:
     bool Passed(const std::optional<EntryProblem>& problem, QString& message);
     EntryState EnteredState() const;
     QWidget* ControlOf(EntryField field) const;
-    bool RefusedOutsideFiscalYear(const QDate& date);
     TradeEntry EnteredValues() const;
     void RecordEntry();
+    bool NewRecordConfirmed(const QDate& date);
     void LoadRecord();
     void CorrectRecord();
     void VoidRecord();
@@ -145,7 +145,7 @@ private:
 
     QGroupBox* Frame6;
     ListBox* lstMonth;
-    QCalendarWidget* Calendar;
+    MonthCalendar* Calendar;
     QPushButton* cmdSetToday;
     ListBox* lstTrade;
     ListBox* lstTradeDetail;

@@ -1,8 +1,6 @@
 // The checks of the transaction screen's entry before recording and
 // correcting: the failed check's message, and the focus on what to fix.
-#include "app/message_box.h"
 #include "app/run_log.h"
-#include "ui/trade/calendar_rule.h"
 #include "ui/trade/frm_trade.h"
 
 bool FrmTrade::ChkInput(QString& message) {
@@ -47,14 +45,4 @@ QWidget* FrmTrade::ControlOf(EntryField field) const {
             break;
     }
     return txtPercent;
-}
-
-// The calendar can be moved past the year with its own keys and selectors,
-// and the record list then follows it; nothing of another year is stored here.
-bool FrmTrade::RefusedOutsideFiscalYear(const QDate& date) {
-    const QString message = OutsideFiscalYearMessage(date, FiscalYear());
-    if (message.isEmpty()) return false;
-    ShowMessage(message);
-    Calendar->setFocus();
-    return true;
 }

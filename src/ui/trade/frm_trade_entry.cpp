@@ -52,7 +52,7 @@ void FrmTrade::SetMasterValueToList(const QString& table, const QString& column,
 }
 
 void FrmTrade::cmdSetToday_Click() {
-    Calendar->setSelectedDate(Today());
+    Calendar->setDateQuietly(Today());
     Calendar_SelChange();
     AlignMonthList();
 }
@@ -71,7 +71,7 @@ void FrmTrade::AlignMonthList() {
 void FrmTrade::Calendar_SelChange() {
     TrapRunTimeErrors([this] {
         LogEntry(QStringLiteral("Calendar_NewMonth "));
-        Calendar->setSelectedDate(KeepInsideFiscalYear(Calendar->selectedDate(), FiscalYear()));
+        Calendar->setDateQuietly(KeepInsideFiscalYear(Calendar->selectedDate(), FiscalYear()));
         const QDate date = Calendar->selectedDate();
         const RefreshKey key{date.month(), date.day(), static_cast<qint8>(RangeKind()), TradeFilterKind()};
         if (key != LastRefreshKey) {
@@ -94,7 +94,7 @@ void FrmTrade::lstMonth_Click() {
     if (!lstMonth->currentItem()) return;
     const QString item = lstMonth->currentItem()->text();
     TrapRunTimeErrors([&] { LogEntry(QStringLiteral("lstMonth_Click:") + item); });
-    Calendar->setSelectedDate(QDate(FiscalYear(), MonthOfItem(item), 1));
+    Calendar->setDateQuietly(QDate(FiscalYear(), MonthOfItem(item), 1));
     Calendar_SelChange();
 }
 

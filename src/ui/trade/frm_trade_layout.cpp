@@ -45,7 +45,7 @@ void FrmTrade::BuildEntryFrame() {
     lstMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The month of the calendar, which always has one.
     lstMonth->KeepRow();
-    Calendar = new QCalendarWidget(Frame6);
+    Calendar = new MonthCalendar(Frame6);
     Calendar->setObjectName(QStringLiteral("Calendar"));
     Calendar->setGeometry(TwipsRect(600, 180, 3735, 3555));
     Calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);

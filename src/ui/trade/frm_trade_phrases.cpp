@@ -30,7 +30,7 @@ void FrmTrade::LoadPhraseList(const QString& tradeCd, const QString& detailCd) {
         ReplaceItems(lstAbst, ReadTextFileLines(path));
         return;
     }
-    if (AskYesNo(message))
+    if (AskYesNo(message, platform::DefaultAnswer::Yes))
         ctx().desktop.shell->open(path);
     else
         ShowPhraseList(false);

@@ -29,7 +29,7 @@ void FrmTrade::RecordEntry() {
         return;
     }
     const QDate date = Calendar->selectedDate();
-    if (RefusedOutsideFiscalYear(date)) return;
+    if (!NewRecordConfirmed(date)) return;
     {
         const Hourglass hourglass;
         const int seq = DBSelT_TradeMaxSeq(date.year(), date.month(), date.day()) + 1;
@@ -53,6 +53,13 @@ void FrmTrade::RecordEntry() {
         return;
     }
     PlaySoundCue(StartCuePath());
+}
+
+// While a record is loaded, 登録 may have been meant as its correction.
+bool FrmTrade::NewRecordConfirmed(const QDate& date) {
+    if (!RecordSelected()) return true;
+    const int seq = DBSelT_TradeMaxSeq(date.year(), date.month(), date.day()) + 1;
+    return AskYesNo(NewRecordQuestion(date, seq, EnteredValues()), platform::DefaultAnswer::No);
 }
 
 void FrmTrade::lstTradeRecord_Click() {
@@ -103,9 +110,8 @@ void FrmTrade::CorrectRecord() {
     }
     const QString line = lstTradeRecord->currentItem()->text();
     const RecordKey key = RecordKeyOf(line);
-    if (RefusedOutsideFiscalYear(DateFromText(key.dateText))) return;
     const TradeEntry entry = EnteredValues();
-    if (!AskYesNo(CorrectionQuestion(line, entry))) return;
+    if (!AskYesNo(CorrectionQuestion(line, entry), platform::DefaultAnswer::No)) return;
     {
         const Hourglass hourglass;
         DBUpdT_TradeWithHistory(key.dateText, key.seq, entry.tradeCd, entry.detailCd, entry.detailName, entry.money,
@@ -129,7 +135,7 @@ void FrmTrade::VoidRecord() {
         return;
     }
     const QString line = lstTradeRecord->currentItem()->text();
-    if (!AskYesNo(VoidQuestion(line))) {
+    if (!AskYesNo(VoidQuestion(line), platform::DefaultAnswer::No)) {
         WriteLog(QStringLiteral("Exit Sub"));
         return;
     }

@@ -1,6 +1,7 @@
 #include "ui/trade/record_line.h"
 
 #include "app/text_utils.h"
+#include "store/report_lines.h"
 
 namespace {
 
@@ -39,4 +40,14 @@ QString CorrectionQuestion(const QString& line, const TradeEntry& entry) {
 QString VoidQuestion(const QString& line) {
     return QStringLiteral("次の取引レコードを論理削除(無効化)します。") + kCrLf + kCrLf + QStringLiteral("    ") +
            line + kCrLf + kCrLf + QStringLiteral("よろしいですか？");
+}
+
+QString NewRecordQuestion(const QDate& date, int seq, const TradeEntry& entry) {
+    const QString line = TradeListItem(
+        QString::number(date.year()), {QString::number(date.month()), QString::number(date.day()), QString::number(seq),
+                                       entry.tradeCd, entry.detailCd, entry.detailName, entry.money, entry.rate});
+    return QStringLiteral("取引記録一覧で取引が選択されています。") + kCrLf +
+           QStringLiteral("選択した取引は訂正せずに、次の取引を新しく登録しますか？") + kCrLf + kCrLf +
+           QStringLiteral("    ") + line + kCrLf + kCrLf +
+           QStringLiteral("選択した取引を訂正するときは、「いいえ」を選んで更新ボタンを押してください。");
 }

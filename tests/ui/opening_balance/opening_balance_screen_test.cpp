@@ -82,7 +82,8 @@ private slots:
     // One session as the run log records it, with the statements, the boxes, the focus, the list items,
     // the sounds and the busy pointer: a new year, its rows created, accounts chosen or refused, amounts
     // refused or stored with both totals, the checks on close and none on the way to the menu, re-creating
-    // the rows answered No, then Yes with the history kept, and an amount the list cannot show.
+    // the rows answered No, then Yes with the history kept (asked as "yesno(No)": Enter answers No), and
+    // an amount the list cannot show.
     void aSessionAsLogged() {
         MenuFixture f;
         InScreen(f, "2026", [&](FrmBegining& s) {
@@ -193,7 +194,7 @@ private slots:
 
     // The carry against the books, its boxes and sounds in the run log: refused without the sheet of
     // the year before, or when a closing balance does not fit; made without a question, it passes
-    // the check on close; after a correction of 2020 it asks, No keeps 2021, Yes carries the new
+    // the check on close; after a correction of 2020 it asks (Enter answers No), No keeps 2021, Yes carries the new
     // balances and keeps the first carry in the history.
     // Then a failure at the last statement of each storing button ends the process before the
     // commit: the next opening of the file finds 2021 and its history as they were.

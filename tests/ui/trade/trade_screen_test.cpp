@@ -5,11 +5,18 @@
 #include "ui/common/controls.h"
 #include "ui/trade/frm_trade.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QMenu>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
+
+#include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -28,20 +35,77 @@ QWidget* Control(FrmTrade& s, const char* name) { return Find<QWidget>(&s, name)
 QCalendarWidget* Calendar(FrmTrade& s) { return Find<QCalendarWidget>(&s, "Calendar"); }
 void Click(FrmTrade& s, const QString& name) { QTest::mouseClick(Control(s, qPrintable(name)), Qt::LeftButton); }
 
-// Turns the calendar to the date's month, as its arrows do, and clicks the day.
-void ClickDay(QCalendarWidget* calendar, const QDate& date) {
-    calendar->setCurrentPage(date.year(), date.month());
-    auto* view = calendar->findChild<QTableView*>("qt_calendar_calendarview");
-    int firsts = 0;  // the shown month lies between the first and the second day 1
+QTableView* Days(QCalendarWidget* calendar) { return calendar->findChild<QTableView*>("qt_calendar_calendarview"); }
+
+// The date of a cell of the shown page: the shown month lies between the
+// first and the second day 1, the grey days around it belong to its neighbours.
+QDate DateOfCell(QCalendarWidget* calendar, const QModelIndex& cell) {
+    int firsts = 0;
+    for (int row = 1; row < cell.model()->rowCount(); ++row)  // row 0: the weekdays
+        for (int column = 0; column < cell.model()->columnCount(); ++column) {
+            const int day = cell.model()->index(row, column).data().toInt();
+            firsts += day == 1;
+            if (row == cell.row() && column == cell.column())
+                return QDate(calendar->yearShown(), calendar->monthShown(), 1).addMonths(firsts - 1).addDays(day - 1);
+        }
+    return {};
+}
+
+// The day the calendar shows highlighted; none when it highlights none, or several.
+QDate ShownSelected(QCalendarWidget* calendar) {
+    const QModelIndexList cells = Days(calendar)->selectionModel()->selectedIndexes();
+    return cells.size() == 1 ? DateOfCell(calendar, cells.first()) : QDate();
+}
+
+void ClickCell(QCalendarWidget* calendar, const QDate& date) {
+    QTableView* view = Days(calendar);
     for (int row = 1; row < view->model()->rowCount(); ++row)
         for (int column = 0; column < view->model()->columnCount(); ++column) {
             const QModelIndex cell = view->model()->index(row, column);
-            firsts += cell.data().toInt() == 1;
-            if (firsts == 1 && cell.data().toInt() == date.day())
+            if (DateOfCell(calendar, cell) == date)
                 return QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(cell).center());
         }
     QFAIL("day not shown");
 }
+
+// Turns the calendar to the date's month with its arrows and clicks the day.
+void ClickDay(QCalendarWidget* calendar, const QDate& date) {
+    const int months = (date.year() - calendar->yearShown()) * 12 + date.month() - calendar->monthShown();
+    auto* arrow = calendar->findChild<QToolButton*>(months < 0 ? "qt_calendar_prevmonth" : "qt_calendar_nextmonth");
+    for (int page = 0; page < std::abs(months); ++page) QTest::mouseClick(arrow, Qt::LeftButton);
+    ClickCell(calendar, date);
+}
+
+// A step of the user on the calendar: "prev" or "next" (its arrows), a key
+// on its days, "month N" from its month menu, "year N" typed into its year
+// selector, or "day N" clicked on the shown month.
+void Page(QCalendarWidget* calendar, const QString& step) {
+    const QString arg = step.section(' ', 1);
+    if (step == "prev" || step == "next")
+        return QTest::mouseClick(calendar->findChild<QToolButton*>("qt_calendar_" + step + "month"), Qt::LeftButton);
+    if (step.startsWith("day "))
+        return ClickCell(calendar, {calendar->yearShown(), calendar->monthShown(), arg.toInt()});
+    if (step.startsWith("month ")) {
+        for (QAction* month : calendar->findChild<QToolButton*>("qt_calendar_monthbutton")->menu()->actions())
+            if (month->data().toInt() == arg.toInt()) return month->trigger();
+        QFAIL("no such month");
+    }
+    if (step.startsWith("year ")) {
+        QTest::mouseClick(calendar->findChild<QToolButton*>("qt_calendar_yearbutton"), Qt::LeftButton);
+        auto* year = calendar->findChild<QSpinBox*>("qt_calendar_yearedit");
+        QTest::keyClick(year, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(year, arg);
+        return QTest::keyClick(year, Qt::Key_Return);
+    }
+    const std::map<QString, Qt::Key> keys{{"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
+                                          {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
+                                          {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down}};
+    Days(calendar)->setFocus();
+    QTest::keyClick(Days(calendar), keys.at(step));
+}
+
+// How often the calendar's handler ran: its entries in the run log.
+qsizetype CalendarRuns() { return RunLogBytes().count(Sjis("■frmTrade.Calendar_NewMonth")); }
 
 // Selects all, deletes it, and commits the text as the input method does.
 void Type(QLineEdit* box, const QString& text) {
@@ -53,11 +117,12 @@ void Type(QLineEdit* box, const QString& text) {
     QApplication::sendEvent(box, &commit);
 }
 
-// The boxes shown since the last call.
+// The boxes shown since the last call. The yen mark the user sees is
+// written <yen>: Shift_JIS would write it as the backslash.
 QStringList Boxes(FakeDialogs& dialogs) {
     QStringList lines;
     for (const ShownBox& b : dialogs.shown)
-        lines << QString("box %1 %2 [%3]: %4").arg(b.kind, b.title, b.preset, b.text);
+        lines << QString("box %1 %2 [%3]: %4").arg(b.kind, b.title, b.preset, QString(b.text).replace(u'¥', "<yen>"));
     dialogs.shown.clear();
     return lines;
 }
@@ -72,9 +137,9 @@ QStringList Outside(TempInstall& install) {
     return lines;
 }
 
-// The date, the selections, the boxes, the controls shown, the record list.
+// The day shown selected, the selections, the boxes, the controls shown, the record list.
 QStringList Shown(FrmTrade& s) {
-    QString line = Calendar(s)->selectedDate().toString(Qt::ISODate);
+    QString line = ShownSelected(Calendar(s)).toString(Qt::ISODate);
     for (const char* list : {"lstMonth", "lstTrade", "lstTradeDetail"})
         line += " [" + (List(s, list)->currentItem() ? List(s, list)->currentItem()->text() : QString()) + ']';
     for (const char* box : {"txtTradeDetail", "txtMoney", "txtPercent"}) line += " [" + Box(s, box)->text() + ']';
@@ -134,7 +199,9 @@ private slots:
     // In the current year: the today button, a trade kept across the return
     // from the menu with its fixed percentage, seqs 1 to 3 on a date and 4
     // after voiding 3, corrections with their questions and history, a
-    // declined one, unselecting, voiding, and the history report of it all.
+    // declined one, 登録 while a record is loaded (asked first), unselecting,
+    // voiding, and the history report of it all. Questions that change stored
+    // data answer No to Enter, and show the yen mark of an amount as ¥.
     void recordingCorrectingVoidingAndTheirHistory() {
         MenuFixture f;
         FakeDialogs& dialogs = f.install.desktop.dialogs;
@@ -173,6 +240,14 @@ private slots:
             change(s, "12:00:00", 1, "txtMoney", "1600", true);
             change(s, "13:00:00", 1, nullptr, {}, true);
             change(s, "13:00:00", 0, nullptr, {}, false);
+            // 登録 with a record loaded asks first, No when Enter is pressed: declined, then a new one.
+            for (const bool yes : {false, true}) {
+                ClickListRow(List(s, "lstTradeRecord"), 1);
+                Type(Box(s, "txtMoney"), "500");
+                dialogs.yesNoAnswers = {yes};
+                PressAccessKey(&s, Qt::Key_I);
+                see(s);
+            }
             for (const char* button : {"cmdUnselect", "cmdDelRecord"}) {
                 Click(s, button);
                 see(s);
@@ -189,12 +264,18 @@ private slots:
         CompareWithGolden(f, out, "recording.txt");
     }
 
-    // Outside the current year the calendar opens on 1 January; days clicked
-    // past either end come back inside the year, and the same day with the
-    // same options does not refresh the list again (the run log). Then each
-    // period and filter, another class's total without the explanation, a
-    // day without transactions; a shared trade's details with their rates,
-    // the presets, and the empty line between the groups (a fixed 100).
+    // Outside the current year the calendar opens on 1 January, its month
+    // highlighted also after a showing on December of the current year; an
+    // arrow, a key and a click on the day already selected each run the
+    // calendar's handler once, and the same day with the same options does
+    // not refresh the list again (the run log). Then each period and filter,
+    // another class's total without the explanation, a day without
+    // transactions; a shared trade's details with their rates, the presets,
+    // and the empty line between the groups (a fixed 100). Last, the calendar
+    // paged from end to end of the year by its arrows, keys and selectors,
+    // with an entry recorded after each step: nothing leaves the year, a page
+    // selects the same day of its month (the last when shorter), and every
+    // entry is stored on the day the calendar showed selected.
     void theCalendarPeriodsAndFiltersChooseTheRecordsListed() {
         MenuFixture f;
         f.install.exec(
@@ -203,16 +284,19 @@ private slots:
             "(2020,4,5,4,'50','01','x',777,30,0,''),(2020,4,6,1,'50','01','x',1003,30,1,''),"
             "(2020,5,1,1,'14','01','x',210,100,1,''),(2020,12,31,9,'50','01','x',99,75,1,''),"
             "(2021,4,5,1,'50','01','x',9999,30,1,'')");
-        QStringList out;
+        QStringList out, recorded;
+        const auto step = [&](FrmTrade& s, const QString& user) {
+            const qsizetype runs = CalendarRuns();
+            Page(Calendar(s), user);
+            out << QString("%1: runs %2, %3").arg(user).arg(CalendarRuns() - runs).arg(Shown(s).first());
+        };
+        OnTradeScreen(f, "2026", [](FrmTrade&) {});
         OnTradeScreen(f, "2020", [&](FrmTrade& s) {
-            out << ItemTexts(List(s, "lstTrade")).join('/');  // the groups apart
+            out << ItemTexts(List(s, "lstTrade")).join('/') << Shown(s).first();  // the groups apart
             ClickListRow(List(s, "lstMonth"), 4);
-            for (const QDate& day : {QDate(2021, 1, 15), QDate(2019, 12, 31), QDate(2020, 1, 1)}) {
-                ClickDay(Calendar(s), day);
-                out << Shown(s).first();
-            }
+            for (const char* user : {"prev", "PageDown", "day 1"}) step(s, user);
             Click(s, "optRange_0");
-            ClickDay(Calendar(s), {2020, 1, 1});
+            step(s, "day 1");
             const QByteArray log = RunLogBytes();
             QCOMPARE(GoldenDiff("ui/trade/opening.log", log.mid(log.indexOf(Sjis("■frmTrade")) - 9)), std::string());
             for (const char* option : {"optTrade_1", "optTrade_2"}) Click(s, option);  // a filter needs its selection
@@ -239,14 +323,30 @@ private slots:
             out << Shown(s);
             ClickListRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow() - 1);
             out << ItemTexts(List(s, "lstTradeDetail")).join('/') << Shown(s);
+
+            ClickListItem(List(s, "lstTrade"), "14 ");
+            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Click(s, "optRange_0");
+            int money = 0;
+            for (const char* user : {"month 1",  "prev",   "PageUp", "Left",      "day 31", "next",     "PageDown",
+                                     "Up",       "PageUp", "prev",   "Right",     "Down",   "month 12", "next",
+                                     "PageDown", "Right",  "Down",   "year 2021", "prev",   "PageDown", "month 2"}) {
+                step(s, user);
+                Type(Box(s, "txtTradeDetail"), QString("頁%1").arg(++money));
+                Type(Box(s, "txtMoney"), QString::number(money));
+                recorded << ShownSelected(Calendar(s)).toString("yyyy\tM\td\t") + QString::number(money);
+                PressAccessKey(&s, Qt::Key_I);
+            }
         });
+        QCOMPARE(
+            f.install.rows("select year, month, day, money from t_trade where detail_name like '頁%' order by money"),
+            recorded);
         CompareWithGolden(f, out, "records.txt");
     }
 
     // Each check of an entry with its message and the control it sends the
     // user to; the clear buttons; what must not be stored: the 1000th of a
-    // date, a date outside the year (where the calendar's own keys lead), a
-    // record whose trade or detail left the lists; the presets with every
+    // date, a record whose trade or detail left the lists; the presets with every
     // digit of the master. Then the phrase lists: the general one (ASCII), a
     // detail's (Shift_JIS), one in UTF-8 (the user may open it or go without)
     // and a missing one; the edit button opens the selection's file.
@@ -256,7 +356,7 @@ private slots:
         f.install.exec(
             "insert into t_trade values (2020,4,5,1,'50','01','電気代',4000,30,1,''),"
             " (2020,4,5,2,'99','01','旧取引',100,100,1,''), (2020,4,5,3,'14','09','旧詳細',200,100,1,''),"
-            " (2020,12,31,999,'14','01','電車代',100,100,1,''), (2021,1,31,1,'14','01','電車代',200,100,1,'')");
+            " (2020,12,31,999,'14','01','電車代',100,100,1,'')");
         f.install.writeBytes("bin/List-.txt", "Fares\r\n\r\nTaxi\r\n");
         f.install.writeBytes("bin/List14-01.txt", Sjis("電車代(打合せ)\r\nバス代\r\n"));
         f.install.writeBytes("bin/List14-02.txt", QString("バス代\r\n").toUtf8());
@@ -306,13 +406,7 @@ private slots:
             ClickListItem(List(s, "lstMoney"), "1500");
             Click(s, "cmdInsert");
             out << Boxes(dialogs) << Shown(s);
-            Calendar(s)->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
-            Click(s, "cmdInsert");
             Click(s, "optRange_0");
-            ClickListRow(List(s, "lstTradeRecord"), 0);
-            Click(s, "cmdUpdate");
-            out << Boxes(dialogs) << Shown(s);
             ClickDay(Calendar(s), {2020, 4, 5});
             ClickListItem(List(s, "lstTrade"), "50 ");
             ClickListItem(List(s, "lstTradeDetail"), "01 ");
@@ -343,7 +437,8 @@ private slots:
     }
 
     // Each report from its key: none for a cancelled name; else the report of
-    // the calendar's period (trial balances: the whole year), opened. No
+    // the calendar's period (trial balances: the whole year), opened, also
+    // after paging the calendar past either end of the year. No
     // ledger or trial balance without the opening sheet, no folder before an
     // export; names that leave txt or that the file system refuses asked
     // again; an unwritable file explained; the export's pair; last, a history
@@ -386,6 +481,18 @@ private slots:
                     PressAccessKey(&s, c.key);
                     out << Boxes(dialogs) << Outside(f.install);
                     QCOMPARE(GoldenDiff("reports/" + c.golden, f.install.readBytes("txt/" + name)), std::string());
+                }
+                // Paged past either end of the year, each report is still of 2020.
+                const std::pair<const char*, Qt::Key> paged[] = {
+                    {"month 12", Qt::Key_J}, {"PageDown", Qt::Key_T}, {"next", Qt::Key_G}, {"Right", Qt::Key_H},
+                    {"month 1", Qt::Key_S},  {"PageUp", Qt::Key_B},   {"prev", Qt::Key_R}, {"Left", Qt::Key_J}};
+                for (const auto& [step, key] : paged) {
+                    Page(Calendar(s), step);
+                    dialogs.inputAnswers = {""};
+                    PressAccessKey(&s, key);
+                    dialogs.inputAnswers = {dialogs.shown.back().preset};
+                    PressAccessKey(&s, key);
+                    out << step << Boxes(dialogs) << Outside(f.install);
                 }
                 dialogs.inputAnswers = {"../保険.txt", "保険:2020", ""};
                 PressAccessKey(&s, Qt::Key_H);

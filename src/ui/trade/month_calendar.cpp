@@ -1,0 +1,51 @@
+#include "ui/trade/month_calendar.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
+    // The days are the calendar's only item view; a press on them starts a click.
+    findChild<QAbstractItemView*>()->viewport()->installEventFilter(this);
+    connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::followPage);
+    connect(this, &QCalendarWidget::selectionChanged, this, &MonthCalendar::selectionChangedByUser);
+    connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayClicked);
+}
+
+void MonthCalendar::setDateQuietly(const QDate& date) {
+    const QSignalBlocker quiet(this);
+    setSelectedDate(date);
+}
+
+void MonthCalendar::holdToYear(int year) {
+    const QSignalBlocker quiet(this);
+    setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+}
+
+bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) movedSincePress_ = false;
+    return QCalendarWidget::eventFilter(watched, event);
+}
+
+// Keys and clicks move the selection before the page follows it; only the
+// arrows and the selectors leave the selection on another month. The range
+// cuts a day outside it back to its limit.
+void MonthCalendar::followPage(int year, int month) {
+    const QDate selected = selectedDate();
+    if (selected.year() == year && selected.month() == month) return;
+    const QDate first(year, month, 1);
+    setDateQuietly(first.addDays(std::min(selected.day(), first.daysInMonth()) - 1));
+    if (selectedDate() != selected) selectionChangedByUser();
+}
+
+void MonthCalendar::selectionChangedByUser() {
+    movedSincePress_ = true;
+    emit dateChosen();
+}
+
+// A click on a new day has already reported the change of the selection.
+void MonthCalendar::dayClicked() {
+    if (!movedSincePress_) emit dateChosen();
+}
