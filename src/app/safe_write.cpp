@@ -57,7 +57,7 @@ std::optional<QString> FinalNameProblem(const QFileInfo& final) {
 bool OpenTemporary(QFile& file, const QString& path) {
     static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
     for (int attempt = 0; attempt < 64; ++attempt) {
-        QString name = path + QLatin1Char('.');
+        QString name = path + QLatin1String(kTemporaryMark);
         for (int i = 0; i < kTemporarySuffixLength; ++i)
             name += letters[QRandomGenerator::global()->bounded(static_cast<int>(letters.size()))];
         file.setFileName(name);
@@ -145,7 +145,8 @@ QString CannotWriteMessage(const QString& path) {
 std::optional<QString> RemoveStrayTemporaries(const QString& path) {
     const QFileInfo final(path);
     const QRegularExpression temporary(QStringLiteral("^") + QRegularExpression::escape(final.fileName()) +
-                                       QStringLiteral("\\.[A-Za-z0-9]{") + QString::number(kTemporarySuffixLength) +
+                                       QRegularExpression::escape(QLatin1String(kTemporaryMark)) +
+                                       QStringLiteral("[A-Za-z0-9]{") + QString::number(kTemporarySuffixLength) +
                                        QStringLiteral("}$"));
     const QFileInfoList found =
         QDir(final.path()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);

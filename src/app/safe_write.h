@@ -51,16 +51,18 @@ std::optional<QString> WriteFilesForUser(const std::vector<TextFileContent>& fil
 // The message for a file that could not be written.
 QString CannotWriteMessage(const QString& path);
 
-// A temporary file is named after its final file: the final name, ".", and
-// this many letters or digits.
+// A temporary file is named after its final file: the final name, this mark
+// and this many letters or digits. The mark keeps a user's own file of a
+// similar name (a ".backup" beside an export) from being taken for one.
+inline constexpr char kTemporaryMark[] = ".velmo-tmp-";
 inline constexpr int kTemporarySuffixLength = 6;
 
 // Removes the temporary files that an interrupted write of the file left
-// beside it (files of its name, ".", six letters or digits), each with a
+// beside it (files of its name, the mark, six letters or digits), each with a
 // run-log line. One that cannot be removed stops it: the reason goes to the
 // run log and the message that names the file is returned.
 std::optional<QString> RemoveStrayTemporaries(const QString& path);
 
 // The longest file name, in bytes as the file system stores it, that the
 // temporary name beside it still fits.
-inline constexpr int kMaxFileNameBytes = 255 - 1 - kTemporarySuffixLength;
+inline constexpr int kMaxFileNameBytes = 255 - (sizeof(kTemporaryMark) - 1) - kTemporarySuffixLength;

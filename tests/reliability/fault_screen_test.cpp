@@ -183,12 +183,12 @@ private slots:
             QCOMPARE(WriteJournalExport("2020", "令和2"), std::nullopt);
             const QByteArray oldRecords = file("data03ca.txt");
             record(4, 5);
-            const QStringList others{"data03ca.txt.bak", "data03no.txt.1234567", "data03no.txt.abc"};
+            const QStringList others{"data03ca.txt.backup", "data03no.txt.velmo-tmp-1234567", "data03no.txt.abc"};
             for (const QString& other : others) install.writeBytes(kYear + other, "the user's");
             QVERIFY(KilledAtRename(crashAt, [] { (void)WriteJournalExport("2020", "令和2"); }));
 
             QDir folder(install.path(kYear));
-            const QStringList strays = folder.entryList({"data03??.txt.??????"}, QDir::Files);
+            const QStringList strays = folder.entryList({"data03??.txt.velmo-tmp-??????"}, QDir::Files);
             QCOMPARE(strays.size(), crashAt == 1 ? 2 : 1);
             QVERIFY(strays.last().startsWith("data03no.txt."));
             QCOMPARE(file(strays.last()), "6\r\n");
@@ -202,11 +202,12 @@ private slots:
             const QString firstStray = QDir::toNativeSeparators(folder.filePath(strays.first()));
             QCOMPARE(closed, "前回の書き込みが残した次の一時ファイルを削除できませんでした。\r\n\r\n" + firstStray +
                                  "\r\n\r\nフォルダに書き込めるかを確かめてください。");
-            QCOMPARE(folder.entryList({"data03??.txt.??????"}, QDir::Files), strays);
+            QCOMPARE(folder.entryList({"data03??.txt.velmo-tmp-??????"}, QDir::Files), strays);
 
             QCOMPARE(WriteJournalExport("2020", "令和2"), std::nullopt);
-            QCOMPARE(folder.entryList(QDir::Files), (QStringList{"data03ca.txt", "data03ca.txt.bak", "data03no.txt",
-                                                                 "data03no.txt.1234567", "data03no.txt.abc"}));
+            QCOMPARE(folder.entryList(QDir::Files),
+                     (QStringList{"data03ca.txt", "data03ca.txt.backup", "data03no.txt", "data03no.txt.abc",
+                                  "data03no.txt.velmo-tmp-1234567"}));
             for (const QString& other : others) QCOMPARE(file(other), "the user's");
             QCOMPARE(file("data03no.txt"), "6\r\n");
             QCOMPARE(file("data03ca.txt"), afterCrash);
