@@ -1,6 +1,6 @@
 #include "reports/ledger_journal.h"
 
-#include "store/report_lines.h"
+#include "store/odd_values.h"
 #include "store/store_common.h"
 
 bool DebitIncreases(const QString& accountClass) {
@@ -30,7 +30,7 @@ LedgerJournal::LedgerJournal(int year, const ResultTable& rows) {
                             .creditCd = f[creditCd],
                             .creditName = f[creditName],
                             .detailName = f[detailName],
-                            .amount = WholeNumberOf(f[amount])});
+                            .amount = AmountOrZero(f[amount])});
     }
     // Filled only now: the entries no longer move.
     for (const LedgerEntry& entry : entries_) {

@@ -36,16 +36,20 @@ int DBSelTradeHistoryMaxNum(const QString& dateText, int seq);
 
 // The record-list items of the valid transactions of the year, or of its
 // month, or of one day (month and day may be empty), ordered by month, day, seq.
-QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day);
+// A row holding odd values (see odd_values.h) is marked, and named in
+// `oddRows` when given.
+QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
+                                  QStringList* oddRows = nullptr);
 // The same, narrowed to one trade and, when detailCd is not empty, one detail.
 QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
-                                    const QString& tradeCd, const QString& detailCd);
+                                    const QString& tradeCd, const QString& detailCd, QStringList* oddRows = nullptr);
 
 // The caption of the total label: "\" and the sum of the business shares of
 // the same rows as DBSelT_TradeRecordsYMTD, or empty when there is none.
 QString DBSelT_TradeSumYMTD(const QString& year, const QString& month, const QString& day, const QString& tradeCd,
                             const QString& detailCd);
 
-// trade_cd, detail_cd, detail_name, money and rate of the valid transaction;
-// no row when it does not exist or is voided.
+// trade_cd, detail_cd, detail_name, money and rate of the valid transaction
+// as stored, TAB and line breaks of the summary as blanks; no row when it does
+// not exist or is voided.
 ResultTable DBSelTradeRecord(const QString& dateText, int seq);

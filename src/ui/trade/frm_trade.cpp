@@ -90,6 +90,7 @@ void FrmTrade::Form_Activate() {
 
 void FrmTrade::ActivateScreen() {
     LogEntry(QStringLiteral("Form_Activate"));
+    NamedOddRows.clear();
     // At the top edge of the screen, centred across it.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - frameGeometry().width()) / 2, 0);

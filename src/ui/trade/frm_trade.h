@@ -100,6 +100,8 @@ private:
     int RangeKind() const;
     int TradeFilterKind() const;
     void DispTradeRecords(const QDate& date, int rangeKind, int tradeFilterKind, QListWidget* list);
+    // Names, in one message, the listed rows with odd values not yet named in this showing of the screen.
+    void NameOddRows(const QStringList& oddRows);
 
     bool ChkInput(QString& message);
     bool ChkInputUpdate(QString& message);
@@ -178,4 +180,5 @@ private:
 
     bool SkipMonthClick = false;
     RefreshKey LastRefreshKey;
+    QStringList NamedOddRows;
 };
