@@ -29,7 +29,7 @@ LedgerJournal::LedgerJournal(int year, const ResultTable& rows) {
                             .debitName = f[debitName],
                             .creditCd = f[creditCd],
                             .creditName = f[creditName],
-                            .detailName = f[detailName],
+                            .detailName = OneLineSummary(f[detailName]),
                             .amount = AmountOrZero(f[amount])});
     }
     // Filled only now: the entries no longer move.

@@ -10,6 +10,7 @@
 #include "ui/trade/trade_list_items.h"
 
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QScreen>
 
 FrmTrade::FrmTrade(const MenuValues& menu, QWidget* parent) : WorkingScreen(QStringLiteral("frmTrade"), menu, parent) {
@@ -90,7 +91,6 @@ void FrmTrade::Form_Activate() {
 
 void FrmTrade::ActivateScreen() {
     LogEntry(QStringLiteral("Form_Activate"));
-    NamedOddRows.clear();
     // At the top edge of the screen, centred across it.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - frameGeometry().width()) / 2, 0);
@@ -115,6 +115,11 @@ void FrmTrade::ActivateScreen() {
         txtPercent->setText(QStringLiteral("100"));
     RefreshTradeRecords();
     lstMonth->setFocus();
+}
+
+void FrmTrade::hideEvent(QHideEvent* event) {
+    NamedOddRows.clear();
+    WorkingScreen::hideEvent(event);
 }
 
 QDate FrmTrade::Today() { return ctx().desktop.clock->now().date(); }

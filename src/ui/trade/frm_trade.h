@@ -69,6 +69,8 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    // The next showing names the rows with odd values again.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // The date, period and filter of the last refresh the calendar started.
