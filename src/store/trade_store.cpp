@@ -118,6 +118,20 @@ void DBInsT_Trade(int year, int month, int day, int seq, const QString& tradeCd,
         false));
 }
 
+std::optional<int> DBRecordT_Trade(int year, int month, int day, const QString& tradeCd, const QString& detailCd,
+                                   const QString& detailName, const QString& money, const QString& rate) {
+    std::optional<int> recorded;
+    SQLite3Transaction(
+        [&] {
+            const int seq = DBSelT_TradeMaxSeq(year, month, day) + 1;
+            if (seq > kLastAddressableSeq) return;
+            DBInsT_Trade(year, month, day, seq, tradeCd, detailCd, detailName, money, rate);
+            recorded = seq;
+        },
+        QStringLiteral("begin immediate"));
+    return recorded;
+}
+
 void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx) {
     WriteLog(QStringLiteral("DBInsTradeHistoryBeforeUpdate"));
     const DateParts date = PlainDateParts(dateText);

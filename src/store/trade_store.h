@@ -7,11 +7,24 @@
 
 #include "sqlite/result_table.h"
 
+#include <optional>
+
+// The seq a record line can show: three characters.
+inline constexpr int kLastAddressableSeq = 999;
+
 // Records a new valid transaction. Money must be digits within the 32-bit
 // range, rate digits from 0 to 100, and the summary free of TAB and line
 // breaks; otherwise a run-time error is raised and nothing is stored.
 void DBInsT_Trade(int year, int month, int day, int seq, const QString& tradeCd, const QString& detailCd,
                   const QString& detailName, const QString& money, const QString& rate);
+
+// Records a new valid transaction under the next seq of its date: the seq is
+// taken and the row inserted in one write transaction, so that two programs
+// on one books file never take the same seq. Returns the seq used; nothing,
+// and nothing stored, when the date already holds kLastAddressableSeq
+// transactions. The values are refused as by DBInsT_Trade.
+std::optional<int> DBRecordT_Trade(int year, int month, int day, const QString& tradeCd, const QString& detailCd,
+                                   const QString& detailName, const QString& money, const QString& rate);
 
 // Copies the current row of the transaction into t_trade_history as version verIdx.
 void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx);

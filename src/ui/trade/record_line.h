@@ -18,6 +18,3 @@ RecordKey RecordKeyOf(const QString& line);
 QString CorrectionQuestion(const QString& line, const TradeEntry& entry);
 // The confirmation of voiding: the whole line, indented.
 QString VoidQuestion(const QString& line);
-
-// The seq a record line can show: three characters.
-inline constexpr int kLastAddressableSeq = 999;
