@@ -208,14 +208,16 @@ private slots:
             dialogs.shown.clear();
         };
         const auto rowOf = [&](int seq) { return records->findItems(QStringLiteral("2026/12/05(土)%1").arg(seq, 3), Qt::MatchStartsWith); };
-        const auto showing = [&](const QString& what, const std::function<void()>& inside) {
+        // The box that ended the program, if it ended.
+        const auto showing = [&](const std::function<void()>& inside) -> std::optional<QString> {
             try {
                 WhileModal(trade, Find<QPushButton>(menu, "cmdDispWindow_1"), inside);
             } catch (const ProcessEnded&) {
-                QFAIL(qPrintable("ended in " + what + ": " + Shown(Last(dialogs.shown).text)));
+                return Shown(Last(dialogs.shown).text);
             }
+            return std::nullopt;
         };
-        showing("the first showing", [&] {
+        std::optional<QString> ended = showing([&] {
             boxes("opened");
             for (int i = 0; i < records->count(); ++i) log << records->item(i)->text();
             QTest::mouseClick(Find<QRadioButton>(trade, "optRange_0"), Qt::LeftButton);  // named once a showing
@@ -234,7 +236,9 @@ private slots:
             Click(trade, "cmdUpdate");
             boxes("voided 1, corrected 3");
         });
-        showing("the second showing", [&] { boxes("opened again"); });
+        QVERIFY2(!ended, qPrintable("ended in the first showing: " + ended.value_or("")));
+        ended = showing([&] { boxes("opened again"); });
+        QVERIFY2(!ended, qPrintable("ended in the second showing: " + ended.value_or("")));
         log << f.install.rows(
             "select seq||' '||ifnull(detail_name,'NULL')||' '||ifnull(money,'NULL')||' '||ifnull(rate,'NULL')||' '||"
             "is_valid from t_trade order by seq");
