@@ -53,9 +53,7 @@ QString OddTradeValues(const QString& money, const QString& rate, const QString&
 
 QString OddShare(const QString& amount) { return OddNumber(QStringLiteral("金額"), amount); }
 
-QString OddMark(const QString& oddValues) {
-    return oddValues.isEmpty() ? QString() : QStringLiteral(" ※") + oddValues;
-}
+QString OddMark(const QString& oddValues) { return oddValues.isEmpty() ? QString() : QStringLiteral(" ※") + oddValues; }
 
 QString OddRowName(const QString& year, const QString& month, const QString& day, const QString& seq,
                    const QString& oddValues) {

@@ -234,8 +234,7 @@ int DBSelTradeHistoryMaxNum(const QString& dateText, int seq) {
     });
 }
 
-QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
-                                  QStringList* oddRows) {
+QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day, QStringList* oddRows) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYM"));
     return TrapRunTimeErrors([&] { return RecordItems(year, PeriodConditions(year, month, day), oddRows); },
                              OnRunTimeError::ShowThenReport);
@@ -246,8 +245,7 @@ QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, c
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYMTD"));
     return TrapRunTimeErrors(
         [&] {
-            return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd),
-                               oddRows);
+            return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd), oddRows);
         },
         OnRunTimeError::ShowThenReport);
 }

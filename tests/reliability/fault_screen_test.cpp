@@ -4,17 +4,17 @@
 #include "app/runtime_error.h"
 #include "app/settings.h"
 #include "export/journal_export.h"
+#include "fixture_books.h"
+#include "golden_log.h"
+#include "reliability.h"
 #include "reports/general_ledger.h"
 #include "reports/history_report.h"
 #include "reports/insurance_report.h"
 #include "reports/journal_report.h"
+#include "reports/report_file.h"
 #include "reports/trade_record_report.h"
 #include "reports/trial_balance.h"
 #include "reports/trial_balance_report.h"
-#include "fixture_books.h"
-#include "golden_log.h"
-#include "reliability.h"
-#include "reports/report_file.h"
 #include "screen_fixture.h"
 #include "store/db_file.h"
 #include "store/report_queries.h"
@@ -207,7 +207,9 @@ private slots:
             for (const ShownBox& box : dialogs.shown) log << Shown(box.text);
             dialogs.shown.clear();
         };
-        const auto rowOf = [&](int seq) { return records->findItems(QStringLiteral("2026/12/05(土)%1").arg(seq, 3), Qt::MatchStartsWith); };
+        const auto rowOf = [&](int seq) {
+            return records->findItems(QStringLiteral("2026/12/05(土)%1").arg(seq, 3), Qt::MatchStartsWith);
+        };
         // The box that ended the program, if it ended.
         const auto showing = [&](const std::function<void()>& inside) -> std::optional<QString> {
             try {

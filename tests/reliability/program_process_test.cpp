@@ -156,7 +156,9 @@ private slots:
             workers[w].waitForFinished();
             const bool running = workers[w].exitStatus() == QProcess::CrashExit;  // still working at the kill
             const QString boxes = QString::fromUtf8(install.readBytes(errors(w)));
-            QVERIFY2(running && boxes.isEmpty(), qPrintable(QStringLiteral("worker %1 ended (%2): %3").arg(w).arg(workers[w].exitCode()).arg(boxes)));
+            QVERIFY2(
+                running && boxes.isEmpty(),
+                qPrintable(QStringLiteral("worker %1 ended (%2): %3").arg(w).arg(workers[w].exitCode()).arg(boxes)));
             const QStringList told =
                 QString::fromUtf8(workers[w].readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
             QVERIFY2(told.size() > 10, qPrintable(QStringLiteral("worker %1 recorded %2").arg(w).arg(told.size())));

@@ -60,8 +60,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; mode == "record" || mode == "correct" || mode == "recreate"; ++i) {
         if (mode == "record") {  // transactions of 2030, each with the next seq of its day
             const int month = 1 + (i / 28) % 12, day = 1 + i % 28;
-            const std::optional<int> seq =
-                DBRecordT_Trade(2030, month, day, "14", "01", QStringLiteral("k%1").arg(i), QString::number(i + 1), "100");
+            const std::optional<int> seq = DBRecordT_Trade(2030, month, day, "14", "01", QStringLiteral("k%1").arg(i),
+                                                           QString::number(i + 1), "100");
             if (!seq) return 65;
             Tell(QStringLiteral("R %1 %2 %3 k%4 %5").arg(month).arg(day).arg(*seq).arg(i).arg(i + 1));
             if (argc > 3) std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[3])));
