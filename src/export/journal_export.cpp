@@ -4,11 +4,15 @@
 #include "app/runtime_error.h"
 #include "app/safe_write.h"
 #include "export/export_folder.h"
+#include "store/odd_values.h"
 #include "store/report_queries.h"
 
 #include <QDir>
 
 namespace {
+
+// month, day, debit_cd, debit_name, credit_cd, credit_name, the business share, detail_name.
+constexpr qsizetype kAmountField = 6, kSummaryField = 7;
 
 // The number in two digits: a leading zero when it has one, its last two otherwise.
 void AppendTwoDigits(QString& line, QStringView number) {
@@ -35,7 +39,14 @@ QStringList GetConvFormat(const ResultTable& rows) {
         AppendTwoDigits(line, v[1]);
         for (qsizetype field = 2; field < 8; ++field) {
             line += tab;
-            line += v[field];
+            // A share that cannot be read (an amount typed in a database tool) goes as 0, a line break
+            // in the summary as a blank, so that each record stays one line.
+            if (field == kAmountField && !ReadableAmount(v[field].toString()))
+                line += QLatin1Char('0');
+            else if (field == kSummaryField)
+                line += OneLineSummary(v[field].toString());
+            else
+                line += v[field];
         }
         lines << line;
     }

@@ -3,6 +3,7 @@
 #include "app/sjis_text.h"
 #include "reports/history_timeline.h"
 #include "store/history_queries.h"
+#include "store/odd_values.h"
 #include "store/report_lines.h"
 #include "store/store_common.h"
 
@@ -30,15 +31,15 @@ QStringList TradeFields(const TradeVersionRow& row) {
 }
 
 QString TradeFieldsText(const QStringList& f, const QStringList& marks) {
-    return marks[0] + f[0] + marks[1] + f[1] + marks[2] + PadByteWidth(f[2], 30, false) +
-           MarkedRight(marks[3], RightAlignYen(WholeNumberOf(f[3]), 10)) +
-           MarkedRight(marks[4], RightAlign(WholeNumberOf(f[4]), 3)) + QStringLiteral("％");
+    return marks[0] + f[0] + marks[1] + f[1] + marks[2] + PadByteWidth(OneLineSummary(f[2]), 30, false) +
+           MarkedRight(marks[3], RightAlignYen(AmountOrZero(f[3]), 10)) +
+           MarkedRight(marks[4], RightAlign(AmountOrZero(f[4]), 3)) + QStringLiteral("％");
 }
 
 constexpr int kOpeningFieldsWidth = 11;
 
 QString OpeningFieldsText(const QStringList& f, const QStringList& marks) {
-    return MarkedRight(marks[0], RightAlignYen(WholeNumberOf(f[0]), 10));
+    return MarkedRight(marks[0], RightAlignYen(AmountOrZero(f[0]), 10));
 }
 
 bool IsVoided(const TradeVersionRow& row) { return row.isValid != QStringLiteral("1"); }

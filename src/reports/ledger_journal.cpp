@@ -1,6 +1,6 @@
 #include "reports/ledger_journal.h"
 
-#include "store/report_lines.h"
+#include "store/odd_values.h"
 #include "store/store_common.h"
 
 bool DebitIncreases(const QString& accountClass) {
@@ -29,8 +29,8 @@ LedgerJournal::LedgerJournal(int year, const ResultTable& rows) {
                             .debitName = f[debitName],
                             .creditCd = f[creditCd],
                             .creditName = f[creditName],
-                            .detailName = f[detailName],
-                            .amount = WholeNumberOf(f[amount])});
+                            .detailName = OneLineSummary(f[detailName]),
+                            .amount = AmountOrZero(f[amount])});
     }
     // Filled only now: the entries no longer move.
     for (const LedgerEntry& entry : entries_) {

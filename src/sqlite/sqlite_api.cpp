@@ -20,7 +20,11 @@ SQLiteInitResult SQLite3Initialize() {
     return checked;
 }
 
-int SQLite3Open(const QString& path) { return sqlite3_open16(path.utf16(), &ctx().db); }
+int SQLite3Open(const QString& path) {
+    const int code = sqlite3_open16(path.utf16(), &ctx().db);
+    if (code == SQLITE_OK) sqlite3_busy_timeout(ctx().db, kBusyTimeoutMs);
+    return code;
+}
 
 void SQLite3Close() { CloseDBConnection(); }
 

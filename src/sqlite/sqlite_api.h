@@ -25,7 +25,12 @@ bool SQLiteVersionAcceptable(int runtimeVersion, int compiledVersion);
 // run time is the one the program was built for.
 SQLiteInitResult SQLite3Initialize();
 
-// Opens the file into DBConnection and returns SQLite's result code.
+// How long a statement waits for another program's lock on the books before
+// it fails with BUSY: that program holds it for the moments of one write.
+inline constexpr int kBusyTimeoutMs = 5000;
+
+// Opens the file into DBConnection and returns SQLite's result code. A lock
+// of another program is waited for up to kBusyTimeoutMs.
 int SQLite3Open(const QString& path);
 // Closes DBConnection; harmless when it was never opened.
 void SQLite3Close();

@@ -10,9 +10,11 @@ void SQLite3Rollback();
 // statements. When the work leaves by an exception, the transaction is rolled
 // back before the exception goes on. When the process ends inside the work,
 // nothing of it was committed: SQLite discards it at the next open.
+// "begin immediate" takes the write lock at once, so that what the work reads
+// cannot change under it before it writes: another program waits.
 template <class Work>
-void SQLite3Transaction(Work work) {
-    SQLite3NonQuery(QStringLiteral("begin"));
+void SQLite3Transaction(Work work, const QString& begin = QStringLiteral("begin")) {
+    SQLite3NonQuery(begin);
     try {
         work();
     } catch (...) {

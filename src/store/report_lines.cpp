@@ -3,6 +3,7 @@
 #include "app/date_text.h"
 #include "app/runtime_error.h"
 #include "app/sjis_text.h"
+#include "store/odd_values.h"
 #include "store/store_common.h"
 
 #include <cmath>
@@ -34,18 +35,20 @@ qint64 RoundHalfToEven(double value) {
 }
 
 // Codes, summary in 30 bytes, amount with the yen mark in 10 characters,
-// rate in 3 and "％": the part the list item and the report line share.
+// rate in 3 and "％": the part the list item and the report line share. Odd
+// values are shown as 0 and named after the line.
 void AppendTradeRecordTail(QString& line, const TradeRecordFields& row) {
     line += row.tradeCd;
     line += kBlank;
     line += row.detailCd;
     line += kBlank;
-    AppendByteWidth(line, row.detailName, 30, false);
+    AppendByteWidth(line, OneLineSummary(row.detailName), 30, false);
     line += kBlank;
-    AppendRightAlignYen(line, WholeNumberOf(row.money), 10);
+    AppendRightAlignYen(line, AmountOrZero(row.money), 10);
     line += kBlank;
-    AppendRightAlign(line, WholeNumberOf(row.rate), 3);
+    AppendRightAlign(line, AmountOrZero(row.rate), 3);
     line += QChar(u'％');
+    line += OddMark(OddTradeValues(row.money, row.rate, row.detailName));
 }
 
 QString NewLine() {
@@ -101,8 +104,9 @@ QString JournalLine(int year, const JournalFields& row) {
     field(row.debitName, 30, false);
     field(row.creditCd, 3, false);
     field(row.creditName, 30, false);
-    field(QString::number(WholeNumberOf(row.amount)), 10, true);
-    field(row.detailName, 30, false);
+    field(QString::number(AmountOrZero(row.amount)), 10, true);
+    field(OneLineSummary(row.detailName), 30, false);
+    line += OddMark(OddShare(row.amount));
     return line;
 }
 
@@ -113,9 +117,10 @@ QString InsuranceLine(int year, const InsuranceFields& row) {
     line += tab;
     AppendRightAlign(line, WholeNumberOf(row.seq), 3);
     line += tab;
-    AppendByteWidth(line, row.detailName, 20, false);
+    AppendByteWidth(line, OneLineSummary(row.detailName), 20, false);
     line += tab;
-    AppendRightAlignYen(line, WholeNumberOf(row.amount), 10);
+    AppendRightAlignYen(line, AmountOrZero(row.amount), 10);
+    line += OddMark(OddShare(row.amount));
     return line;
 }
 

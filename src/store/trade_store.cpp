@@ -8,6 +8,7 @@
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
 #include "sqlite/transaction.h"
+#include "store/odd_values.h"
 #include "store/report_lines.h"
 #include "store/store_common.h"
 
@@ -68,7 +69,7 @@ QStringList TradeConditions(const QString& tradeCd, const QString& detailCd) {
     return lines;
 }
 
-QStringList RecordItems(const QString& year, const QStringList& conditions) {
+QStringList RecordItems(const QString& year, const QStringList& conditions, QStringList* oddRows) {
     QStringList lines{
         QStringLiteral("select month"),    QStringLiteral("      ,day"),       QStringLiteral("      ,seq"),
         QStringLiteral("      ,trade_cd"), QStringLiteral("      ,detail_cd"), QStringLiteral("      ,detail_name"),
@@ -79,18 +80,14 @@ QStringList RecordItems(const QString& year, const QStringList& conditions) {
     ResultTable table;
     SQLite3Query(SqlLines(lines), table);
 
-    // A year can hold a hundred thousand rows: the names are looked up once.
-    const QStringList names{QStringLiteral("month"),    QStringLiteral("day"),       QStringLiteral("seq"),
-                            QStringLiteral("trade_cd"), QStringLiteral("detail_cd"), QStringLiteral("detail_name"),
-                            QStringLiteral("money"),    QStringLiteral("rate")};
-    QList<qsizetype> columns;
-    if (RowCount(table) > 0)
-        for (const QString& name : names) columns << ColumnIndex(table, name);
+    // The select list fixes the column order; a TAB in a summary stays in it.
     QStringList items;
     items.reserve(RowCount(table));
     for (qsizetype row = 1; row <= RowCount(table); ++row) {
-        const QStringList v = RowValues(table, row, columns, names);
+        const QStringList v = RowFields(table[row], 8, 5);
         items << TradeListItem(year, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+        const QString odd = OddTradeValues(v[6], v[7], v[5]);
+        if (oddRows && !odd.isEmpty()) *oddRows << OddRowName(year, v[0], v[1], v[2], odd);
     }
     return items;
 }
@@ -119,6 +116,20 @@ void DBInsT_Trade(int year, int month, int day, int seq, const QString& tradeCd,
             QStringLiteral(")"),
         },
         false));
+}
+
+std::optional<int> DBRecordT_Trade(int year, int month, int day, const QString& tradeCd, const QString& detailCd,
+                                   const QString& detailName, const QString& money, const QString& rate) {
+    std::optional<int> recorded;
+    SQLite3Transaction(
+        [&] {
+            const int seq = DBSelT_TradeMaxSeq(year, month, day) + 1;
+            if (seq > kLastAddressableSeq) return;
+            DBInsT_Trade(year, month, day, seq, tradeCd, detailCd, detailName, money, rate);
+            recorded = seq;
+        },
+        QStringLiteral("begin immediate"));
+    return recorded;
 }
 
 void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx) {
@@ -223,17 +234,19 @@ int DBSelTradeHistoryMaxNum(const QString& dateText, int seq) {
     });
 }
 
-QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day) {
+QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day, QStringList* oddRows) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYM"));
-    return TrapRunTimeErrors([&] { return RecordItems(year, PeriodConditions(year, month, day)); },
+    return TrapRunTimeErrors([&] { return RecordItems(year, PeriodConditions(year, month, day), oddRows); },
                              OnRunTimeError::ShowThenReport);
 }
 
 QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
-                                    const QString& tradeCd, const QString& detailCd) {
+                                    const QString& tradeCd, const QString& detailCd, QStringList* oddRows) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYMTD"));
     return TrapRunTimeErrors(
-        [&] { return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd)); },
+        [&] {
+            return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd), oddRows);
+        },
         OnRunTimeError::ShowThenReport);
 }
 
@@ -273,5 +286,12 @@ ResultTable DBSelTradeRecord(const QString& dateText, int seq) {
                      QStringLiteral("  and  is_valid = 1"),
                  }),
                  table);
+    // A TAB or line break typed into the summary with a database tool is
+    // offered as a blank, so the other values stay in their columns.
+    if (RowCount(table) == 1) {
+        QStringList f = RowFields(table[1], 5, 2);
+        f[2] = OneLineSummary(f[2]);
+        table[1] = f.join(QLatin1Char('\t'));
+    }
     return table;
 }

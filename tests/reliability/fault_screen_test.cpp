@@ -8,9 +8,17 @@
 #include "fixture_books.h"
 #include "golden_log.h"
 #include "reliability.h"
+#include "reports/general_ledger.h"
+#include "reports/history_report.h"
+#include "reports/insurance_report.h"
+#include "reports/journal_report.h"
 #include "reports/report_file.h"
+#include "reports/trade_record_report.h"
+#include "reports/trial_balance.h"
+#include "reports/trial_balance_report.h"
 #include "screen_fixture.h"
 #include "store/db_file.h"
+#include "store/report_queries.h"
 #include "store/trade_store.h"
 #include "ui/opening_balance/frm_begining.h"
 #include "ui/trade/frm_trade.h"
@@ -22,6 +30,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -275,6 +285,91 @@ private slots:
                 QCOMPARE(BooksFile(f.install.path("db/velmo.sqlite3")).checksum(), books);
             }
         }
+    }
+
+    // Rows as a database tool leaves them: the screen opens and names them once per showing, the list
+    // and the reports show them as 0 with a mark, and they can be voided and corrected.
+    void rowsEditedWithADatabaseToolAreShownMarkedAndCanBeMended() {
+        MenuFixture f;
+        FrmMenu* menu = f.menu.get();
+        auto& dialogs = f.install.desktop.dialogs;
+        f.install.exec(
+            "insert into t_trade values (2026, 12, 5, 1, '50', '01', '電気代', null, 30, 1, ''),"
+            " (2026, 12, 5, 2, '50', '01', '電気代', '', '', 1, ''),"
+            " (2026, 12, 5, 3, '50', '01', '電気代', 'abc', 30, 1, ''),"
+            " (2026, 12, 5, 4, '77', '01', '国民年金', null, 100, 1, ''),"
+            " (2026, 12, 5, 5, '50', '01', 'a' || char(9) || 'b' || char(13, 10) || 'c', 1000, 30, 1, ''),"
+            " (2026, 12, 5, 6, '50', '01', null, 1000, null, 1, ''),"
+            " (2026, 12, 5, 7, '99', '01', 'マスタにない取引', 500, 100, 1, ''),"
+            " (2026, 12, 5, 8, '14', '01', '現金', 2000, 100, 1, '')");
+        FrmTrade* trade = menu->frmTrade();
+        auto* records = Find<QListWidget>(trade, "lstTradeRecord");
+        QStringList log;
+        const auto boxes = [&](const QString& when) {
+            log << when + ": " + QString::number(dialogs.shown.size()) + " boxes";
+            for (const ShownBox& box : dialogs.shown) log << Shown(box.text);
+            dialogs.shown.clear();
+        };
+        const auto rowOf = [&](int seq) {
+            return records->findItems(QStringLiteral("2026/12/05(土)%1").arg(seq, 3), Qt::MatchStartsWith);
+        };
+        // The box that ended the program, if it ended.
+        const auto showing = [&](const std::function<void()>& inside) -> std::optional<QString> {
+            try {
+                WhileModal(trade, Find<QPushButton>(menu, "cmdDispWindow_1"), inside);
+            } catch (const ProcessEnded&) {
+                return Shown(Last(dialogs.shown).text);
+            }
+            return std::nullopt;
+        };
+        std::optional<QString> ended = showing([&] {
+            boxes("opened");
+            for (int i = 0; i < records->count(); ++i) log << records->item(i)->text();
+            QTest::mouseClick(Find<QRadioButton>(trade, "optRange_0"), Qt::LeftButton);  // named once a showing
+            boxes("the year listed");
+            ClickListRow(records, records->row(rowOf(6).first()));
+            log << "loaded [" + Box(trade, "txtTradeDetail")->text() + "] [" + Box(trade, "txtMoney")->text() + "] [" +
+                       Box(trade, "txtPercent")->text() + "]";
+            ClickListRow(records, records->row(rowOf(5).first()));
+            log << "loaded [" + Box(trade, "txtTradeDetail")->text() + "]";
+            ClickListRow(records, records->row(rowOf(1).first()));
+            dialogs.yesNoAnswers = {true};
+            Click(trade, "cmdDelRecord");
+            ClickListRow(records, records->row(rowOf(3).first()));
+            Enter(Box(trade, "txtMoney"), "3000");
+            dialogs.yesNoAnswers = {true};
+            Click(trade, "cmdUpdate");
+            boxes("voided 1, corrected 3");
+        });
+        QVERIFY2(!ended, qPrintable("ended in the first showing: " + ended.value_or("")));
+        ended = showing([&] { boxes("opened again"); });
+        QVERIFY2(!ended, qPrintable("ended in the second showing: " + ended.value_or("")));
+        log << f.install.rows(
+            "select seq||' '||ifnull(detail_name,'NULL')||' '||ifnull(money,'NULL')||' '||ifnull(rate,'NULL')||' '||"
+            "is_valid from t_trade order by seq");
+        log << f.install.rows("select seq||' '||ver_idx||' '||ifnull(money,'NULL') from t_trade_history");
+
+        const ReportValues values{.year = 2026, .month = 12, .rangeIndex = 0, .userName = "u", .dbFileName = "d"};
+        const auto put = [&](const QString& what, const QStringList& lines) {  // the lines of the day, the totals
+            log << "== " + what;
+            for (const QString& line : lines.mid(1))
+                if (QRegularExpression("12/05|\t1205\t|合計|\\d$").match(line).hasMatch()) log << Shown(line);
+        };
+        try {
+            put("journal", BuildJournalReport(values));
+            put("records", BuildTradeRecordReport(values));
+            put("insurance", BuildInsuranceReport(values));
+            put("history", BuildHistoryReport(values));
+            QStringList ledger{QString()};
+            GeneralLedgerReport(values)([&](const QString& line) { ledger << line.split("\r\n"); });
+            put("ledger", ledger);
+            put("trial balance", TrialBalanceLines(ReadTrialBalance(2026), TrialBalanceLayout::Totals));
+            put("export", GetConvFormat(DBSelTM_Trade("2026")));
+        } catch (const ProcessEnded&) {
+            QFAIL(qPrintable("a report ended: " + Shown(Last(dialogs.shown).text)));
+        }
+        const std::string diff = GoldenDiff("reliability/odd_rows.txt", Sjis(log.join("\r\n")));
+        QVERIFY2(diff.empty(), diff.c_str());
     }
 
     void everyEntryFieldAnswersBadInput() {

@@ -12,6 +12,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <array>
 #include <functional>
 #include <thread>
 
@@ -132,6 +133,49 @@ private slots:
                 QVERIFY2(books.rows(broken).isEmpty(), qPrintable(where + "a change without its history copies"));
             }
         }
+    }
+
+    // Two programs recording on one books file (two installations naming it, say), both from January 1st on:
+    // every entry a worker confirmed is stored, each date holds seqs 1 to n, and neither ends. VELMO_SHARED_MS long.
+    void twoProgramsRecordingOnOneBooksFileLoseNothing() {
+        const int ms = qEnvironmentVariable("VELMO_SHARED_MS", "4000").toInt();
+        TempInstall install;
+        install.installDatabase();
+        std::array<QProcess, 2> workers;
+        const auto errors = [&](size_t w) { return QStringLiteral("log/errors%1.txt").arg(w); };
+        for (size_t w = 0; w < workers.size(); ++w) {
+            workers[w].setStandardErrorFile(install.path(errors(w)));
+            // A pause between entries, as a user's: a writer in a tight loop would keep the other waiting.
+            workers[w].start(VELMO_RELIABILITY_WORKER, {"record", install.path(""), "5"});
+            QVERIFY(workers[w].waitForStarted());
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        QStringList confirmed;
+        for (size_t w = 0; w < workers.size(); ++w) {
+            workers[w].kill();
+            workers[w].waitForFinished();
+            const bool running = workers[w].exitStatus() == QProcess::CrashExit;  // still working at the kill
+            const QString boxes = QString::fromUtf8(install.readBytes(errors(w)));
+            QVERIFY2(
+                running && boxes.isEmpty(),
+                qPrintable(QStringLiteral("worker %1 ended (%2): %3").arg(w).arg(workers[w].exitCode()).arg(boxes)));
+            const QStringList told =
+                QString::fromUtf8(workers[w].readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+            QVERIFY2(told.size() > 10, qPrintable(QStringLiteral("worker %1 recorded %2").arg(w).arg(told.size())));
+            confirmed << told;
+        }
+        const BooksFile books(install.path(kBook));
+        QCOMPARE(books.integrity(), "ok");
+        const QStringList held = books.rows(
+            "select 'R '||month||' '||day||' '||seq||' '||detail_name||' '||money from t_trade where year = 2030");
+        const QSet<QString> heldSet(held.begin(), held.end());
+        for (const QString& line : confirmed) QVERIFY2(heldSet.contains(line), qPrintable("lost " + line));
+        QVERIFY2(QSet<QString>(confirmed.begin(), confirmed.end()).size() == confirmed.size(), "one seq told twice");
+        // A kill may land between a commit and its line.
+        QVERIFY(held.size() >= confirmed.size() && held.size() <= confirmed.size() + 2);
+        QCOMPARE(books.rows("select month||'/'||day from t_trade where year = 2030 group by month, day "
+                            "having count(*) != max(seq) or min(seq) != 1"),
+                 QStringList());
     }
 
     void damagedBooksEndWithTheirMessageAndTouchNothing() {

@@ -1,6 +1,7 @@
 // The child the reliability tests start on an installation: "start" starts the menu, each
 // box shown going to standard error; "record", "correct" and "recreate" work through the
-// store for ever, telling on standard output each piece of work done before the next begins.
+// store for ever, telling on standard output each piece of work done before the next begins;
+// a third argument pauses that many milliseconds after each, as a user between two entries.
 #include "app/context.h"
 #include "fake_desktop.h"
 #include "platform/system_seams.h"
@@ -13,8 +14,11 @@
 #include <QApplication>
 
 #include <unistd.h>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <thread>
 
 static void Tell(const QString& line) {
     const QByteArray bytes = (line + u'\n').toUtf8();
@@ -57,10 +61,12 @@ int main(int argc, char* argv[]) {
     if (QString error; !DBFileOpen(AppPath("db/velmo.sqlite3"), error)) return 2;
     for (int i = 0; mode == "record" || mode == "correct" || mode == "recreate"; ++i) {
         if (mode == "record") {  // transactions of 2030, each with the next seq of its day
-            const int month = 1 + (i / 28) % 12, day = 1 + i % 28, seq = DBSelT_TradeMaxSeq(2030, month, day) + 1;
-            DBInsT_Trade(2030, month, day, seq, "14", "01", QStringLiteral("k%1").arg(i), QString::number(i + 1),
-                         "100");
-            Tell(QStringLiteral("R %1 %2 %3 k%4 %5").arg(month).arg(day).arg(seq).arg(i).arg(i + 1));
+            const int month = 1 + (i / 28) % 12, day = 1 + i % 28;
+            const std::optional<int> seq = DBRecordT_Trade(2030, month, day, "14", "01", QStringLiteral("k%1").arg(i),
+                                                           QString::number(i + 1), "100");
+            if (!seq) return 65;
+            Tell(QStringLiteral("R %1 %2 %3 k%4 %5").arg(month).arg(day).arg(*seq).arg(i).arg(i + 1));
+            if (argc > 3) std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[3])));
         } else if (mode == "correct") {  // corrections of the 20 transactions of 2031/01/01, one yen more each
             const int seq = 1 + i % 20, money = FindColumn(DBSelTradeRecord("2031/01/01", seq), 1, "money").toInt();
             DBUpdT_TradeWithHistory("2031/01/01", seq, "14", "01", "c", QString::number(money + 1), "100");

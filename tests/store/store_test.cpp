@@ -42,11 +42,11 @@ const std::map<QString, Step> kSteps = {
          DBSelMAccount(a[0], name, accountClass, outputClass);
          Put({name, accountClass, outputClass});
      }},
-    // Records the way the screen does: the next seq of the date.
+    // Records the way the screen does: the next seq of the date, or a refusal.
     {"Record",
      [](const A& a) {
-         const int seq = DBSelT_TradeMaxSeq(N(a[0]), N(a[1]), N(a[2])) + 1;
-         DBInsT_Trade(N(a[0]), N(a[1]), N(a[2]), seq, a[3], a[4], a[5], a[6], a[7]);
+         const std::optional<int> seq = DBRecordT_Trade(N(a[0]), N(a[1]), N(a[2]), a[3], a[4], a[5], a[6], a[7]);
+         Put(seq ? QString::number(*seq) : QStringLiteral("refused"));
      }},
     {"DBInsT_Trade",
      [](const A& a) { DBInsT_Trade(N(a[0]), N(a[1]), N(a[2]), N(a[3]), a[4], a[5], a[6], a[7], a[8]); }},

@@ -10,6 +10,7 @@
 #include "ui/trade/trade_list_items.h"
 
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QScreen>
 
 FrmTrade::FrmTrade(const MenuValues& menu, QWidget* parent) : WorkingScreen(QStringLiteral("frmTrade"), menu, parent) {
@@ -118,6 +119,11 @@ void FrmTrade::ActivateScreen() {
         txtPercent->setText(QStringLiteral("100"));
     RefreshTradeRecords();
     lstMonth->setFocus();
+}
+
+void FrmTrade::hideEvent(QHideEvent* event) {
+    NamedOddRows.clear();
+    WorkingScreen::hideEvent(event);
 }
 
 QDate FrmTrade::Today() { return ctx().desktop.clock->now().date(); }

@@ -71,6 +71,8 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    // The next showing names the rows with odd values again.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // The date, period and filter of the last refresh the calendar started.
@@ -102,6 +104,8 @@ private:
     int RangeKind() const;
     int TradeFilterKind() const;
     void DispTradeRecords(const QDate& date, int rangeKind, int tradeFilterKind, QListWidget* list);
+    // Names, in one message, the listed rows with odd values not yet named in this showing of the screen.
+    void NameOddRows(const QStringList& oddRows);
 
     bool ChkInput(QString& message);
     bool ChkInputUpdate(QString& message);
@@ -182,4 +186,5 @@ private:
 
     bool SkipMonthClick = false;
     RefreshKey LastRefreshKey;
+    QStringList NamedOddRows;
 };

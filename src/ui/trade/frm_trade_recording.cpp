@@ -32,17 +32,15 @@ void FrmTrade::RecordEntry() {
     if (!NewRecordConfirmed(date)) return;
     {
         const Hourglass hourglass;
-        const int seq = DBSelT_TradeMaxSeq(date.year(), date.month(), date.day()) + 1;
+        const TradeEntry entry = EnteredValues();
         // The record list shows three digits of the seq: a larger one could
         // never be picked again for correcting or voiding.
-        if (seq > kLastAddressableSeq) {
+        if (!DBRecordT_Trade(date.year(), date.month(), date.day(), entry.tradeCd, entry.detailCd, entry.detailName,
+                             entry.money, entry.rate)) {
             message = QStringLiteral("この日付の取引はすでに") + QString::number(kLastAddressableSeq) +
                       QStringLiteral("件あります。\r\n1日に登録できる取引は") + QString::number(kLastAddressableSeq) +
                       QStringLiteral("件までです。");
         } else {
-            const TradeEntry entry = EnteredValues();
-            DBInsT_Trade(date.year(), date.month(), date.day(), seq, entry.tradeCd, entry.detailCd, entry.detailName,
-                         entry.money, entry.rate);
             txtTradeDetail->clear();
             txtMoney->clear();
             RefreshTradeRecords();

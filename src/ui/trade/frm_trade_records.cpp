@@ -11,6 +11,9 @@
 
 namespace {
 
+// Rows named in one message; the rest are counted.
+constexpr qsizetype kOddRowsNamed = 10;
+
 int CheckedIndex(const std::array<QRadioButton*, 3>& options) {
     if (options[0]->isChecked()) return 0;
     return options[1]->isChecked() ? 1 : 2;
@@ -32,18 +35,38 @@ void FrmTrade::DispTradeRecords(const QDate& date, int rangeKind, int tradeFilte
     const QString year = date.toString(QStringLiteral("yyyy"));
     const QString month = rangeKind >= 1 ? date.toString(QStringLiteral("MM")) : QString();
     const QString day = rangeKind == 2 ? date.toString(QStringLiteral("dd")) : QString();
+    QStringList oddRows;
     if (tradeFilterKind == 0) {
-        ReplaceItems(list, DBSelT_TradeRecordsYM(year, month, day));
+        ReplaceItems(list, DBSelT_TradeRecordsYM(year, month, day, &oddRows));
         lblDesc->hide();
+        NameOddRows(oddRows);
         return;
     }
     const QString trade = SelectedTradeItem();
     const QString detail = tradeFilterKind == 2 ? CodeOfItem(SelectedDetailItem()) : QString();
-    ReplaceItems(list, DBSelT_TradeRecordsYMTD(year, month, day, CodeOfItem(trade), detail));
+    ReplaceItems(list, DBSelT_TradeRecordsYMTD(year, month, day, CodeOfItem(trade), detail, &oddRows));
     lblSumTitle->show();
     lblSum->setText(DBSelT_TradeSumYMTD(year, month, day, CodeOfItem(trade), detail));
     lblSum->show();
     lblDesc->setVisible(ClassOfItem(trade) == kSharedTradeClass);
+    NameOddRows(oddRows);
+}
+
+void FrmTrade::NameOddRows(const QStringList& oddRows) {
+    QStringList named;
+    for (const QString& row : oddRows)
+        if (!NamedOddRows.contains(row)) named << row;
+    if (named.isEmpty()) return;
+    NamedOddRows << named;
+    QStringList lines{QStringLiteral("次の取引記録に、このプログラムでは読めない値があります。"),
+                      QStringLiteral("一覧と帳票では金額・割合を0として扱います。"),
+                      QStringLiteral("取引記録を選んで訂正するか、論理削除(無効化)してください。"), QString()};
+    lines << named.mid(0, kOddRowsNamed);
+    if (named.size() > kOddRowsNamed)
+        lines << QStringLiteral("ほか") + QString::number(named.size() - kOddRowsNamed) + QStringLiteral("件");
+    const QString message = lines.join(QStringLiteral("\r\n"));
+    WriteLog(message);
+    ShowMessage(message);
 }
 
 void FrmTrade::optRange_Click(int index) {

@@ -23,6 +23,3 @@ QString VoidQuestion(const QString& line);
 // The question before a new transaction is recorded while a record is loaded
 // for correction: the line the new one would get in the record list, indented.
 QString NewRecordQuestion(const QDate& date, int seq, const TradeEntry& entry);
-
-// The seq a record line can show: three characters.
-inline constexpr int kLastAddressableSeq = 999;
