@@ -303,7 +303,7 @@ private slots:
     void theBackupIsTheCommittedStateAndTenStay() {
         const QStringList others = QStringLiteral(
                                        "velmo_2001_1101-0800_00.sqlite3.bak velmo_2001_1101-0800_0.sqlite3 notes.txt "
-                                       "Velmo_2001_1101-0800_00.sqlite3 velmo_2001_1101-0800_00.sqlite3-journal "
+                                       "Velmo_2001_1101-0800_00.sqlite3 velmox_2001_1101-0800_00.sqlite3-journal "
                                        "velmox_2001_1101-0800_00.sqlite3 velmo_2001_1101-0800_00.sqlite velmo.sqlite3 "
                                        "velmo_2001_1101-0800_00sqlite3 velmo_backup.sqlite3")
                                        .split(u' ');
