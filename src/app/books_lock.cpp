@@ -6,10 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString BooksLockPath(const QString& dbPath) { return QFileInfo(dbPath).canonicalFilePath() + QStringLiteral(".lock"); }
-
 QString TakeBooksLock(const QString& dbPath) {
-    const QString lockPath = BooksLockPath(dbPath);
+    const QString books = QFileInfo(dbPath).canonicalFilePath();
+    const QString lockPath = books + QStringLiteral(".lock");
     // One lock per process: a new start in the same process lets go of the last.
     ctx().booksLock.reset();
     ctx().booksLock = std::make_unique<platform::FileLock>(lockPath);
@@ -18,5 +17,5 @@ QString TakeBooksLock(const QString& dbPath) {
     if (lock.kind != platform::LockResult::Kind::HeldElsewhere) return LockFileProblem(lock, lockPath);
     return QStringLiteral("このプログラムは多重起動できません。\r\n\r\n"
                           "次のDBファイルは、別の場所から起動したこのプログラムが使っています。\r\n　") +
-           QDir::toNativeSeparators(QFileInfo(dbPath).canonicalFilePath());
+           QDir::toNativeSeparators(books);
 }

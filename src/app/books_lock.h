@@ -5,10 +5,8 @@
 // the file, so this lock refuses the second as a second copy is refused.
 #include <QString>
 
-// The lock file of the books file at that path: its real path (links
-// followed) with ".lock" added, e.g. db/velmo.sqlite3.lock.
-QString BooksLockPath(const QString& dbPath);
-
-// Takes the lock into the process-wide state. The message to end with when
-// another program holds it or it cannot be made; empty when it is held.
+// Takes the lock into the process-wide state: the books file's real path
+// (links followed) with ".lock" added, e.g. db/velmo.sqlite3.lock. The
+// message to end with when another program holds it or it cannot be made;
+// empty when it is held.
 QString TakeBooksLock(const QString& dbPath);

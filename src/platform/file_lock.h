@@ -4,7 +4,6 @@
 // crash, a power cut or a copy from another computer never blocks a start.
 // What the file holds does not matter. Implemented per system
 // (file_lock_posix.cpp).
-#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -31,7 +30,6 @@ public:
 
     // Takes the lock without waiting; the file is created when missing.
     LockResult acquire();
-    QString path() const { return path_; }
 
 private:
     QString path_;

@@ -29,6 +29,7 @@ TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
         bool running = false;                // another instance holds the lock
         std::optional<QByteArray> lock = {};  // left in the lock file
         bool readOnlyBin = false;             // bin/ cannot be written (the start-up log is there)
+        bool link = false;                    // the lock file a link to itself
         QString qt = u"6.4.3"_s;
         int starts = 1;
     };
@@ -43,6 +44,7 @@ TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
         {.what = "a lock file of garbage", .lock = QByteArray("\0\xff\xfe\n\n-1\n", 7)},
         {.what = "the lock of another computer", .lock = "4242\nVelmoAccount\nanother-computer\n"},
         {.what = "a folder in the lock's place", .folder = u"bin/VelmoAccount.lock"_s},
+        {.what = "a link to itself in the lock's place", .link = true},
         {.what = "a read-only bin folder", .readOnlyBin = true},
         {.what = "a read-only bin folder with a lock file left", .lock = "", .readOnlyBin = true},
         {.what = "two folders missing", .gone = {u"log"_s, u"data_for_rupa_kaikei"_s}},
@@ -61,6 +63,7 @@ TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
         if (!c.file.isEmpty()) install.writeBytes(c.file, "old");
         if (!c.folder.isEmpty()) install.makeFolder(c.folder);
         if (c.lock) install.writeBytes(u"bin/VelmoAccount.lock"_s, *c.lock);
+        if (c.link) QFile::link(InstanceLockPath(), InstanceLockPath());
         platform::FileLock running(InstanceLockPath());
         EXPECT_TRUE(!c.running || running.acquire().kind == platform::LockResult::Kind::Held);
         if (c.readOnlyBin) WriteStartupLogHeader();
