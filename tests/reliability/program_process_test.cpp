@@ -184,6 +184,8 @@ private slots:
         note("a killed", holder, a.path("log/holder.txt"));
         run("b after the kill", b, "quit");
         run("a quit by 終了", a, "quit");
+        run("a quit by 終了 of the opening balance screen", a, "quit-begining");
+        run("a quit by 終了 of the transaction screen", a, "quit-trade");
         run("a closed by the close box", a, "close");
         for (const auto& [what, lock] : {std::pair{"an empty lock file", QByteArray()},
                                          {"the lock of another computer", "4242\nVelmoAccount\nanother-computer\n"},

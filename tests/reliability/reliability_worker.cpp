@@ -1,7 +1,9 @@
 // The child the reliability tests start on an installation: "start" starts the menu, each
 // box shown going to standard error; "run" starts as the program does, locks included, tells
-// "up" when the menu is up and then waits, quits by 終了 ("quit") or by the close box ("close"); "record", "correct" and "recreate" work through the
-// store for ever, telling on standard output each piece of work done before the next begins.
+// "up" when the menu is up and then waits, quits by 終了 of the menu ("quit") or of a working
+// screen ("quit-begining", "quit-trade"), or closes the menu ("close"); "record", "correct" and
+// "recreate" work through the store for ever, telling on standard output each piece of work
+// done before the next begins.
 #include "app/context.h"
 #include "fake_desktop.h"
 #include "platform/system_seams.h"
@@ -11,6 +13,8 @@
 #include "store/opening_balance_store.h"
 #include "store/trade_store.h"
 #include "ui/menu/frm_menu.h"
+#include "ui/opening_balance/frm_begining.h"
+#include "ui/trade/frm_trade.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -64,6 +68,8 @@ int main(int argc, char* argv[]) {
         Tell("up");
         const std::string then = argc > 3 ? argv[3] : "wait";
         if (then == "quit") menu.cmdEnd_Click();
+        if (then == "quit-begining") menu.frmBegining()->cmdEnd_Click();
+        if (then == "quit-trade") menu.frmTrade()->cmdEnd_Click();
         if (then == "close") QTimer::singleShot(0, &menu, &QWidget::close);
         return QApplication::exec();
     }
