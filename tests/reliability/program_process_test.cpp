@@ -223,7 +223,7 @@ private slots:
         TempInstall install;
         install.installDatabase();
         install.writeSettings("x");
-        BooksFile(install.path(kBook)).rows(kFill.arg(2020).replace("3000", "60000"));
+        BooksFile(install.path(kBook)).rows(kFill.arg(2020).replace("3000", "60000"));  // 60,000 long entries
         const QByteArray books = BooksFile(install.path(kBook)).checksum();
         const QRegularExpression form(QRegularExpression::anchoredPattern("velmo_\\d{4}_\\d{4}-\\d{4}_\\d{2}\\.sqlite3"));
         QHash<QString, QDateTime> whole;  // backups read back whole, with the time they were written
@@ -263,7 +263,7 @@ private slots:
         }
         QCOMPARE(std::get<0>(StartProgram(install)), 0);
         const QStringList left = QDir(install.path("db_backup")).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(left.filter(form).size(), std::min<qsizetype>(left.size(), 10));
+        QVERIFY(left.size() <= 10);
         QCOMPARE(left.filter(form), left);
         check("after a whole start: ");
         qInfo("%d kills in %lld ms starts, %d cut off inside the backup, seed %u", kills, startMs, cut, seed);
