@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The long runs that scripts/test.sh only samples: the crash test with 1,000
 # kills for each kind of work (recording, correcting, re-creating the opening
-# balance sheet) and 10,000,000 fuzz inputs for each fuzz target.
+# balance sheet), 1,000 kills during the start-up backup of a large book (every
+# backup left must be whole) and 10,000,000 fuzz inputs for each fuzz target.
 #   scripts/long-tests.sh [kills, default 1000]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,4 +15,8 @@ start=$(date +%s)
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMO_CRASH_KILLS="$kills" QTEST_FUNCTION_TIMEOUT=86400000 \
   build-test-plain/tests/reliability/program_process_test nothingConfirmedIsLostWhenTheProgramIsKilled
 echo "crash test: $(( $(date +%s) - start )) s"
+start=$(date +%s)
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMO_BACKUP_KILLS="$kills" QTEST_FUNCTION_TIMEOUT=86400000 \
+  build-test-plain/tests/reliability/program_process_test aBackupCutOffByAKillNeverCountsAsOne
+echo "backup kill test: $(( $(date +%s) - start )) s"
 scripts/fuzz.sh long

@@ -1,7 +1,6 @@
 // The process entry: the real desktop behind the seams, the start-up
 // sequence, then the menu; the process lives while a window is open.
 #include "app/context.h"
-#include "platform/instance_lock.h"
 #include "platform/system_seams.h"
 #include "platform/widgets/desktop_seams.h"
 #include "startup/start_up.h"
@@ -21,8 +20,7 @@ int main(int argc, char* argv[]) {
     ctx().desktop = {&dialogs, &shell, &sound, &busy, &processEnd, &clock};
     SetExeFolder(QCoreApplication::applicationDirPath());
 
-    platform::InstanceLock lock(InstanceLockPath());
-    RunStartUp(lock, InstalledLibraries());
+    RunStartUp(InstalledLibraries());
 
     FrmMenu menu;
     menu.start();

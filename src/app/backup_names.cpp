@@ -7,6 +7,8 @@ namespace {
 
 const QString kStampFormat = QStringLiteral("_yyyy_MMdd-HHmm_ss");
 const QString kStampPattern = QStringLiteral("_\\d{4}_\\d{4}-\\d{4}_\\d{2}");
+const QString kTempSuffix = QStringLiteral(".tmp");
+const QString kJournal = QStringLiteral("-journal");
 
 }  // namespace
 
@@ -23,4 +25,17 @@ bool IsBackupFileName(const QString& dbFileName, const QString& candidate) {
     QString pattern = parts.join(kStampPattern + QStringLiteral("\\."));
     if (parts.size() == 1) pattern += kStampPattern;
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(candidate).hasMatch();
+}
+
+QString BackupTempName(const QString& backupName) { return backupName + kTempSuffix; }
+
+QStringList CrashedBackupFiles(const QString& dbFileName, const QString& candidate) {
+    for (const QString& end : {QString(), kJournal, QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        const QString temp = kTempSuffix + end;
+        if (candidate.endsWith(temp) && IsBackupFileName(dbFileName, candidate.chopped(temp.size())))
+            return {candidate};
+    }
+    if (candidate.endsWith(kJournal) && IsBackupFileName(dbFileName, candidate.chopped(kJournal.size())))
+        return {candidate.chopped(kJournal.size()), candidate};
+    return {};
 }

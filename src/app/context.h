@@ -2,9 +2,12 @@
 // The process-wide state: the two base folders, this run's log, the one
 // database connection, the last export folder and the desktop seams. Start-up
 // fills it once; each test fixture fills it for its temporary installation.
+#include "platform/file_lock.h"
 #include "platform/seams.h"
 
 #include <QString>
+
+#include <memory>
 
 struct sqlite3;
 
@@ -15,6 +18,10 @@ struct AppContext {
     QString exportFolder;   // folder of the last export of this run, empty until then
     sqlite3* db = nullptr;  // DBConnection
     platform::Desktop desktop;
+    // Held until the state goes: at the end of main, and at std::exit, which
+    // every other normal end of the process goes through.
+    std::unique_ptr<platform::FileLock> instanceLock;  // beside the executable
+    std::unique_ptr<platform::FileLock> booksLock;     // beside the books file
 };
 
 AppContext& ctx();

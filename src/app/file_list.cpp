@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 QStringList ListFiles(const QString& folder, const QString& prefix, const QString& extension) {
     const QString suffix = QStringLiteral(".") + extension;
@@ -34,28 +35,49 @@ QStringList SortStrings(const QStringList& source, int orderFlag) {
 
 namespace {
 
+void RemoveFile(const QString& folder, const QString& name) {
+    const QString path = folder + QDir::separator() + name;
+    if (!QFile::remove(path))
+        throw RunTimeError(QStringLiteral("ファイルを削除できません: ") + QDir::toNativeSeparators(path));
+}
+
 // Keeps the `keep` greatest names of elements 1..n and deletes the others.
-void PruneNames(const QString& folder, const QStringList& listed, int keep) {
+// The file this start has just made stays and counts among them whatever
+// its name: after a run with the clock years ahead it sorts below the rest.
+void PruneNames(const QString& folder, QStringList listed, int keep, const QString& current) {
+    if (listed.removeOne(current)) --keep;
     const QStringList names = SortStrings(listed, 0);
     const qsizetype n = names.size() - 1;
     if (keep >= n) return;
     for (qsizetype i = keep + 1; i <= n; ++i) {
         WriteLog(QStringLiteral("保存対象外のファイルを削除 ") + names[i]);
-        const QString path = folder + QDir::separator() + names[i];
-        if (!QFile::remove(path))
-            throw RunTimeError(QStringLiteral("ファイルを削除できません: ") + QDir::toNativeSeparators(path));
+        RemoveFile(folder, names[i]);
     }
 }
 
 }  // namespace
 
-void PruneOldFiles(const QString& folder, const QString& prefix, const QString& extension, int keep) {
-    PruneNames(folder, ListFiles(folder, prefix, extension), keep);
+void PruneOldFiles(const QString& folder, const QString& prefix, const QString& extension, int keep,
+                   const QString& current) {
+    PruneNames(folder, ListFiles(folder, prefix, extension), keep, current);
 }
 
-void PruneBackups(const QString& folder, const QString& dbFileName, int keep) {
+void PruneBackups(const QString& folder, const QString& dbFileName, int keep, const QString& current) {
     QStringList backups{QString()};
     for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
         if (IsBackupFileName(dbFileName, name)) backups << name;
-    PruneNames(folder, backups, keep);
+    PruneNames(folder, backups, keep, current);
+}
+
+void RemoveCrashedBackups(const QString& folder, const QString& dbFileName) {
+    QStringList leftovers;
+    for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        leftovers << CrashedBackupFiles(dbFileName, name);
+    leftovers.sort();
+    leftovers.removeDuplicates();
+    for (const QString& name : leftovers) {
+        if (!QFileInfo::exists(folder + QDir::separator() + name)) continue;  // its journal named it
+        WriteLog(QStringLiteral("途中で終わったバックアップを削除 ") + name);
+        RemoveFile(folder, name);
+    }
 }

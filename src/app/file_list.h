@@ -14,8 +14,13 @@ QStringList SortStrings(const QStringList& source, int orderFlag);
 
 // Keeps the newest `keep` files folder\prefix*.extension (the names carry a time
 // stamp, so newest = greatest name) and deletes the others, logging each one.
-void PruneOldFiles(const QString& folder, const QString& prefix, const QString& extension, int keep);
+// `current`, the file this start made, is always among those kept.
+void PruneOldFiles(const QString& folder, const QString& prefix, const QString& extension, int keep,
+                   const QString& current);
 
 // The same for the backups of one database file: only names of the exact
 // backup form take part (see backup_names.h).
-void PruneBackups(const QString& folder, const QString& dbFileName, int keep);
+void PruneBackups(const QString& folder, const QString& dbFileName, int keep, const QString& current);
+
+// Removes what backups cut off by a crash left in the folder, logging each file.
+void RemoveCrashedBackups(const QString& folder, const QString& dbFileName);

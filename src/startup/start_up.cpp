@@ -4,6 +4,7 @@
 #include "app/fatal_error.h"
 #include "app/file_list.h"
 #include "app/identity.h"
+#include "app/lock_refusal.h"
 #include "app/message_box.h"
 #include "app/paths.h"
 #include "app/run_log.h"
@@ -20,13 +21,23 @@ constexpr int kRunLogsKept = 20;
     EndProcess(1);
 }
 
-void RunStartUpSteps(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libraries) {
-    WriteStartupLogHeader();
-
-    if (!lock.acquire()) {
+void TakeInstanceLock() {
+    ctx().instanceLock = std::make_unique<platform::FileLock>(InstanceLockPath());
+    const platform::LockResult lock = ctx().instanceLock->acquire();
+    if (lock.kind == platform::LockResult::Kind::HeldElsewhere) {
         WriteStartupLog(QStringLiteral("多重起動End"));
         StopWith(QStringLiteral("このプログラムは多重起動できません。"));
     }
+    if (lock.kind != platform::LockResult::Kind::Held) {
+        const QString message = LockFileProblem(lock, InstanceLockPath());
+        WriteStartupLog(message);
+        StopWith(message);
+    }
+}
+
+void RunStartUpSteps(const QList<RuntimeLibrary>& libraries) {
+    WriteStartupLogHeader();
+    TakeInstanceLock();
 
     if (QString message; !CheckFolders(kRequiredFolders, message)) StopWith(message);
 
@@ -37,7 +48,8 @@ void RunStartUpSteps(platform::InstanceLock& lock, const QList<RuntimeLibrary>& 
 
     ctx().runLogPath = RunLogPathAt(ctx().desktop.clock->now());
     WriteRunLogHeader(ctx().runLogPath);
-    PruneOldFiles(AppPath(QStringLiteral("log")), QStringLiteral("log"), QStringLiteral("txt"), kRunLogsKept);
+    PruneOldFiles(AppPath(QStringLiteral("log")), QStringLiteral("log"), QStringLiteral("txt"), kRunLogsKept,
+                  FileNameOf(ctx().runLogPath));
 }
 
 }  // namespace
@@ -49,11 +61,11 @@ QList<RuntimeLibrary> InstalledLibraries() {
 
 QString InstanceLockPath() { return ExePath(kAppTitle + QStringLiteral(".lock")); }
 
-void RunStartUp(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libraries) {
+void RunStartUp(const QList<RuntimeLibrary>& libraries) {
     // A log or a folder that cannot be written must not crash the program
     // without a word: say why it cannot start.
     try {
-        RunStartUpSteps(lock, libraries);
+        RunStartUpSteps(libraries);
     } catch (const std::exception& error) {
         ShowMessage(QStringLiteral("プログラムを起動できません。\r\n\r\n") + DescriptionOf(error), kErrorTitle);
         EndProcess(1);

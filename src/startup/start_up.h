@@ -3,7 +3,6 @@
 // the single-instance rule, the working folders, the runtime libraries and
 // this run's log. A failed check ends the process after its message.
 #include "app/library_version.h"
-#include "platform/instance_lock.h"
 
 #include <QList>
 
@@ -14,5 +13,5 @@ QList<RuntimeLibrary> InstalledLibraries();
 QString InstanceLockPath();
 
 // Runs the sequence; returns when the menu may be shown. The lock stays
-// held by the caller for the life of the process.
-void RunStartUp(platform::InstanceLock& lock, const QList<RuntimeLibrary>& libraries);
+// held in the process-wide state for the life of the process.
+void RunStartUp(const QList<RuntimeLibrary>& libraries);

@@ -1,5 +1,6 @@
 #include "store/db_file.h"
 
+#include "app/backup_names.h"
 #include "app/context.h"
 #include "app/run_log.h"
 #include "sqlite/sqlite_api.h"
@@ -8,6 +9,9 @@
 
 #include <QFile>
 #include <QStringList>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -59,13 +63,18 @@ SchemaCheck CheckSchema(sqlite3* db) {
 }
 
 // A damaged page is found now, with a message, rather than by the query
-// that meets it in the middle of the work; and a file the program could
-// not write is refused before the user types anything into it.
-SchemaCheck CheckSoundAndWritable(sqlite3* db) {
+// that meets it in the middle of the work.
+SchemaCheck CheckSound(sqlite3* db) {
     SchemaCheck check;
     const QStringList result = FirstColumn(db, QStringLiteral("pragma quick_check(1)"), check);
     if (!check.problem.isEmpty()) return check;
     if (result != QStringList{QStringLiteral("ok")}) return {false, QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT))};
+    return {};
+}
+
+// A file the program could not write is refused before the user types
+// anything into it.
+SchemaCheck CheckWritable(sqlite3* db) {
     if (sqlite3_db_readonly(db, "main") == 1) return {false, QString::fromUtf8(sqlite3_errstr(SQLITE_READONLY))};
     return {};
 }
@@ -87,6 +96,38 @@ private:
     int code_ = SQLITE_OK;
 };
 
+// Copies the books into a new file at the path; the error text when it fails.
+QString CopyInto(sqlite3* source, const QString& path) {
+    const Connection target(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (!target.ok()) return ErrorOf(target.get());
+    // A copy cut off is removed whole, so it needs no journal to roll back.
+    if (sqlite3_exec(target.get(), "pragma journal_mode = off", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return ErrorOf(target.get());
+    sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source, "main");
+    if (!backup) return ErrorOf(target.get());
+    const int stepped = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE || finished != SQLITE_OK) return ErrorOf(target.get());
+    return {};
+}
+
+// Reads the copy back as a later start or a user would open it.
+QString CheckCopy(const QString& path) {
+    const Connection copy(path, SQLITE_OPEN_READONLY);
+    if (!copy.ok()) return ErrorOf(copy.get());
+    for (const auto check : {CheckSchema, CheckSound})
+        if (const SchemaCheck found = check(copy.get()); !found.problem.isEmpty()) return found.problem;
+    return {};
+}
+
+// Puts the file in the place of another in one step, replacing it.
+QString RenameOver(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()), std::filesystem::path(to.toStdU16String()),
+                            error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+}
+
 }  // namespace
 
 BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath) {
@@ -94,27 +135,20 @@ BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath) {
     // before copying; SQLite falls back to read-only for a read-only file.
     const Connection source(dbPath, SQLITE_OPEN_READWRITE);
     if (!source.ok()) return {BackupOutcome::Kind::Unusable, ErrorOf(source.get())};
-    for (const auto check : {CheckSchema, CheckSoundAndWritable})
+    for (const auto check : {CheckSchema, CheckSound, CheckWritable})
         if (const SchemaCheck found = check(source.get()); !found.problem.isEmpty())
             return {found.locked ? BackupOutcome::Kind::Failed : BackupOutcome::Kind::Unusable, found.problem};
 
-    if (QFile::exists(backupPath) && !QFile::remove(backupPath))
-        return {BackupOutcome::Kind::Failed, QStringLiteral("バックアップファイルを置き換えられません")};
-    QString failure;
-    {
-        const Connection target(backupPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        if (!target.ok()) {
-            failure = ErrorOf(target.get());
-        } else if (sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main")) {
-            const int stepped = sqlite3_backup_step(backup, -1);
-            const int finished = sqlite3_backup_finish(backup);
-            if (stepped != SQLITE_DONE || finished != SQLITE_OK) failure = ErrorOf(target.get());
-        } else {
-            failure = ErrorOf(target.get());
-        }
-    }
+    // Only a copy that is whole and reads back as the books takes the
+    // backup's name: a crash before leaves the temporary file alone.
+    const QString tempPath = BackupTempName(backupPath);
+    if (QFile::exists(tempPath) && !QFile::remove(tempPath))
+        return {BackupOutcome::Kind::Failed, QStringLiteral("一時ファイルを置き換えられません")};
+    QString failure = CopyInto(source.get(), tempPath);
+    if (failure.isEmpty()) failure = CheckCopy(tempPath);
+    if (failure.isEmpty()) failure = RenameOver(tempPath, backupPath);
     if (failure.isEmpty()) return {};
-    QFile::remove(backupPath);
+    QFile::remove(tempPath);
     return {BackupOutcome::Kind::Failed, failure};
 }
 

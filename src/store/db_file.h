@@ -15,8 +15,11 @@ struct BackupOutcome {
 
 // Copies the database into the backup file (replacing it) through SQLite's
 // online backup, so the copy is the last committed state even while another
-// program is writing. A file that is not the books, is damaged or cannot be
-// written is not copied; a copy that fails half-way leaves no file behind.
+// program is writing. The copy is written under a temporary name beside it,
+// read back (the tables and a check of every page) and only then renamed to
+// the backup's name, so a file of that name is always a whole copy. A file
+// that is not the books, is damaged or cannot be written is not copied; a
+// copy that fails half-way leaves no file behind.
 BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath);
 
 // Opens the file into DBConnection and reads its schema. False with the

@@ -1,6 +1,7 @@
 // The run logs' lines and pruning, the fatal-error report, the settings file,
 // text files and the text helpers, against tests/data/app.
 #include "app/context.h"
+#include "app/db_file_name.h"
 #include "app/fatal_error.h"
 #include "app/file_list.h"
 #include "app/run_log.h"
@@ -48,9 +49,45 @@ TEST(PruneOldFiles, KeepsTheNewestMatchingFilesByName) {
         install.writeBytes("log/" + other, "");
     install.makeFolder("log/log_folder.txt");
     WriteRunLogHeader(ctx().runLogPath);
-    PruneOldFiles(ctx().appFolder + "/log", "log", "txt", 20);
+    PruneOldFiles(ctx().appFolder + "/log", "log", "txt", 20, "log_2026_1205-0930_05.txt");
     LogResult({QDir(install.path("log")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name).join(" ")});
     EXPECT_EQ(GoldenDiff("app/prune.log", RunLogBytes()), "");
+}
+
+// What backups cut off by a crash left goes, logged, the unfinished backup beside a journal with it;
+// whole backups, other databases' files and look-alikes stay.
+TEST(RemoveCrashedBackups, RemovesOnlyWhatACutOffBackupLeft) {
+    TempInstall install;
+    const QStringList gone{"velmo_2026_1201-0800_00.sqlite3.tmp", "velmo_2026_1201-0800_00.sqlite3.tmp-journal",
+                           "velmo_2026_1202-0800_00.sqlite3", "velmo_2026_1202-0800_00.sqlite3-journal",
+                           "velmo_2026_1203-0800_00.sqlite3-journal", "velmo_2026_1204-0800_00.sqlite3.tmp-wal"};
+    const QStringList kept{"notes.tmp", "velmo.sqlite3-journal", "velmo_2026_1201-0800_0.sqlite3.tmp",
+                           "velmo_2026_1201-0800_00.sqlite3.tmp.bak", "velmo_2026_1201-0800_00.sqlite3-wal",
+                           "velmo_2026_1204-0800_00.sqlite3", "velmox_2026_1201-0800_00.sqlite3.tmp",
+                           "velmox_2026_1201-0800_00.sqlite3-journal"};
+    for (const QString& name : gone + kept) install.writeBytes("db_backup/" + name, "x");
+    install.makeFolder("db_backup/velmo_2026_1205-0800_00.sqlite3.tmp");
+    RemoveCrashedBackups(install.path("db_backup"), "velmo.sqlite3");
+    QStringList left = kept;
+    left << "velmo_2026_1205-0800_00.sqlite3.tmp";
+    left.sort();
+    EXPECT_EQ(QDir(install.path("db_backup")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), left);
+    QString logged;
+    for (const QString& name : gone)  // in name order
+        logged += "09:30:05   途中で終わったバックアップを削除 " + name + "\r\n";
+    EXPECT_EQ(platform::fromCp932(RunLogBytes()), logged);
+}
+
+// The setting names a file inside the db folder: a folder in it, or "..", is refused by name.
+TEST(DbFileNameProblem, RefusesFoldersAndNamesTheSetting) {
+    for (const QString plain : {"velmo.sqlite3", "book", "a.b.sqlite3", "帳簿 2026.sqlite3", ""})
+        EXPECT_EQ(DbFileNameProblem(plain), QString()) << plain.toStdString();
+    for (const QString value : {"../../outside.sqlite3", "sub/velmo.sqlite3", "..\\velmo.sqlite3", "..",
+                                "/home/x/velmo.sqlite3", "C:\\books\\velmo.sqlite3", "velmo..sqlite3"})
+        EXPECT_EQ(DbFileNameProblem(value),
+                  "設定ファイル VelmoAccount.ini の filename= には、DBファイルの名前だけを書いてください。\r\n"
+                  "フォルダの区切り（/ や \\）や .. は使えません。\r\n\r\n　filename=" +
+                      value);
 }
 
 // Logged and the database closed, then the real end of the process, in a child.

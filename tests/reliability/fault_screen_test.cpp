@@ -1,6 +1,7 @@
 // Files that fail under the program (a full disk, a folder in place of the run log), and bad
 // input at every entry field, typed, pasted or committed by the input method as a user gives it.
 #include "app/context.h"
+#include "app/db_connection.h"
 #include "app/runtime_error.h"
 #include "app/settings.h"
 #include "crash_at_rename.h"
@@ -17,6 +18,7 @@
 #include "reports/trial_balance.h"
 #include "reports/trial_balance_report.h"
 #include "screen_fixture.h"
+#include "startup/start_up.h"
 #include "store/db_file.h"
 #include "store/report_queries.h"
 #include "store/trade_store.h"
@@ -109,6 +111,31 @@ class FaultScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Twenty-one starts with the clock in 2099, then two with the right clock: each of these keeps
+    // the backup and the run log it has just made, the log with its header, and prunes the others.
+    void aStartAfterTheClockWasYearsAheadKeepsItsOwnBackupAndLog() {
+        TempInstall install;
+        install.installDatabase();
+        install.writeSettings("x");
+        const auto start = [&](const QString& time) {
+            install.setTime(time);
+            RunStartUp(InstalledLibraries());
+            FrmMenu().start();
+            CloseDBConnection();
+        };
+        for (int second = 10; second <= 30; ++second) start(QStringLiteral("2099-01-01T08:00:%1").arg(second));
+        QString out;
+        for (const QString time : {"2026-12-05T09:30:05", "2026-12-05T09:31:00"}) {
+            start(time);
+            out += "== " + time + "\nbackups: " + QDir(install.path("db_backup")).entryList(QDir::Files).join(' ') +
+                   "\nrun logs: " + QDir(install.path("log")).entryList(QDir::Files).join(' ') + "\n" +
+                   install.runLog();
+        }
+        out.replace(install.path(""), "<install>/");
+        const std::string diff = GoldenDiff("reliability/clock.txt", Sjis(out));
+        QVERIFY2(diff.empty(), diff.c_str());
+    }
+
     void everyWritePathOnAFullDiskOrInAReadOnlyFolderLeavesTheOldFile() {
         for (const bool fullDisk : {true, false}) {
             for (const auto& [what, relative, arrange, write] : kWritePaths) {

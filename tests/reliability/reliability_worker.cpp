@@ -1,17 +1,24 @@
 // The child the reliability tests start on an installation: "start" starts the menu, each
-// box shown going to standard error; "record", "correct" and "recreate" work through the
-// store for ever, telling on standard output each piece of work done before the next begins;
-// a third argument pauses that many milliseconds after each, as a user between two entries.
+// box shown going to standard error; "run" starts as the program does, locks included, tells
+// "up" when the menu is up and then waits, quits by 終了 of the menu ("quit") or of a working
+// screen ("quit-begining", "quit-trade"), or closes the menu ("close"); "record", "correct" and
+// "recreate" work through the store for ever, telling on standard output each piece of work
+// done before the next begins; a third argument pauses that many milliseconds after each, as a
+// user between two entries.
 #include "app/context.h"
 #include "fake_desktop.h"
 #include "platform/system_seams.h"
+#include "startup/start_up.h"
 #include "sqlite/result_table.h"
 #include "store/db_file.h"
 #include "store/opening_balance_store.h"
 #include "store/trade_store.h"
 #include "ui/menu/frm_menu.h"
+#include "ui/opening_balance/frm_begining.h"
+#include "ui/trade/frm_trade.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <unistd.h>
 #include <chrono>
@@ -51,12 +58,26 @@ int main(int argc, char* argv[]) {
     ctx().desktop = {&dialogs, &services, &services, &services, &processEnd, &clock};
     SetExeFolder(QString::fromLocal8Bit(argv[2]) + "/bin");
     ctx().runLogPath = QString::fromLocal8Bit(argv[2]) + "/log/log_worker.txt";
-    if (mode == "start") {
-        // Qt's own notes are no box of the program: they go to standard output.
+    // Qt's own notes are no box of the program: they go to standard output.
+    if (mode == "start" || mode == "run")
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { Tell(text); });
+    if (mode == "start") {
         QApplication application(argc, argv);
         FrmMenu().start();
         return 0;
+    }
+    if (mode == "run") {
+        QApplication application(argc, argv);
+        RunStartUp(InstalledLibraries());
+        FrmMenu menu;
+        menu.start();
+        Tell("up");
+        const std::string then = argc > 3 ? argv[3] : "wait";
+        if (then == "quit") menu.cmdEnd_Click();
+        if (then == "quit-begining") menu.frmBegining()->cmdEnd_Click();
+        if (then == "quit-trade") menu.frmTrade()->cmdEnd_Click();
+        if (then == "close") QTimer::singleShot(0, &menu, &QWidget::close);
+        return QApplication::exec();
     }
     if (QString error; !DBFileOpen(AppPath("db/velmo.sqlite3"), error)) return 2;
     for (int i = 0; mode == "record" || mode == "correct" || mode == "recreate"; ++i) {

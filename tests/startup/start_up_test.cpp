@@ -3,15 +3,19 @@
 #include "startup/start_up.h"
 #include "app/context.h"
 #include "app/library_version.h"
+#include "app/run_log.h"
 #include "golden_log.h"
 #include "platform/cp932.h"
+#include "platform/file_lock.h"
+#include "reliability.h"
 #include "temp_install.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QLockFile>
 #include <QSysInfo>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -22,8 +26,10 @@ TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
         QStringList gone = {};  // folders removed
         QString file = {};      // written as a file
         QString folder = {};    // made as a folder
-        bool running = false;   // another instance holds the lock
-        QByteArray lock = {};   // left in the lock file
+        bool running = false;                // another instance holds the lock
+        std::optional<QByteArray> lock = {};  // left in the lock file
+        bool readOnlyBin = false;             // bin/ cannot be written (the start-up log is there)
+        bool link = false;                    // the lock file a link to itself
         QString qt = u"6.4.3"_s;
         int starts = 1;
     };
@@ -33,6 +39,14 @@ TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
         {.what = "another instance running", .running = true},
         {.what = "the lock of a process that ended",  // no process has that number
          .lock = "99999999\nVelmoAccount\n" + QSysInfo::machineHostName().toUtf8() + "\n"},
+        // What a power cut or a copy of the tree to another computer leaves: none blocks a start.
+        {.what = "an empty lock file", .lock = ""},
+        {.what = "a lock file of garbage", .lock = QByteArray("\0\xff\xfe\n\n-1\n", 7)},
+        {.what = "the lock of another computer", .lock = "4242\nVelmoAccount\nanother-computer\n"},
+        {.what = "a folder in the lock's place", .folder = u"bin/VelmoAccount.lock"_s},
+        {.what = "a link to itself in the lock's place", .link = true},
+        {.what = "a read-only bin folder", .readOnlyBin = true},
+        {.what = "a read-only bin folder with a lock file left", .lock = "", .readOnlyBin = true},
         {.what = "two folders missing", .gone = {u"log"_s, u"data_for_rupa_kaikei"_s}},
         {.what = "db missing", .gone = {u"db"_s}},
         {.what = "data folder missing", .gone = {u"data_for_rupa_kaikei"_s}},
@@ -48,20 +62,23 @@ TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
         for (const QString& folder : c.gone) QDir(install.path(folder)).removeRecursively();
         if (!c.file.isEmpty()) install.writeBytes(c.file, "old");
         if (!c.folder.isEmpty()) install.makeFolder(c.folder);
-        if (!c.lock.isEmpty()) install.writeBytes(u"bin/VelmoAccount.lock"_s, c.lock);
-        QLockFile running(InstanceLockPath());
-        EXPECT_TRUE(!c.running || running.tryLock(0));
+        if (c.lock) install.writeBytes(u"bin/VelmoAccount.lock"_s, *c.lock);
+        if (c.link) QFile::link(InstanceLockPath(), InstanceLockPath());
+        platform::FileLock running(InstanceLockPath());
+        EXPECT_TRUE(!c.running || running.acquire().kind == platform::LockResult::Kind::Held);
+        if (c.readOnlyBin) WriteStartupLogHeader();
 
         out += u"== "_s + QString::fromLatin1(c.what) + u':';
-        for (int start = 0; start < c.starts; ++start) {
-            platform::InstanceLock lock(InstanceLockPath());
+        const auto start = [&] {
             try {
-                RunStartUp(lock, {{u"SQLite"_s, u"3.40.1"_s, u"3.40.1"_s}, {u"Qt"_s, c.qt, u"6.4.2"_s}});
+                RunStartUp({{u"SQLite"_s, u"3.40.1"_s, u"3.40.1"_s}, {u"Qt"_s, c.qt, u"6.4.2"_s}});
                 out += u" went on"_s;
             } catch (const ProcessEnded&) {
                 out += u" ended"_s;
             }
-        }
+        };
+        for (int n = 0; n < c.starts; ++n)
+            c.readOnlyBin ? InReadOnlyFolder(install.path({}), install.path(u"bin"_s), start) : start();
         for (const ShownBox& box : install.desktop.dialogs.shown) out += u"\r\nbox "_s + box.title + u": "_s + box.text;
         out += u"\r\nstart-up log:\r\n"_s + platform::fromCp932(install.readBytes(u"bin/VelmoAccount_log.txt"_s)) +
                u"log folder: "_s + QDir(install.path(u"log"_s)).entryList(QDir::Files, QDir::Name).join(u' ') +

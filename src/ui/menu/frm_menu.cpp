@@ -1,8 +1,10 @@
 #include "ui/menu/frm_menu.h"
 
 #include "app/backup_names.h"
+#include "app/books_lock.h"
 #include "app/context.h"
 #include "app/db_connection.h"
+#include "app/db_file_name.h"
 #include "app/fatal_error.h"
 #include "app/file_list.h"
 #include "app/fiscal_year.h"
@@ -42,6 +44,13 @@ const QString kYearMessage =
     QStringLiteral("会計年度は%1から%2までの4桁の数字で入力してください。").arg(kFirstFiscalYear).arg(kLastFiscalYear);
 
 QString FolderPath(const QString& folder, const QString& name) { return AppPath(folder + QDir::separator() + name); }
+
+// A start that cannot go on: logged, shown, and the process ends.
+[[noreturn]] void EndWith(const QString& message, const QString& title) {
+    WriteLog(QStringLiteral("Err\r\n") + message);
+    ShowMessage(message, title);
+    EndProcess(1);
+}
 
 }  // namespace
 
@@ -118,18 +127,20 @@ void FrmMenu::LoadSteps(QString& step) {
     WriteLog(QStringLiteral("■frmMenu.Form_Load"));
     const QString dbName = ReadSetting(QStringLiteral("db"), QStringLiteral("filename"), QString());
     lblDBFileNm->setText(dbName);
+    if (const QString problem = DbFileNameProblem(dbName); !problem.isEmpty()) EndWith(problem, kErrorTitle);
     const QString dbPath = FolderPath(QStringLiteral("db"), dbName);
-    if (!FileExists(dbPath)) {
-        const QString message =
-            QStringLiteral("以下のDBファイルが見つかりません。\r\n  ") + QDir::toNativeSeparators(dbPath);
-        WriteLog(QStringLiteral("Err\r\n") + message);
-        ShowMessage(message, kErrorTitle);
-        EndProcess(1);
-    }
+    if (!FileExists(dbPath))
+        EndWith(QStringLiteral("以下のDBファイルが見つかりません。\r\n  ") + QDir::toNativeSeparators(dbPath), kErrorTitle);
+    if (const QString refusal = TakeBooksLock(dbPath); !refusal.isEmpty()) EndWith(refusal, kAppTitle);
+
+    const QString backupFolder = AppPath(QStringLiteral("db_backup"));
+    step = QStringLiteral("KillCrashedDBFileBackup");
+    RemoveCrashedBackups(backupFolder, dbName);
 
     step = QStringLiteral("DBFileBackup");
     const QDateTime now = ctx().desktop.clock->now();
-    const QString backupPath = FolderPath(QStringLiteral("db_backup"), BackupFileName(dbName, now));
+    const QString backupName = BackupFileName(dbName, now);
+    const QString backupPath = FolderPath(QStringLiteral("db_backup"), backupName);
     WriteLog(QStringLiteral("DBファイルバックアップ作成:") + QDir::toNativeSeparators(backupPath));
     const BackupOutcome backup = BackupDatabase(dbPath, backupPath);
     // A file that cannot serve as the books must not push good backups out.
@@ -138,7 +149,7 @@ void FrmMenu::LoadSteps(QString& step) {
     if (backup.kind == BackupOutcome::Kind::Failed) throw RunTimeError(backup.reason);
 
     step = QStringLiteral("KillDBFileBackup");
-    PruneBackups(AppPath(QStringLiteral("db_backup")), dbName, kBackupsKept);
+    PruneBackups(backupFolder, dbName, kBackupsKept, backupName);
 
     step = QStringLiteral("DBFileOpen");
     if (QString errText; !DBFileOpen(dbPath, errText)) EndWithOpenError(errText);
