@@ -7,6 +7,7 @@
 #include "store/db_file.h"
 #include "store/trade_store.h"
 #include "ui/common/controls.h"
+#include "ui/trade/record_line.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -23,6 +24,11 @@ QString RecordListSql(const QString& year, const QString& monthCondition) {
                "select month, day, seq, trade_cd, detail_cd, detail_name, money, rate from t_trade "
                "where year = %1 %2 and is_valid = 1 order by month, day, seq")
         .arg(year, monthCondition);
+}
+
+// The record list's items as the screen makes them from the store's rows.
+QStringList RecordList(const QString& year, const QString& month) {
+    return RecordListItems(year, DBSelT_TradeRecordsYM(year, month, QString()));
 }
 
 // Each recording goes to the next seq of one date, as the screen does.
@@ -45,11 +51,10 @@ void RecordOneFloor() {
 
 void RegisterStoreBenchmarks(int n) {
     const auto year = [n] { return BenchYear::ofSize(n).yearText(); };
-    MeasuredPair yearList{"record list, year",
-                          [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QString(), QString())); },
+    MeasuredPair yearList{"record list, year", [year] { benchmark::DoNotOptimize(RecordList(year(), QString())); },
                           [year] { benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QString()))); }};
     yearList.disagreement = [year] {
-        const qsizetype items = DBSelT_TradeRecordsYM(year(), QString(), QString()).size();
+        const qsizetype items = RecordList(year(), QString()).size();
         const qsizetype valid = ValidTotals().count;
         return items == valid
                    ? QString()
@@ -61,21 +66,20 @@ void RegisterStoreBenchmarks(int n) {
     auto screenList = std::make_shared<std::unique_ptr<QListWidget>>();
     RegisterPair({"record list, filling the widget",
                   [year, items, screenList] {
-                      if (items->isEmpty()) *items = DBSelT_TradeRecordsYM(year(), QString(), QString());
+                      if (items->isEmpty()) *items = RecordList(year(), QString());
                       if (!*screenList)
                           *screenList =
                               std::unique_ptr<QListWidget>(MakeListBox(nullptr, QStringLiteral("lstRecords"), {}));
                       ReplaceItems(screenList->get(), *items);
                   },
                   [year, items] {
-                      if (items->isEmpty()) *items = DBSelT_TradeRecordsYM(year(), QString(), QString());
+                      if (items->isEmpty()) *items = RecordList(year(), QString());
                       QListWidget plain;
                       plain.addItems(*items);
                   }},
                  n);
     RegisterPair(
-        {"record list, month",
-         [year] { benchmark::DoNotOptimize(DBSelT_TradeRecordsYM(year(), QStringLiteral("6"), QString())); },
+        {"record list, month", [year] { benchmark::DoNotOptimize(RecordList(year(), QStringLiteral("6"))); },
          [year] {
              benchmark::DoNotOptimize(QueryFloor(ctx().db, RecordListSql(year(), QStringLiteral("and month = 6"))));
          }},

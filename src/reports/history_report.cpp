@@ -4,7 +4,6 @@
 #include "reports/history_timeline.h"
 #include "store/history_queries.h"
 #include "store/odd_values.h"
-#include "store/report_lines.h"
 #include "store/store_common.h"
 
 #include <QHash>

@@ -2,6 +2,7 @@
 
 #include "app/run_log.h"
 #include "app/text_utils.h"
+#include "reports/report_lines.h"
 #include "store/report_queries.h"
 #include "store/store_common.h"
 
@@ -27,13 +28,15 @@ ReportQuestion InsuranceQuestion(const ReportValues& values) {
 QStringList ReadDBInsurance(const QString& yearText) {
     WriteLog(QStringLiteral("ReadDBInsurance"));
     const int year = IntegerOf(yearText);
-    const QStringList social = DBSelSocialInsurance(year);
+    const QStringList social = InsuranceLines(year, DBSelSocialInsurance(year));
     // With entries the social heading stands right below the title; without
     // them it stands one empty line lower.
     const QString socialHeading = (HasEntries(social) ? QString() : kCrLf) + QStringLiteral("(1)社会保険") + kCrLf;
     QStringList body = InsurancePart(social, socialHeading);
-    AppendStringArray(DBSelSumSocialInsurance(year), body);
-    AppendStringArray(InsurancePart(DBSelOtherInsurance(year), kCrLf + QStringLiteral("(2)その他保険") + kCrLf), body);
+    body << SocialInsuranceTotal(DBSelSumSocialInsurance(year));
+    AppendStringArray(
+        InsurancePart(InsuranceLines(year, DBSelOtherInsurance(year)), kCrLf + QStringLiteral("(2)その他保険") + kCrLf),
+        body);
     return body;
 }
 

@@ -1,7 +1,7 @@
 #include "reports/journal_report.h"
 
 #include "app/sjis_text.h"
-#include "store/report_lines.h"
+#include "reports/report_lines.h"
 #include "store/report_queries.h"
 
 ReportQuestion JournalQuestion(const ReportValues& values) {
@@ -10,7 +10,7 @@ ReportQuestion JournalQuestion(const ReportValues& values) {
 }
 
 QStringList BuildJournalReport(const ReportValues& values) {
-    QStringList lines = DBSelJournalRecordsForFile(values.year, QueryMonth(values));
+    QStringList lines = JournalLines(values.year, DBSelJournalRecordsForFile(values.year, QueryMonth(values)));
     const QString blanks30(30, QLatin1Char(' '));
     const QString columns = PadByteWidth(QStringLiteral("日付"), 10, false) + QStringLiteral("  連 取 借方") +
                             blanks30 + QStringLiteral(" 貸方 ") + blanks30 +

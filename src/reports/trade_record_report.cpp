@@ -1,7 +1,7 @@
 #include "reports/trade_record_report.h"
 
 #include "app/sjis_text.h"
-#include "store/report_lines.h"
+#include "reports/report_lines.h"
 #include "store/report_queries.h"
 
 ReportQuestion TradeRecordQuestion(const ReportValues& values) {
@@ -10,7 +10,7 @@ ReportQuestion TradeRecordQuestion(const ReportValues& values) {
 }
 
 QStringList BuildTradeRecordReport(const ReportValues& values) {
-    QStringList lines = DBSelTradeRecordsForFile(values.year, QueryMonth(values));
+    QStringList lines = TradeRecordReportLines(values.year, DBSelTradeRecordsForFile(values.year, QueryMonth(values)));
     const QString columns = PadByteWidth(QStringLiteral("日付"), 10, false) + QStringLiteral("  連 取 詳 ") +
                             PadByteWidth(QStringLiteral("摘要"), 30, false) + QStringLiteral(" ") +
                             PadByteWidth(QStringLiteral("金額"), 10, true) + QStringLiteral("  割合");

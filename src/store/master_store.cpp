@@ -1,6 +1,7 @@
 #include "store/master_store.h"
 
 #include "app/context.h"
+#include "app/error_trap.h"
 #include "app/identity.h"
 #include "app/message_box.h"
 #include "app/run_log.h"

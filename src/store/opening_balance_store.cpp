@@ -1,5 +1,6 @@
 #include "store/opening_balance_store.h"
 
+#include "app/error_trap.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
 #include "app/text_utils.h"

@@ -1,23 +1,24 @@
 #include "store/report_queries.h"
 
+#include "app/error_trap.h"
 #include "app/run_log.h"
 #include "sqlite/statements.h"
-#include "store/report_lines.h"
 #include "store/store_common.h"
 
 namespace {
 
-// The lines of a result, element 0 left for the heading.
-template <class LineOf>
-QStringList LinesOf(const ResultTable& table, LineOf lineOf) {
-    QStringList lines{QString()};
-    for (qsizetype i = 1; i <= RowCount(table); ++i) lines << lineOf(table[i]);
-    return lines;
+// The rows of a result, each read by `rowOf`.
+template <class RowOf>
+auto RowsOf(const ResultTable& table, RowOf rowOf) {
+    std::vector<decltype(rowOf(QString()))> rows;
+    rows.reserve(static_cast<size_t>(RowCount(table)));
+    for (qsizetype i = 1; i <= RowCount(table); ++i) rows.push_back(rowOf(table[i]));
+    return rows;
 }
 
 QString MonthCondition(int month) { return QStringLiteral("  and  month = ") + QString::number(month); }
 
-QStringList InsuranceLines(const QString& procedure, int year, const QString& insuranceClass) {
+std::vector<InsuranceRow> InsuranceRows(const QString& procedure, int year, const QString& insuranceClass) {
     WriteLog(procedure);
     const QString sql = SqlLines({
         QStringLiteral("select month"),
@@ -37,9 +38,9 @@ QStringList InsuranceLines(const QString& procedure, int year, const QString& in
     ResultTable table;
     QueryExOrEnd(sql, table, OnQueryFailure::Silent);
     // The select list fixes the column order: month, day, seq, detail_name, mny.
-    return LinesOf(table, [year](const QString& row) {
+    return RowsOf(table, [](const QString& row) {
         const QStringList f = RowFields(row, 5, 3);
-        return InsuranceLine(year, {.month = f[0], .day = f[1], .seq = f[2], .detailName = f[3], .amount = f[4]});
+        return InsuranceRow{.month = f[0], .day = f[1], .seq = f[2], .detailName = f[3], .amount = f[4]};
     });
 }
 
@@ -70,7 +71,7 @@ ResultTable DBSelTM_Trade(const QString& year) {
     return table;
 }
 
-QStringList DBSelTradeRecordsForFile(int year, int month) {
+std::vector<TradeRecordRow> DBSelTradeRecordsForFile(int year, int month) {
     WriteLog(QStringLiteral("DBSelTradeRecordsForFile"));
     QStringList lines = {
         QString(),
@@ -90,20 +91,20 @@ QStringList DBSelTradeRecordsForFile(int year, int month) {
           << QStringLiteral("       month,day,seq");
     ResultTable table;
     SQLite3Query(SqlLines(lines), table);
-    return LinesOf(table, [year](const QString& row) {
+    return RowsOf(table, [](const QString& row) {
         const QStringList f = RowFields(row, 8, 5);
-        return TradeRecordReportLine(year, {.month = f[0],
-                                            .day = f[1],
-                                            .seq = f[2],
-                                            .tradeCd = f[3],
-                                            .detailCd = f[4],
-                                            .detailName = f[5],
-                                            .money = f[6],
-                                            .rate = f[7]});
+        return TradeRecordRow{.month = f[0],
+                              .day = f[1],
+                              .seq = f[2],
+                              .tradeCd = f[3],
+                              .detailCd = f[4],
+                              .detailName = f[5],
+                              .money = f[6],
+                              .rate = f[7]};
     });
 }
 
-QStringList DBSelJournalRecordsForFile(int year, int month) {
+std::vector<JournalRow> DBSelJournalRecordsForFile(int year, int month) {
     WriteLog(QStringLiteral("DBSelJournalRecordsForFile"));
     QStringList lines = {
         QStringLiteral("select month"),
@@ -126,18 +127,18 @@ QStringList DBSelJournalRecordsForFile(int year, int month) {
           << QStringLiteral("       month,day,seq");
     ResultTable table;
     SQLite3Query(SqlLines(lines), table);
-    return LinesOf(table, [year](const QString& row) {
+    return RowsOf(table, [](const QString& row) {
         const QStringList f = RowFields(row, 10, 9);
-        return JournalLine(year, {.month = f[0],
-                                  .day = f[1],
-                                  .seq = f[2],
-                                  .tradeCd = f[3],
-                                  .debitCd = f[4],
-                                  .debitName = f[5],
-                                  .creditCd = f[6],
-                                  .creditName = f[7],
-                                  .amount = f[8],
-                                  .detailName = f[9]});
+        return JournalRow{.month = f[0],
+                          .day = f[1],
+                          .seq = f[2],
+                          .tradeCd = f[3],
+                          .debitCd = f[4],
+                          .debitName = f[5],
+                          .creditCd = f[6],
+                          .creditName = f[7],
+                          .amount = f[8],
+                          .detailName = f[9]};
     });
 }
 
@@ -209,15 +210,15 @@ ResultTable DBSelAccountHead(int year) {
     });
 }
 
-QStringList DBSelSocialInsurance(int year) {
-    return InsuranceLines(QStringLiteral("DBSelSocialInsurance"), year, QStringLiteral("S"));
+std::vector<InsuranceRow> DBSelSocialInsurance(int year) {
+    return InsuranceRows(QStringLiteral("DBSelSocialInsurance"), year, QStringLiteral("S"));
 }
 
-QStringList DBSelOtherInsurance(int year) {
-    return InsuranceLines(QStringLiteral("DBSelOtherInsurance"), year, QStringLiteral("O"));
+std::vector<InsuranceRow> DBSelOtherInsurance(int year) {
+    return InsuranceRows(QStringLiteral("DBSelOtherInsurance"), year, QStringLiteral("O"));
 }
 
-QStringList DBSelSumSocialInsurance(int year) {
+qint64 DBSelSumSocialInsurance(int year) {
     return TrapRunTimeErrors([year] {
         WriteLog(QStringLiteral("DBSelSumSocialInsurance"));
         const QString sql = SqlLines({
@@ -231,7 +232,6 @@ QStringList DBSelSumSocialInsurance(int year) {
         });
         ResultTable table;
         QueryExOrEnd(sql, table, OnQueryFailure::Silent);
-        return QStringList{QString(),
-                           SocialInsuranceTotal(WholeNumberOf(FindColumn(table, 1, QStringLiteral("sum_mny"))))};
+        return WholeNumberOf(FindColumn(table, 1, QStringLiteral("sum_mny")));
     });
 }

@@ -1,7 +1,6 @@
 #include "store/store_common.h"
 
 #include "app/context.h"
-#include "app/fatal_error.h"
 #include "app/identity.h"
 #include "app/message_box.h"
 #include "app/runtime_error.h"
@@ -9,6 +8,23 @@
 #include "sqlite/statements.h"
 
 #include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+qint64 RoundHalfToEven(double value) {
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double whole = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0)) whole = below + 1.0;
+    // 2^63 itself is already out of range; anything below it converts exactly.
+    if (!(whole >= -9223372036854775808.0 && whole < 9223372036854775808.0))
+        throw RunTimeError(QStringLiteral("オーバーフローしました。"));
+    return static_cast<qint64>(whole);
+}
+
+}  // namespace
 
 QString SqlLines(const QStringList& lines, bool crLfAfterLast) {
     const QString crLf = QStringLiteral("\r\n");
@@ -70,8 +86,12 @@ int IntegerOf(const QString& text) {
     return value;
 }
 
-void ReportTrappedError(const std::exception& error, OnRunTimeError onError) {
-    const QString description = DescriptionOf(error);
-    if (onError == OnRunTimeError::ShowThenReport) ShowMessage(description);
-    ReportFatalError(description);
+qint64 WholeNumberOf(const QString& text) {
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    const qint64 whole = trimmed.toLongLong(&ok);
+    if (ok) return whole;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) throw RunTimeError(QStringLiteral("型が一致しません。: ") + text);
+    return RoundHalfToEven(value);
 }

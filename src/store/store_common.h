@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <exception>
-
 // The lines joined, each followed by CR LF; the last one too unless told otherwise.
 QString SqlLines(const QStringList& lines, bool crLfAfterLast = true);
 
@@ -25,17 +23,10 @@ QDate DateOf(const QString& year, const QString& month, const QString& day);
 // The date of a text such as 2020/04/01 or 2020/4/1; a run-time error otherwise.
 QDate DateFromText(const QString& dateText);
 
-
 // Runs the query; when the library rejects it the process ends, after
 // showing the error text when `showError` is set.
 enum class OnQueryFailure { ShowError, Silent };
 void QueryExOrEnd(const QString& sql, ResultTable& table, OnQueryFailure onFailure);
-
-// Runs the work; a run-time error inside it ends in the fatal-error report,
-// shown first in a message box of its own when asked to.
-enum class OnRunTimeError { Report, ShowThenReport };
-template <class Work>
-auto TrapRunTimeErrors(Work work, OnRunTimeError onError = OnRunTimeError::Report) -> decltype(work());
 
 // The fields of a result row by position. The summary phrase is the only
 // text the user types; a TAB inside it would split it and shift every field
@@ -46,18 +37,13 @@ QStringList RowFields(const QString& row, qsizetype count, qsizetype textField);
 // A 32-bit integer read back from a query; anything else is a run-time error.
 int IntegerOf(const QString& text);
 
+// A numeric field text as a whole number: digits as they are, a fraction
+// rounded to the nearest whole number (halves to the even neighbour). Read
+// into 64 bits, so that a sum past the 32-bit range shows its real digits
+// instead of wrapping. A text that is no number raises a run-time error.
+qint64 WholeNumberOf(const QString& text);
+
 // The 32-bit range that every amount and every sum of amounts must stay in.
 inline constexpr qint64 kMaxAmount = 2147483647;
 // True when the text is digits only and its value fits that range.
 bool IsStorableAmount(const QString& digits);
-
-[[noreturn]] void ReportTrappedError(const std::exception& error, OnRunTimeError onError);
-
-template <class Work>
-auto TrapRunTimeErrors(Work work, OnRunTimeError onError) -> decltype(work()) {
-    try {
-        return work();
-    } catch (const std::exception& error) {
-        ReportTrappedError(error, onError);
-    }
-}

@@ -1,6 +1,7 @@
 #include "store/trade_store.h"
 
 #include "app/context.h"
+#include "app/error_trap.h"
 #include "app/fatal_error.h"
 #include "app/identity.h"
 #include "app/run_log.h"
@@ -9,7 +10,6 @@
 #include "sqlite/statements.h"
 #include "sqlite/transaction.h"
 #include "store/odd_values.h"
-#include "store/report_lines.h"
 #include "store/store_common.h"
 
 namespace {
@@ -69,7 +69,7 @@ QStringList TradeConditions(const QString& tradeCd, const QString& detailCd) {
     return lines;
 }
 
-QStringList RecordItems(const QString& year, const QStringList& conditions, QStringList* oddRows) {
+std::vector<TradeRecordRow> RecordRows(const QString& year, const QStringList& conditions, QStringList* oddRows) {
     QStringList lines{
         QStringLiteral("select month"),    QStringLiteral("      ,day"),       QStringLiteral("      ,seq"),
         QStringLiteral("      ,trade_cd"), QStringLiteral("      ,detail_cd"), QStringLiteral("      ,detail_name"),
@@ -81,15 +81,15 @@ QStringList RecordItems(const QString& year, const QStringList& conditions, QStr
     SQLite3Query(SqlLines(lines), table);
 
     // The select list fixes the column order; a TAB in a summary stays in it.
-    QStringList items;
-    items.reserve(RowCount(table));
+    std::vector<TradeRecordRow> rows;
+    rows.reserve(static_cast<size_t>(RowCount(table)));
     for (qsizetype row = 1; row <= RowCount(table); ++row) {
         const QStringList v = RowFields(table[row], 8, 5);
-        items << TradeListItem(year, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+        rows.push_back({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
         const QString odd = OddTradeValues(v[6], v[7], v[5]);
         if (oddRows && !odd.isEmpty()) *oddRows << OddRowName(year, v[0], v[1], v[2], odd);
     }
-    return items;
+    return rows;
 }
 
 }  // namespace
@@ -234,18 +234,20 @@ int DBSelTradeHistoryMaxNum(const QString& dateText, int seq) {
     });
 }
 
-QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day, QStringList* oddRows) {
+std::vector<TradeRecordRow> DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
+                                                  QStringList* oddRows) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYM"));
-    return TrapRunTimeErrors([&] { return RecordItems(year, PeriodConditions(year, month, day), oddRows); },
+    return TrapRunTimeErrors([&] { return RecordRows(year, PeriodConditions(year, month, day), oddRows); },
                              OnRunTimeError::ShowThenReport);
 }
 
-QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
-                                    const QString& tradeCd, const QString& detailCd, QStringList* oddRows) {
+std::vector<TradeRecordRow> DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
+                                                    const QString& tradeCd, const QString& detailCd,
+                                                    QStringList* oddRows) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYMTD"));
     return TrapRunTimeErrors(
         [&] {
-            return RecordItems(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd), oddRows);
+            return RecordRows(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd), oddRows);
         },
         OnRunTimeError::ShowThenReport);
 }

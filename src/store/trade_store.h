@@ -6,8 +6,10 @@
 #include <QStringList>
 
 #include "sqlite/result_table.h"
+#include "store/trade_record_row.h"
 
 #include <optional>
+#include <vector>
 
 // The seq a record line can show: three characters.
 inline constexpr int kLastAddressableSeq = 999;
@@ -47,15 +49,15 @@ int DBSelT_TradeMaxSeq(int year, int month, int day);
 // The largest history version of the transaction; 0 when there is none.
 int DBSelTradeHistoryMaxNum(const QString& dateText, int seq);
 
-// The record-list items of the valid transactions of the year, or of its
-// month, or of one day (month and day may be empty), ordered by month, day, seq.
-// A row holding odd values (see odd_values.h) is marked, and named in
-// `oddRows` when given.
-QStringList DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
-                                  QStringList* oddRows = nullptr);
+// The valid transactions of the year, or of its month, or of one day (month
+// and day may be empty), ordered by month, day, seq, for the record list. A
+// row holding odd values (see odd_values.h) is named in `oddRows` when given.
+std::vector<TradeRecordRow> DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
+                                                  QStringList* oddRows = nullptr);
 // The same, narrowed to one trade and, when detailCd is not empty, one detail.
-QStringList DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
-                                    const QString& tradeCd, const QString& detailCd, QStringList* oddRows = nullptr);
+std::vector<TradeRecordRow> DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
+                                                    const QString& tradeCd, const QString& detailCd,
+                                                    QStringList* oddRows = nullptr);
 
 // The caption of the total label: "\" and the sum of the business shares of
 // the same rows as DBSelT_TradeRecordsYMTD, or empty when there is none.

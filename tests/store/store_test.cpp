@@ -2,17 +2,21 @@
 // one call a line with its arguments after "|": each step is logged, then the
 // statements it ran, what it returned, a run-time error, the end of the
 // process and any box shown; the whole log is compared with <name>.log.
+// The rows of the record list and the reports are logged as the lines the
+// screen and the reports make of them, so the transcript shows both.
 #include "app/context.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
 #include "golden_log.h"
+#include "reports/report_lines.h"
 #include "store/carry_forward_store.h"
 #include "store/master_store.h"
 #include "store/opening_balance_store.h"
-#include "store/report_lines.h"
 #include "store/report_queries.h"
+#include "store/store_common.h"
 #include "store/trade_store.h"
 #include "store/trial_balance_queries.h"
+#include "ui/trade/record_line.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -56,8 +60,9 @@ const std::map<QString, Step> kSteps = {
     {"DBUpdT_TradeIsValid", [](const A& a) { DBUpdT_TradeIsValid(a[0], a[1], a[2], N(a[3])); }},
     {"DBInsTradeHistoryBeforeUpdate", [](const A& a) { DBInsTradeHistoryBeforeUpdate(a[0], N(a[1]), N(a[2])); }},
     {"DBSelTradeHistoryMaxNum", [](const A& a) { Put(DBSelTradeHistoryMaxNum(a[0], N(a[1]))); }},
-    {"DBSelT_TradeRecordsYM", [](const A& a) { Put(DBSelT_TradeRecordsYM(a[0], a[1], a[2])); }},
-    {"DBSelT_TradeRecordsYMTD", [](const A& a) { Put(DBSelT_TradeRecordsYMTD(a[0], a[1], a[2], a[3], a[4])); }},
+    {"DBSelT_TradeRecordsYM", [](const A& a) { Put(RecordListItems(a[0], DBSelT_TradeRecordsYM(a[0], a[1], a[2]))); }},
+    {"DBSelT_TradeRecordsYMTD",
+     [](const A& a) { Put(RecordListItems(a[0], DBSelT_TradeRecordsYMTD(a[0], a[1], a[2], a[3], a[4]))); }},
     {"DBSelT_TradeSumYMTD", [](const A& a) { Put(DBSelT_TradeSumYMTD(a[0], a[1], a[2], a[3], a[4])); }},
     {"DBSelTradeRecord", [](const A& a) { Put(DBSelTradeRecord(a[0], N(a[1]))); }},
     {"DBSelBS_Begining", [](const A& a) { Put(DBSelBS_Begining(a[0])); }},
@@ -82,13 +87,18 @@ const std::map<QString, Step> kSteps = {
     {"DBUpdBS_BeginingCarried", [](const A& a) { DBUpdBS_BeginingCarried(a[0], a[1], N(a[2]), a[3]); }},
     {"DBSelTrialBalanceAccounts", [](const A& a) { Put(DBSelTrialBalanceAccounts(N(a[0]))); }},
     {"DBSelTM_Trade", [](const A& a) { Put(DBSelTM_Trade(a[0])); }},
-    {"DBSelTradeRecordsForFile", [](const A& a) { Put(DBSelTradeRecordsForFile(N(a[0]), N(a[1]))); }},
-    {"DBSelJournalRecordsForFile", [](const A& a) { Put(DBSelJournalRecordsForFile(N(a[0]), N(a[1]))); }},
+    {"DBSelTradeRecordsForFile",
+     [](const A& a) { Put(TradeRecordReportLines(N(a[0]), DBSelTradeRecordsForFile(N(a[0]), N(a[1])))); }},
+    {"DBSelJournalRecordsForFile",
+     [](const A& a) { Put(JournalLines(N(a[0]), DBSelJournalRecordsForFile(N(a[0]), N(a[1])))); }},
     {"DBSelJournalTable", [](const A& a) { Put(DBSelJournalTable(N(a[0]))); }},
     {"DBSelAccountHead", [](const A& a) { Put(DBSelAccountHead(N(a[0]))); }},
-    {"DBSelSocialInsurance", [](const A& a) { Put(DBSelSocialInsurance(N(a[0]))); }},
-    {"DBSelOtherInsurance", [](const A& a) { Put(DBSelOtherInsurance(N(a[0]))); }},
-    {"DBSelSumSocialInsurance", [](const A& a) { Put(DBSelSumSocialInsurance(N(a[0]))); }},
+    {"DBSelSocialInsurance", [](const A& a) { Put(InsuranceLines(N(a[0]), DBSelSocialInsurance(N(a[0])))); }},
+    {"DBSelOtherInsurance", [](const A& a) { Put(InsuranceLines(N(a[0]), DBSelOtherInsurance(N(a[0])))); }},
+    {"DBSelSumSocialInsurance",
+     [](const A& a) {
+         Put(QStringList{QString(), SocialInsuranceTotal(DBSelSumSocialInsurance(N(a[0])))});
+     }},
     {"WholeNumberOf", [](const A& a) { Put(WholeNumberOf(a[0])); }},
 };
 

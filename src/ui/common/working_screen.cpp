@@ -1,8 +1,8 @@
 #include "ui/common/working_screen.h"
 
+#include "app/error_trap.h"
 #include "app/run_log.h"
 #include "app/shutdown.h"
-#include "store/store_common.h"
 #include "ui/common/command_button.h"
 
 #include <QCloseEvent>

@@ -1,5 +1,6 @@
 #include "ui/opening_balance/frm_begining.h"
 
+#include "app/error_trap.h"
 #include "app/identity.h"
 #include "app/message_box.h"
 #include "app/run_log.h"

@@ -1,6 +1,7 @@
 // The carry forward button of the opening balance screen: the closing
 // balances of the year before the one shown become the shown year's opening
 // amounts, its sheet created first when it has none.
+#include "app/error_trap.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
@@ -8,7 +9,6 @@
 #include "sqlite/transaction.h"
 #include "store/carry_forward_store.h"
 #include "store/opening_balance_store.h"
-#include "store/store_common.h"
 #include "ui/common/hourglass.h"
 #include "ui/opening_balance/carried_balances.h"
 #include "ui/opening_balance/frm_begining.h"

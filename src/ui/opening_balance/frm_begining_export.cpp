@@ -2,12 +2,12 @@
 // balance sheet of the year for the receiving program, and the button that
 // opens the folder they went to.
 #include "app/context.h"
+#include "app/error_trap.h"
 #include "app/identity.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "export/opening_balance_export.h"
 #include "store/opening_balance_store.h"
-#include "store/store_common.h"
 #include "ui/common/export_buttons.h"
 #include "ui/opening_balance/frm_begining.h"
 

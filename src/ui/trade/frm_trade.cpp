@@ -3,9 +3,9 @@
 #include "ui/trade/frm_trade.h"
 
 #include "app/context.h"
+#include "app/error_trap.h"
 #include "app/identity.h"
 #include "app/message_box.h"
-#include "store/store_common.h"
 #include "ui/common/controls.h"
 #include "ui/trade/trade_list_items.h"
 

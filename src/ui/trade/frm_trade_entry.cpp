@@ -1,11 +1,11 @@
 // The entry area of the transaction screen: the calendar held inside the
 // fiscal year with its month list, the trade and detail lists, the presets
 // and the clear buttons.
+#include "app/error_trap.h"
 #include "app/run_log.h"
 #include "store/master_store.h"
-#include "store/store_common.h"
-#include "ui/common/hourglass.h"
 #include "ui/common/controls.h"
+#include "ui/common/hourglass.h"
 #include "ui/trade/calendar_rule.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/trade_list_items.h"

@@ -2,6 +2,7 @@
 // for its file name and opened in the shell once written, and the journal
 // export for the receiving program with the button that opens its folder.
 #include "app/context.h"
+#include "app/error_trap.h"
 #include "app/message_box.h"
 #include "app/sound_cue.h"
 #include "export/journal_export.h"
@@ -10,7 +11,6 @@
 #include "reports/journal_report.h"
 #include "reports/report_file.h"
 #include "reports/trade_record_report.h"
-#include "store/store_common.h"
 #include "ui/common/export_buttons.h"
 #include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"

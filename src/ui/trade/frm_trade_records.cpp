@@ -1,12 +1,13 @@
 // The record list of the transaction screen: the period and filter options,
 // the refresh and the total of the listed business shares.
+#include "app/error_trap.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
-#include "store/store_common.h"
 #include "store/trade_store.h"
 #include "ui/common/controls.h"
 #include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
+#include "ui/trade/record_line.h"
 #include "ui/trade/trade_list_items.h"
 
 namespace {
@@ -37,14 +38,15 @@ void FrmTrade::DispTradeRecords(const QDate& date, int rangeKind, int tradeFilte
     const QString day = rangeKind == 2 ? date.toString(QStringLiteral("dd")) : QString();
     QStringList oddRows;
     if (tradeFilterKind == 0) {
-        ReplaceItems(list, DBSelT_TradeRecordsYM(year, month, day, &oddRows));
+        ReplaceItems(list, RecordListItems(year, DBSelT_TradeRecordsYM(year, month, day, &oddRows)));
         lblDesc->hide();
         NameOddRows(oddRows);
         return;
     }
     const QString trade = SelectedTradeItem();
     const QString detail = tradeFilterKind == 2 ? CodeOfItem(SelectedDetailItem()) : QString();
-    ReplaceItems(list, DBSelT_TradeRecordsYMTD(year, month, day, CodeOfItem(trade), detail, &oddRows));
+    ReplaceItems(list,
+                 RecordListItems(year, DBSelT_TradeRecordsYMTD(year, month, day, CodeOfItem(trade), detail, &oddRows)));
     lblSumTitle->show();
     lblSum->setText(DBSelT_TradeSumYMTD(year, month, day, CodeOfItem(trade), detail));
     lblSum->show();

@@ -1,9 +1,9 @@
 // The two trial balance buttons of the transaction screen's output frame:
 // the fiscal year's trial balance (試算表) and its monthly layout
 // (月別試算表), written under txt and opened in the desktop shell.
+#include "app/error_trap.h"
 #include "app/message_box.h"
 #include "reports/trial_balance_report.h"
-#include "store/store_common.h"
 #include "ui/trade/frm_trade.h"
 
 void FrmTrade::cmdWriteFileTrialBalance_Click() {

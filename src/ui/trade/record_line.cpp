@@ -1,7 +1,11 @@
 #include "ui/trade/record_line.h"
 
+#include "app/date_text.h"
+#include "app/error_trap.h"
+#include "app/sjis_text.h"
 #include "app/text_utils.h"
-#include "store/report_lines.h"
+#include "reports/report_lines.h"
+#include "store/store_common.h"
 
 namespace {
 
@@ -15,6 +19,27 @@ constexpr int kSeqLength = 3;
 constexpr int kValuesStart = 17;
 
 }  // namespace
+
+QString TradeListItem(const QString& year, const TradeRecordRow& row) {
+    QString line;
+    AppendDateWithWeekday(line, DateOf(year, row.month, row.day));
+    AppendBlanks(line, kSeqLength - row.seq.size());
+    line += QStringView(row.seq).right(kSeqLength);
+    line += QLatin1Char(' ');
+    AppendTradeRecordTail(line, row);
+    return line;
+}
+
+QStringList RecordListItems(const QString& year, const std::vector<TradeRecordRow>& rows) {
+    return TrapRunTimeErrors(
+        [&] {
+            QStringList items;
+            items.reserve(static_cast<qsizetype>(rows.size()));
+            for (const TradeRecordRow& row : rows) items << TradeListItem(year, row);
+            return items;
+        },
+        OnRunTimeError::ShowThenReport);
+}
 
 RecordKey RecordKeyOf(const QString& line) {
     return {line.left(kDateLength), line.mid(0, 4), line.mid(5, 2), line.mid(8, 2),

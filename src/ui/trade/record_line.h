@@ -1,11 +1,23 @@
 #pragma once
-// A line of the record list read back by position, and the questions asked
-// before the transaction it shows is corrected or voided, or before a new one
-// is recorded while it is loaded.
+// A line of the record list, written and read back by position, and the
+// questions asked before the transaction it shows is corrected or voided, or
+// before a new one is recorded while it is loaded.
+#include "store/trade_record_row.h"
 #include "ui/trade/trade_entry.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// An item of the record list: the date with its weekday, then seq in three
+// characters (a larger seq keeps its last three digits, as RecordKeyOf reads
+// it back by position), then the values as the record report shows them.
+QString TradeListItem(const QString& year, const TradeRecordRow& row);
+// The items of the rows. A row whose texts name no date ends in the
+// fatal-error report, shown first in a message box of its own.
+QStringList RecordListItems(const QString& year, const std::vector<TradeRecordRow>& rows);
 
 // The transaction a record line shows: "2020/04/05( 日)  2 …".
 struct RecordKey {

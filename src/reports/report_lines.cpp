@@ -1,0 +1,113 @@
+#include "reports/report_lines.h"
+
+#include "app/date_text.h"
+#include "app/sjis_text.h"
+#include "store/odd_values.h"
+#include "store/store_common.h"
+
+namespace {
+
+const QChar kBlank = QLatin1Char(' ');
+// Enough for every line these functions make, so each is built in one allocation.
+constexpr qsizetype kLineCapacity = 160;
+
+QDate DateOfRow(int year, const QString& month, const QString& day) {
+    return DateOf(QString::number(year), month, day);
+}
+
+// "2020/04/01"; a run-time error when the texts name no date.
+QString ReportDate(int year, const QString& month, const QString& day) {
+    return SlashDate(DateOfRow(year, month, day));
+}
+
+QString NewLine() {
+    QString line;
+    line.reserve(kLineCapacity);
+    return line;
+}
+
+QString TradeRecordReportLine(int year, const TradeRecordRow& row) {
+    QString line = NewLine();
+    line += ReportDate(year, row.month, row.day);
+    line += kBlank;
+    AppendByteWidth(line, row.seq, 3, true);
+    line += kBlank;
+    AppendTradeRecordTail(line, row);
+    return line;
+}
+
+QString JournalLine(int year, const JournalRow& row) {
+    QString line = NewLine();
+    line += ReportDate(year, row.month, row.day);
+    const auto field = [&line](const QString& text, int width, bool rightAlign) {
+        line += kBlank;
+        AppendByteWidth(line, text, width, rightAlign);
+    };
+    field(row.seq, 3, true);
+    line += kBlank;
+    line += row.tradeCd;
+    field(row.debitCd, 3, false);
+    field(row.debitName, 30, false);
+    field(row.creditCd, 3, false);
+    field(row.creditName, 30, false);
+    field(QString::number(AmountOrZero(row.amount)), 10, true);
+    field(OneLineSummary(row.detailName), 30, false);
+    line += OddMark(OddShare(row.amount));
+    return line;
+}
+
+QString InsuranceLine(int year, const InsuranceRow& row) {
+    const QChar tab = QLatin1Char('\t');
+    QString line = NewLine();
+    AppendDateWithWeekday(line, DateOfRow(year, row.month, row.day));
+    line += tab;
+    AppendRightAlign(line, WholeNumberOf(row.seq), 3);
+    line += tab;
+    AppendByteWidth(line, OneLineSummary(row.detailName), 20, false);
+    line += tab;
+    AppendRightAlignYen(line, AmountOrZero(row.amount), 10);
+    line += OddMark(OddShare(row.amount));
+    return line;
+}
+
+// The lines of the rows, element 0 left for the heading.
+template <class Row, class LineOf>
+QStringList LinesOf(const std::vector<Row>& rows, LineOf lineOf) {
+    QStringList lines{QString()};
+    lines.reserve(static_cast<qsizetype>(rows.size()) + 1);
+    for (const Row& row : rows) lines << lineOf(row);
+    return lines;
+}
+
+}  // namespace
+
+void AppendTradeRecordTail(QString& line, const TradeRecordRow& row) {
+    line += row.tradeCd;
+    line += kBlank;
+    line += row.detailCd;
+    line += kBlank;
+    AppendByteWidth(line, OneLineSummary(row.detailName), 30, false);
+    line += kBlank;
+    AppendRightAlignYen(line, AmountOrZero(row.money), 10);
+    line += kBlank;
+    AppendRightAlign(line, AmountOrZero(row.rate), 3);
+    line += QChar(u'％');
+    line += OddMark(OddTradeValues(row.money, row.rate, row.detailName));
+}
+
+QStringList TradeRecordReportLines(int year, const std::vector<TradeRecordRow>& rows) {
+    return LinesOf(rows, [year](const TradeRecordRow& row) { return TradeRecordReportLine(year, row); });
+}
+
+QStringList JournalLines(int year, const std::vector<JournalRow>& rows) {
+    return LinesOf(rows, [year](const JournalRow& row) { return JournalLine(year, row); });
+}
+
+QStringList InsuranceLines(int year, const std::vector<InsuranceRow>& rows) {
+    return LinesOf(rows, [year](const InsuranceRow& row) { return InsuranceLine(year, row); });
+}
+
+QString SocialInsuranceTotal(qint64 sum) {
+    return QString(kInsuranceTotalWidth, QLatin1Char('-')) + QStringLiteral("\r\n") + QString(38, QLatin1Char(' ')) +
+           QStringLiteral("合計") + RightAlignYen(sum, 10);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The data lines of the transaction record report, the journal and the
+// insurance premium report, built from the rows their queries return.
+// Widths are Shift_JIS bytes; the reports draw their rules with the same widths.
+#include "store/report_queries.h"
+#include "store/trade_record_row.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Codes, summary in 30 bytes, amount with the yen mark in 10 characters,
+// rate in 3 and "％", appended to the line: the part the record report and
+// the screen's record list share. Odd values are shown as 0 and named after it.
+void AppendTradeRecordTail(QString& line, const TradeRecordRow& row);
+
+// The lines of the rows, element 0 left empty for the report's heading. A row
+// whose texts name no date raises a run-time error.
+inline constexpr int kTradeRecordLineWidth = 68;  // with two-character codes
+QStringList TradeRecordReportLines(int year, const std::vector<TradeRecordRow>& rows);
+
+inline constexpr int kJournalLineWidth = 129;  // with a two-character trade code
+QStringList JournalLines(int year, const std::vector<JournalRow>& rows);
+
+// Insurance premium entries: four TAB-separated fields each.
+QStringList InsuranceLines(int year, const std::vector<InsuranceRow>& rows);
+
+// The hyphen rule and the social-insurance total below it, as one element.
+inline constexpr int kInsuranceTotalWidth = 52;
+QString SocialInsuranceTotal(qint64 sum);
