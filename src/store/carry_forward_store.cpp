@@ -2,7 +2,25 @@
 
 #include "app/run_log.h"
 #include "sqlite/statements.h"
+#include "sqlite/transaction.h"
+#include "store/opening_balance_store.h"
 #include "store/store_common.h"
+
+void DBCarryForwardBS_Begining(const QString& year, const QString& fromYear, bool rowsExist,
+                               const std::vector<CarriedRow>& rows) {
+    SQLite3Transaction([&] {
+        if (rowsExist) {
+            WriteLog(QStringLiteral("その会計年度のレコードを履歴に保存"));
+            DBInsBSHistoryBeforeRecreate(year);
+        } else {
+            WriteLog(QStringLiteral("その会計年度のレコードを前年度から作成"));
+            DBInsBS_BeginingFromYear(year, fromYear);
+        }
+        WriteLog(QStringLiteral("前年度末の残高を登録"));
+        for (const CarriedRow& row : rows) DBUpdBS_BeginingCarried(year, row.accountCd, row.money, fromYear);
+        DBUpdBS_BeginingTotals(year);
+    });
+}
 
 void DBInsBS_BeginingFromYear(const QString& year, const QString& fromYear) {
     WriteLog(QStringLiteral("DBInsBS_BeginingFromYear"));

@@ -1,8 +1,22 @@
 #pragma once
 // The statements that carry one year's closing balances into the next
-// year's opening balance sheet. The caller runs them in one transaction,
-// after the history copy of the rows they replace.
+// year's opening balance sheet, and the carry itself as one transaction.
 #include <QString>
+
+#include <vector>
+
+struct CarriedRow {
+    QString accountCd;
+    int money = 0;
+};
+
+// Replaces the year's opening amounts by the rows carried from fromYear, all
+// in one transaction: the year's rows, when it has some, are first copied
+// into the history, else its sheet is created from fromYear's rows; then
+// every carried amount is set and both totals recomputed. A failed statement
+// or a crash leaves the year as it was.
+void DBCarryForwardBS_Begining(const QString& year, const QString& fromYear, bool rowsExist,
+                               const std::vector<CarriedRow>& rows);
 
 // Creates the year's sheet as a copy of the rows of fromYear: the same
 // codes, names and sides, every amount 0, one time stamp.

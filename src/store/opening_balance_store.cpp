@@ -132,6 +132,26 @@ void DBUpdBS_Begining(const QString& year, const QString& accountCd, const QStri
     SQLite3NonQuery(sql);
 }
 
+void DBUpdBS_BeginingWithHistory(const QString& year, const QString& accountCd, const QString& money) {
+    SQLite3Transaction([&] {
+        DBInsBSHistoryBeforeUpdate(year, accountCd, DBSelBSHistoryMaxNum(year, accountCd) + 1);
+        WriteLog(QStringLiteral("指定の金額をテーブルに登録"));
+        DBUpdBS_Begining(year, accountCd, money);
+        DBUpdBS_BeginingTotals(year);
+    });
+}
+
+void DBUpdBS_BeginingTotals(const QString& year) {
+    WriteLog(QStringLiteral("資産の合計を取得"));
+    const QString assetSum = DBSelBS_BeginingSum(IntegerOf(year), QStringLiteral("a"));
+    WriteLog(QStringLiteral("資産の合計を更新"));
+    DBUpdBS_Begining(year, kAssetTotalCode.toString(), assetSum);
+    WriteLog(QStringLiteral("負債の合計を取得"));
+    const QString debitSum = DBSelBS_BeginingSum(IntegerOf(year), QStringLiteral("d"));
+    WriteLog(QStringLiteral("負債の合計を更新"));
+    DBUpdBS_Begining(year, kDebitTotalCode.toString(), debitSum);
+}
+
 QString DBSelBS_BeginingSum(int year, const QString& assetOrDebit) {
     WriteLog(QStringLiteral("DBSelBS_BeginingSum"));
     const QString sql = SqlLines(

@@ -34,6 +34,15 @@ int DBSelBSHistoryMaxNum(const QString& year, const QString& accountCd);
 // version verIdx.
 void DBInsBSHistoryBeforeUpdate(const QString& year, const QString& accountCd, int verIdx);
 
+// Stores one opening amount: the account's row is copied into the history
+// as its next version, the amount set and both totals recomputed, all in one
+// transaction. A refused amount or a failed statement stores nothing.
+void DBUpdBS_BeginingWithHistory(const QString& year, const QString& accountCd, const QString& money);
+
+// Recomputes both total rows of the year from the other rows; the caller
+// holds the transaction.
+void DBUpdBS_BeginingTotals(const QString& year);
+
 // Sets the account's amount. Money must be digits within the signed 32-bit
 // range (leading zeros allowed); anything else raises a run-time error and
 // nothing is stored.

@@ -68,14 +68,7 @@ const std::map<QString, Step> kSteps = {
     {"DBSelBS_Begining", [](const A& a) { Put(DBSelBS_Begining(a[0])); }},
     {"DBInsBS_Begining", [](const A& a) { DBInsBS_Begining(a[0]); }},
     {"DBRecreateBS_Begining", [](const A& a) { DBRecreateBS_Begining(a[0], N(a[1])); }},
-    // The screen's order for storing one opening amount: history copy, amount, both totals.
-    {"StoreAmount",
-     [](const A& a) {
-         DBInsBSHistoryBeforeUpdate(a[0], a[1], DBSelBSHistoryMaxNum(a[0], a[1]) + 1);
-         DBUpdBS_Begining(a[0], a[1], a[2]);
-         DBUpdBS_Begining(a[0], "340", DBSelBS_BeginingSum(N(a[0]), "a"));
-         DBUpdBS_Begining(a[0], "640", DBSelBS_BeginingSum(N(a[0]), "d"));
-     }},
+    {"DBUpdBS_BeginingWithHistory", [](const A& a) { DBUpdBS_BeginingWithHistory(a[0], a[1], a[2]); }},
     {"DBSelBSHistoryMaxNum", [](const A& a) { Put(DBSelBSHistoryMaxNum(a[0], a[1])); }},
     {"DBUpdBS_Begining", [](const A& a) { DBUpdBS_Begining(a[0], a[1], a[2]); }},
     {"DBSelBS_BeginingSum", [](const A& a) { Put(DBSelBS_BeginingSum(N(a[0]), a[1])); }},

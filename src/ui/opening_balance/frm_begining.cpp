@@ -5,7 +5,6 @@
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
-#include "sqlite/transaction.h"
 #include "store/default_chart.h"
 #include "store/opening_balance_store.h"
 #include "store/store_common.h"
@@ -224,29 +223,10 @@ void FrmBegining::StoreAmount() {
         return;
     }
     Hourglass hourglass;
-    const QString code = CodeOf(lblCodeName->text());
-    const QString year = txtYear->text();
-    // The history copy, the amount and both totals are stored together or not at all.
-    SQLite3Transaction([&] {
-        DBInsBSHistoryBeforeUpdate(year, code, DBSelBSHistoryMaxNum(year, code) + 1);
-        WriteLog(QStringLiteral("指定の金額をテーブルに登録"));
-        DBUpdBS_Begining(year, code, txtMoney->text());
-        StoreTotals(year);
-    });
+    DBUpdBS_BeginingWithHistory(txtYear->text(), CodeOf(lblCodeName->text()), txtMoney->text());
     ShowBothSides(QString());
     hourglass.restore();
     PlaySoundCue(StartCuePath());
-}
-
-void FrmBegining::StoreTotals(const QString& year) {
-    WriteLog(QStringLiteral("資産の合計を取得"));
-    const QString assetSum = DBSelBS_BeginingSum(YearNumber(), kAsset);
-    WriteLog(QStringLiteral("資産の合計を更新"));
-    DBUpdBS_Begining(year, kAssetTotalCode.toString(), assetSum);
-    WriteLog(QStringLiteral("負債の合計を取得"));
-    const QString debitSum = DBSelBS_BeginingSum(YearNumber(), kDebit);
-    WriteLog(QStringLiteral("負債の合計を更新"));
-    DBUpdBS_Begining(year, kDebitTotalCode.toString(), debitSum);
 }
 
 void FrmBegining::cmdInitiralize_Click() {

@@ -51,8 +51,6 @@ private:
     void RecreateYear();
     void SaveExportFiles();
     void CarryForward();
-    // Recomputes both total rows of the year from the other rows.
-    void StoreTotals(const QString& year);
     int YearNumber() const;
     QString AmountOf(int year, const QString& accountCd) const;
 

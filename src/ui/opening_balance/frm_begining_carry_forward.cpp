@@ -6,7 +6,6 @@
 #include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "reports/trial_balance.h"
-#include "sqlite/transaction.h"
 #include "store/carry_forward_store.h"
 #include "store/opening_balance_store.h"
 #include "ui/common/hourglass.h"
@@ -47,21 +46,9 @@ void FrmBegining::CarryForward() {
         ShowMessage(*problem);
         return;
     }
-    // The rows as they stood go into the history; the carried amounts and
-    // both totals are stored together or not at all.
-    SQLite3Transaction([&] {
-        if (exists) {
-            WriteLog(QStringLiteral("その会計年度のレコードを履歴に保存"));
-            DBInsBSHistoryBeforeRecreate(year);
-        } else {
-            WriteLog(QStringLiteral("その会計年度のレコードを前年度から作成"));
-            DBInsBS_BeginingFromYear(year, closedYear);
-        }
-        WriteLog(QStringLiteral("前年度末の残高を登録"));
-        for (const CarriedAmount& row : carried.rows)
-            DBUpdBS_BeginingCarried(year, row.code, static_cast<int>(row.money), closedYear);
-        StoreTotals(year);
-    });
+    std::vector<CarriedRow> rows;
+    for (const CarriedAmount& row : carried.rows) rows.push_back({row.code, static_cast<int>(row.money)});
+    DBCarryForwardBS_Begining(year, closedYear, exists, rows);
     // The chosen account and its amount belonged to the rows just replaced.
     lblCodeName->clear();
     txtMoney->clear();

@@ -370,7 +370,6 @@ private slots:
             {"cmdInsert", 0, "", "", ""},
             {"cmdInsert", 1, "", "", ""},
             {"cmdInsert", 2, "", "1", "1"},
-            {"cmdInsert", 2, "①髙橋𠮷€", "1", "1"},
             {"cmdInsert", 2, "電気代", "", "1"},
             {"cmdInsert", 2, "電気代", "1", ""},
             {"cmdInsert", 2, wide15, "2147483647", "0100"},
