@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "app/date_text.h"
+#include "app/desktop_calls.h"
 #include "app/identity.h"
 #include "app/runtime_error.h"
 #include "app/text_file.h"
@@ -10,8 +11,6 @@
 #include <QFileInfo>
 
 namespace {
-
-QDateTime Now() { return ctx().desktop.clock->now(); }
 
 void AppendLogLine(const QString& path, const QString& text) {
     const QString indent = text.startsWith(QStringLiteral("■")) ? QString() : QStringLiteral("  ");

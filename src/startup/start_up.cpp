@@ -1,6 +1,7 @@
 #include "startup/start_up.h"
 
 #include "app/context.h"
+#include "app/desktop_calls.h"
 #include "app/fatal_error.h"
 #include "app/file_list.h"
 #include "app/identity.h"
@@ -46,7 +47,7 @@ void RunStartUpSteps(const QList<RuntimeLibrary>& libraries) {
         StopWith(problem);
     }
 
-    ctx().runLogPath = RunLogPathAt(ctx().desktop.clock->now());
+    ctx().runLogPath = RunLogPathAt(Now());
     WriteRunLogHeader(ctx().runLogPath);
     PruneOldFiles(AppPath(QStringLiteral("log")), QStringLiteral("log"), QStringLiteral("txt"), kRunLogsKept,
                   FileNameOf(ctx().runLogPath));

@@ -1,6 +1,7 @@
 #include "store/store_common.h"
 
 #include "app/context.h"
+#include "app/desktop_calls.h"
 #include "app/identity.h"
 #include "app/message_box.h"
 #include "app/runtime_error.h"
@@ -38,7 +39,7 @@ QString SqlQuoted(const QString& text) {
     return quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
 }
 
-QString NowText() { return ctx().desktop.clock->now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); }
+QString NowText() { return Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); }
 
 QDate DateOf(const QString& year, const QString& month, const QString& day) {
     const QDate date(year.toInt(), month.toInt(), day.toInt());

@@ -5,6 +5,7 @@
 #include "app/context.h"
 #include "app/db_connection.h"
 #include "app/db_file_name.h"
+#include "app/desktop_calls.h"
 #include "app/error_trap.h"
 #include "app/fatal_error.h"
 #include "app/file_list.h"
@@ -138,7 +139,7 @@ void FrmMenu::LoadSteps(QString& step) {
     RemoveCrashedBackups(backupFolder, dbName);
 
     step = QStringLiteral("DBFileBackup");
-    const QDateTime now = ctx().desktop.clock->now();
+    const QDateTime now = Now();
     const QString backupName = BackupFileName(dbName, now);
     const QString backupPath = FolderPath(QStringLiteral("db_backup"), backupName);
     WriteLog(QStringLiteral("DBファイルバックアップ作成:") + QDir::toNativeSeparators(backupPath));
@@ -251,7 +252,7 @@ void FrmMenu::OpenWorkingScreen(int index) {
 }
 
 void FrmMenu::cmdHlp_Click() {
-    ctx().desktop.shell->open(FolderPath(QStringLiteral("htm"), QStringLiteral("00_index.htm")));
+    OpenWithShell(FolderPath(QStringLiteral("htm"), QStringLiteral("00_index.htm")));
 }
 
 void FrmMenu::cmdEnd_Click() { RunShutdown(QStringLiteral("frmMenu")); }

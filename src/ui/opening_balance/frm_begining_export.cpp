@@ -1,7 +1,7 @@
 // The opening balance screen's export frame: the user name and the opening
 // balance sheet of the year for the receiving program, and the button that
 // opens the folder they went to.
-#include "app/context.h"
+#include "app/desktop_calls.h"
 #include "app/error_trap.h"
 #include "app/identity.h"
 #include "app/message_box.h"
@@ -45,6 +45,6 @@ void FrmBegining::cmdOpenFolder_Click() {
     LogEntry(QStringLiteral("cmdOpenFolder_Click"));
     if (const std::optional<QString> folder = ExportFolderToOpen()) {
         WriteLog(QStringLiteral("ShellExecute"));
-        ctx().desktop.shell->open(*folder);
+        OpenWithShell(*folder);
     }
 }

@@ -2,7 +2,7 @@
 // activation, and what the handlers of every area share.
 #include "ui/trade/frm_trade.h"
 
-#include "app/context.h"
+#include "app/desktop_calls.h"
 #include "app/error_trap.h"
 #include "app/identity.h"
 #include "app/message_box.h"
@@ -126,7 +126,7 @@ void FrmTrade::hideEvent(QHideEvent* event) {
     WorkingScreen::hideEvent(event);
 }
 
-QDate FrmTrade::Today() { return ctx().desktop.clock->now().date(); }
+QDate FrmTrade::Today() { return Now().date(); }
 
 int FrmTrade::FiscalYear() const { return lblYear->text().toInt(); }
 

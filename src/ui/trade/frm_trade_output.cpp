@@ -1,7 +1,7 @@
 // The transaction screen's output frames: the four text reports, each asked
 // for its file name and opened in the shell once written, and the journal
 // export for the receiving program with the button that opens its folder.
-#include "app/context.h"
+#include "app/desktop_calls.h"
 #include "app/error_trap.h"
 #include "app/message_box.h"
 #include "app/sound_cue.h"
@@ -46,7 +46,7 @@ ReportValues FrmTrade::ShownReportValues() const {
 std::optional<QString> FrmTrade::AskReportFileName(const ReportQuestion& question) const {
     QString preset = question.defaultName;
     for (;;) {
-        const QString name = ctx().desktop.dialogs->inputBox(question.prompt, question.title, preset);
+        const QString name = AskText(question.prompt, question.title, preset);
         if (name.isEmpty()) return std::nullopt;
         const std::optional<QString> problem = ReportFileNameProblem(name);
         if (!problem) return name;
@@ -72,7 +72,7 @@ void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportVa
         ShowMessage(*failure);
         return;
     }
-    ctx().desktop.shell->open(ReportPath(*name));
+    OpenWithShell(ReportPath(*name));
     hourglass.restore();
     PlaySoundCue(StartCuePath());
 }
@@ -121,5 +121,5 @@ void FrmTrade::cmdRupaFiles_Click() {
 
 void FrmTrade::cmdOpenFolder_Click() {
     LogEntry(QStringLiteral("cmdOpenFolder_Click"));
-    if (const std::optional<QString> folder = ExportFolderToOpen()) ctx().desktop.shell->open(*folder);
+    if (const std::optional<QString> folder = ExportFolderToOpen()) OpenWithShell(*folder);
 }

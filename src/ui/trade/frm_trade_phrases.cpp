@@ -1,6 +1,7 @@
 // The summary phrase list of the transaction screen: the phrase files beside
 // the program, one per trade and detail and one general, in Shift_JIS.
 #include "app/context.h"
+#include "app/desktop_calls.h"
 #include "app/message_box.h"
 #include "app/paths.h"
 #include "app/text_file.h"
@@ -31,7 +32,7 @@ void FrmTrade::LoadPhraseList(const QString& tradeCd, const QString& detailCd) {
         return;
     }
     if (AskYesNo(message, platform::DefaultAnswer::Yes))
-        ctx().desktop.shell->open(path);
+        OpenWithShell(path);
     else
         ShowPhraseList(false);
 }
@@ -45,5 +46,5 @@ void FrmTrade::lstAbst_Click() {
 }
 
 void FrmTrade::cmdEditList_Click() {
-    ctx().desktop.shell->open(PhraseListFile(CodeOfItem(SelectedTradeItem()), CodeOfItem(SelectedDetailItem())));
+    OpenWithShell(PhraseListFile(CodeOfItem(SelectedTradeItem()), CodeOfItem(SelectedDetailItem())));
 }

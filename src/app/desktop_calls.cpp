@@ -1,0 +1,11 @@
+#include "app/desktop_calls.h"
+
+#include "app/context.h"
+
+QString AskText(const QString& prompt, const QString& title, const QString& preset) {
+    return ctx().desktop.dialogs->inputBox(prompt, title, preset);
+}
+
+void OpenWithShell(const QString& path) { ctx().desktop.shell->open(path); }
+
+QDateTime Now() { return ctx().desktop.clock->now(); }

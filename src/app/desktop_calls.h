@@ -1,0 +1,13 @@
+#pragma once
+// The desktop services besides messages (app/message_box.h) and the busy
+// pointer (ui/common/hourglass.h), reached through the seams, so that no
+// caller needs to know where the seams are kept.
+#include <QDateTime>
+#include <QString>
+
+// The input box; the empty text when the user cancelled.
+QString AskText(const QString& prompt, const QString& title, const QString& preset);
+// Opens a document or folder with the program the desktop associates with it.
+void OpenWithShell(const QString& path);
+// The clock's time.
+QDateTime Now();
