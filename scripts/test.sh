@@ -10,7 +10,7 @@ for variant in plain asan; do
   dir="build-test-$variant"
   sanitize=OFF
   if [ "$variant" = asan ]; then sanitize=ON; fi
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMO_SANITIZE="$sanitize"
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMO_SANITIZE="$sanitize" -DVELMO_WERROR=ON
   cmake --build "$dir" -j "$jobs"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 done
