@@ -5,6 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${VELMO_SKIP_DEPS:-}" != "1" ]; then scripts/install-deps.sh; fi
+# In a git checkout, diffs of the Shift_JIS goldens (diff=cp932 in
+# .gitattributes) are shown decoded; the setting goes to this repository only.
+if [ "$(git rev-parse --show-toplevel 2> /dev/null)" = "$(pwd -P)" ]; then
+  git config diff.cp932.textconv "iconv -f CP932 -t UTF-8"
+fi
 jobs=$(nproc)
 for variant in plain asan; do
   dir="build-test-$variant"
