@@ -25,7 +25,6 @@ QDate DateOf(const QString& year, const QString& month, const QString& day);
 // The date of a text such as 2020/04/01 or 2020/4/1; a run-time error otherwise.
 QDate DateFromText(const QString& dateText);
 
-
 // Runs the query; when the library rejects it the process ends, after
 // showing the error text when `showError` is set.
 enum class OnQueryFailure { ShowError, Silent };
