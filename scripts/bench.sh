@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 sizes="${1:-10000,100000}"
 shift || true
 if [ "${VELMO_SKIP_DEPS:-}" != "1" ]; then scripts/install-deps.sh; fi
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMO_WERROR=ON > /dev/null
 cmake --build build-bench -j "$(nproc)" --target velmo_bench
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build-bench/bench/velmo_bench \
   --transactions="$sizes" --benchmark_min_time=0.5 --benchmark_color=false "$@"

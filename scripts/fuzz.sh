@@ -15,7 +15,7 @@ case "$mode" in
 esac
 targets="text_code_fuzz settings_fuzz phrase_list_fuzz"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DVELMO_FUZZ=ON -DVELMO_TESTS=OFF > /dev/null
+  -DVELMO_FUZZ=ON -DVELMO_TESTS=OFF -DVELMO_WERROR=ON > /dev/null
 # shellcheck disable=SC2086
 cmake --build build-fuzz -j "$(nproc)" --target $targets
 for target in $targets; do

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 kills="${1:-1000}"
 if [ "${VELMO_SKIP_DEPS:-}" != "1" ]; then scripts/install-deps.sh; fi
-cmake -S . -B build-test-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug > /dev/null
+cmake -S . -B build-test-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMO_WERROR=ON > /dev/null
 cmake --build build-test-plain -j "$(nproc)" --target program_process_test
 start=$(date +%s)
 # QTEST_FUNCTION_TIMEOUT: a day, instead of the five minutes a test function may take by default.

@@ -15,7 +15,8 @@ QString TakeBooksLock(const QString& dbPath) {
     const platform::LockResult lock = ctx().booksLock->acquire();
     if (lock.kind == platform::LockResult::Kind::Held) return {};
     if (lock.kind != platform::LockResult::Kind::HeldElsewhere) return LockFileProblem(lock, lockPath);
-    return QStringLiteral("このプログラムは多重起動できません。\r\n\r\n"
-                          "次のDBファイルは、別の場所から起動したこのプログラムが使っています。\r\n　") +
+    return QStringLiteral(
+               "このプログラムは多重起動できません。\r\n\r\n"
+               "次のDBファイルは、別の場所から起動したこのプログラムが使っています。\r\n　") +
            QDir::toNativeSeparators(books);
 }

@@ -10,11 +10,11 @@ namespace platform {
 
 struct LockResult {
     enum class Kind {
-        Held,             // this process holds the lock now
-        HeldElsewhere,    // another process holds it
-        FolderInItsPlace, // a folder has the lock file's name
-        NotWritable,      // the folder cannot be written (read-only, no right)
-        OtherFailure,     // any other reason, in `detail`
+        Held,              // this process holds the lock now
+        HeldElsewhere,     // another process holds it
+        FolderInItsPlace,  // a folder has the lock file's name
+        NotWritable,       // the folder cannot be written (read-only, no right)
+        OtherFailure,      // any other reason, in `detail`
     };
     Kind kind = Kind::Held;
     QString detail;  // the system's words for OtherFailure

@@ -16,10 +16,11 @@
 namespace {
 
 // Every table the program reads or writes.
-const QStringList kBooksTables{
-    QStringLiteral("t_trade"),        QStringLiteral("t_trade_history"), QStringLiteral("t_bs_begining"),
-    QStringLiteral("t_bs_begining_history"), QStringLiteral("m_account"),   QStringLiteral("m_trade"),
-    QStringLiteral("m_trade_detail"), QStringLiteral("m_percent"),        QStringLiteral("m_money")};
+const QStringList kBooksTables{QStringLiteral("t_trade"),        QStringLiteral("t_trade_history"),
+                               QStringLiteral("t_bs_begining"),  QStringLiteral("t_bs_begining_history"),
+                               QStringLiteral("m_account"),      QStringLiteral("m_trade"),
+                               QStringLiteral("m_trade_detail"), QStringLiteral("m_percent"),
+                               QStringLiteral("m_money")};
 
 const QString kSchemaQuery = QStringLiteral("select name from sqlite_master where type = 'table'");
 

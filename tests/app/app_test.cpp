@@ -58,12 +58,16 @@ TEST(PruneOldFiles, KeepsTheNewestMatchingFilesByName) {
 // whole backups, other databases' files and look-alikes stay.
 TEST(RemoveCrashedBackups, RemovesOnlyWhatACutOffBackupLeft) {
     TempInstall install;
-    const QStringList gone{"velmo_2026_1201-0800_00.sqlite3.tmp", "velmo_2026_1201-0800_00.sqlite3.tmp-journal",
-                           "velmo_2026_1202-0800_00.sqlite3", "velmo_2026_1202-0800_00.sqlite3-journal",
+    const QStringList gone{"velmo_2026_1201-0800_00.sqlite3.tmp",     "velmo_2026_1201-0800_00.sqlite3.tmp-journal",
+                           "velmo_2026_1202-0800_00.sqlite3",         "velmo_2026_1202-0800_00.sqlite3-journal",
                            "velmo_2026_1203-0800_00.sqlite3-journal", "velmo_2026_1204-0800_00.sqlite3.tmp-wal"};
-    const QStringList kept{"notes.tmp", "velmo.sqlite3-journal", "velmo_2026_1201-0800_0.sqlite3.tmp",
-                           "velmo_2026_1201-0800_00.sqlite3.tmp.bak", "velmo_2026_1201-0800_00.sqlite3-wal",
-                           "velmo_2026_1204-0800_00.sqlite3", "velmox_2026_1201-0800_00.sqlite3.tmp",
+    const QStringList kept{"notes.tmp",
+                           "velmo.sqlite3-journal",
+                           "velmo_2026_1201-0800_0.sqlite3.tmp",
+                           "velmo_2026_1201-0800_00.sqlite3.tmp.bak",
+                           "velmo_2026_1201-0800_00.sqlite3-wal",
+                           "velmo_2026_1204-0800_00.sqlite3",
+                           "velmox_2026_1201-0800_00.sqlite3.tmp",
                            "velmox_2026_1201-0800_00.sqlite3-journal"};
     for (const QString& name : gone + kept) install.writeBytes("db_backup/" + name, "x");
     install.makeFolder("db_backup/velmo_2026_1205-0800_00.sqlite3.tmp");

@@ -269,7 +269,8 @@ private slots:
         install.writeSettings("x");
         BooksFile(install.path(kBook)).rows(kFill.arg(2020).replace("3000", "60000"));  // 60,000 long entries
         const QByteArray books = BooksFile(install.path(kBook)).checksum();
-        const QRegularExpression form(QRegularExpression::anchoredPattern("velmo_\\d{4}_\\d{4}-\\d{4}_\\d{2}\\.sqlite3"));
+        const QRegularExpression form(
+            QRegularExpression::anchoredPattern("velmo_\\d{4}_\\d{4}-\\d{4}_\\d{2}\\.sqlite3"));
         QHash<QString, QDateTime> whole;  // backups read back whole, with the time they were written
         int cut = 0;                      // kills after which a temporary file lay there: inside the backup
         const auto check = [&](const QString& where) {

@@ -22,11 +22,11 @@ using namespace Qt::StringLiterals;
 TEST(StartUp, RefusesToStartOrOpensAndPrunesTheRunLog) {
     struct Case {
         const char* what;
-        int oldLogs = 0;        // run logs of earlier days
-        QStringList gone = {};  // folders removed
-        QString file = {};      // written as a file
-        QString folder = {};    // made as a folder
-        bool running = false;                // another instance holds the lock
+        int oldLogs = 0;                      // run logs of earlier days
+        QStringList gone = {};                // folders removed
+        QString file = {};                    // written as a file
+        QString folder = {};                  // made as a folder
+        bool running = false;                 // another instance holds the lock
         std::optional<QByteArray> lock = {};  // left in the lock file
         bool readOnlyBin = false;             // bin/ cannot be written (the start-up log is there)
         bool link = false;                    // the lock file a link to itself

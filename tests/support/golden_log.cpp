@@ -5,6 +5,7 @@
 #include "app/runtime_error.h"
 #include "platform/cp932.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,16 +13,28 @@ namespace {
 
 QString DataPath(const QString& relative) { return SourcePath(QStringLiteral("tests/data/") + relative); }
 
+// Mirrors the golden's place under tests/data/, so that scripts/accept-goldens.sh
+// finds its way back to the golden from the file alone.
+QString ActualPath(const QString& relative) {
+    return QStringLiteral(VELMO_BINARY_DIR "/goldens/") + relative + QStringLiteral(".actual");
+}
+
 }  // namespace
 
 std::string GoldenDiff(const QString& relative, const QByteArray& actual) {
     QFile golden(DataPath(relative));
     const bool found = golden.open(QIODevice::ReadOnly);
     const QByteArray expected = found ? golden.readAll() : QByteArray();
-    if (found && expected == actual) return {};
-    QFile review(QFileInfo(relative).fileName() + QStringLiteral(".actual"));
-    if (review.open(QIODevice::WriteOnly)) review.write(actual);
-    const std::string whole = "\n  whole output: " + QFileInfo(review).absoluteFilePath().toStdString();
+    QFile review(ActualPath(relative));
+    if (found && expected == actual) {
+        // An output left by an earlier failing run is no longer one to accept.
+        if (review.exists() && !review.remove()) return "cannot remove " + review.fileName().toStdString();
+        return {};
+    }
+    const bool kept = QDir().mkpath(QFileInfo(review).absolutePath()) && review.open(QIODevice::WriteOnly) &&
+                      review.write(actual) == actual.size();
+    const std::string whole =
+        (kept ? "\n  whole output: " : "\n  whole output could not be written to: ") + review.fileName().toStdString();
     if (!found) return "missing golden file " + golden.fileName().toStdString() + whole;
     const QStringList want = platform::fromCp932(expected).split(QStringLiteral("\r\n"));
     const QStringList got = platform::fromCp932(actual).split(QStringLiteral("\r\n"));

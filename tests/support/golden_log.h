@@ -15,8 +15,9 @@
 
 // Empty when `actual` equals tests/data/<relative> byte for byte. Otherwise
 // the first differing line (both decoded from Shift_JIS), and `actual` is
-// left in <file name>.actual in the working folder for review; a missing
-// golden file is a difference too, never created.
+// left in <build>/goldens/<relative>.actual for review and for
+// scripts/accept-goldens.sh; a missing golden file is a difference too, never
+// created. A match removes an .actual file left by an earlier run.
 std::string GoldenDiff(const QString& relative, const QByteArray& actual);
 
 // A fixture file under tests/data/, as UTF-8 text.

@@ -80,7 +80,8 @@ void WhileModal(QDialog* dialog, const std::function<void()>& open, const std::f
 }
 
 void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<void()>& inside) {
-    WhileModal(dialog, [opener] { opener->click(); }, inside);
+    const auto open = [opener] { opener->click(); };
+    WhileModal(dialog, open, inside);
 }
 
 void ClickListRow(QListWidget* list, int row) {

@@ -88,8 +88,8 @@ void TempInstall::installDatabase(const QString& name) const {
 
 void TempInstall::writeSettings(const QString& userName, const QString& dbFileName) const {
     writeBytes(QStringLiteral("bin/VelmoAccount.ini"),
-               Sjis(QStringLiteral("[user]\r\nname=") + userName + QStringLiteral("\r\n[db]\r\nfilename=") + dbFileName +
-                    QStringLiteral("\r\n")));
+               Sjis(QStringLiteral("[user]\r\nname=") + userName + QStringLiteral("\r\n[db]\r\nfilename=") +
+                    dbFileName + QStringLiteral("\r\n")));
 }
 
 void TempInstall::exec(const QString& sql) const {

@@ -6,8 +6,6 @@
 #include "app/sound_cue.h"
 #include "export/export_folder.h"
 
-namespace {}  // namespace
-
 void FinishExport(const std::optional<QString>& failure, const QString& doneMessage) {
     if (failure) {
         ShowMessage(*failure);

@@ -33,8 +33,8 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
     // the current row removes its highlight when the button is released: the
     // change to no row, or nothing in a list that keeps its row.
     const bool removes = event->modifiers().testFlag(Qt::ControlModifier) && !keepsRow_;
-    if (event->button() == Qt::LeftButton && pressed.isValid() && pressed.row() == before &&
-        currentRow() == before && !removes)
+    if (event->button() == Qt::LeftButton && pressed.isValid() && pressed.row() == before && currentRow() == before &&
+        !removes)
         emit Click();
 }
 

@@ -131,7 +131,8 @@ void FrmMenu::LoadSteps(QString& step) {
     if (const QString problem = DbFileNameProblem(dbName); !problem.isEmpty()) EndWith(problem, kErrorTitle);
     const QString dbPath = FolderPath(QStringLiteral("db"), dbName);
     if (!FileExists(dbPath))
-        EndWith(QStringLiteral("以下のDBファイルが見つかりません。\r\n  ") + QDir::toNativeSeparators(dbPath), kErrorTitle);
+        EndWith(QStringLiteral("以下のDBファイルが見つかりません。\r\n  ") + QDir::toNativeSeparators(dbPath),
+                kErrorTitle);
     if (const QString refusal = TakeBooksLock(dbPath); !refusal.isEmpty()) EndWith(refusal, kAppTitle);
 
     const QString backupFolder = AppPath(QStringLiteral("db_backup"));
@@ -251,9 +252,7 @@ void FrmMenu::OpenWorkingScreen(int index) {
     Form_Activate();
 }
 
-void FrmMenu::cmdHlp_Click() {
-    OpenWithShell(FolderPath(QStringLiteral("htm"), QStringLiteral("00_index.htm")));
-}
+void FrmMenu::cmdHlp_Click() { OpenWithShell(FolderPath(QStringLiteral("htm"), QStringLiteral("00_index.htm"))); }
 
 void FrmMenu::cmdEnd_Click() { RunShutdown(QStringLiteral("frmMenu")); }
 

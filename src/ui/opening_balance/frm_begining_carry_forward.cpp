@@ -12,8 +12,6 @@
 #include "ui/opening_balance/carried_balances.h"
 #include "ui/opening_balance/frm_begining.h"
 
-namespace {}  // namespace
-
 void FrmBegining::cmdCarryForward_Click() {
     TrapRunTimeErrors([this] { CarryForward(); });
 }

@@ -77,9 +77,6 @@ private slots:
         QCOMPARE(GoldenDiff(u"ui/menu/session.log"_s, RunLogWithInstallFolder(f.install)), std::string());
     }
 
-    // Starts on missing and foreign files, backups beside other files and other
-    // connections, and quitting from each screen (its handler called directly:
-    // the ended process must not unwind through Qt's frames).
     // Enter presses the button that has the focus, as Space does; Enter in a box presses nothing.
     void enterPressesTheFocusedButtonOnly() {
         MenuFixture f;
@@ -107,6 +104,9 @@ private slots:
                  u"cmdInc_1 2027 0, cmdInc_0 2026 0, txtYear 2026 0, txtName 2026 0, cmdSave 2026 1, not shown"_s);
     }
 
+    // Starts on missing and foreign files, backups beside other files and other
+    // connections, and quitting from each screen (its handler called directly:
+    // the ended process must not unwind through Qt's frames).
     void startsBackupsAndQuits() {
         enum File { kBooks, kNone, kFolder, kBytes };
         struct Case {
