@@ -3,15 +3,13 @@
 #include "app/backup_names.h"
 #include "app/context.h"
 #include "app/run_log.h"
+#include "platform/file_replace.h"
 #include "sqlite/sqlite_api.h"
 
 #include <sqlite3.h>
 
 #include <QFile>
 #include <QStringList>
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -121,14 +119,6 @@ QString CheckCopy(const QString& path) {
     return {};
 }
 
-// Puts the file in the place of another in one step, replacing it.
-QString RenameOver(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(from.toStdU16String()), std::filesystem::path(to.toStdU16String()),
-                            error);
-    return error ? QString::fromLocal8Bit(error.message()) : QString();
-}
-
 }  // namespace
 
 BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath) {
@@ -147,7 +137,7 @@ BackupOutcome BackupDatabase(const QString& dbPath, const QString& backupPath) {
         return {BackupOutcome::Kind::Failed, QStringLiteral("一時ファイルを置き換えられません")};
     QString failure = CopyInto(source.get(), tempPath);
     if (failure.isEmpty()) failure = CheckCopy(tempPath);
-    if (failure.isEmpty()) failure = RenameOver(tempPath, backupPath);
+    if (failure.isEmpty()) failure = platform::ReplaceByRename(tempPath, backupPath);
     if (failure.isEmpty()) return {};
     QFile::remove(tempPath);
     return {BackupOutcome::Kind::Failed, failure};
