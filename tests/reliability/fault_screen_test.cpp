@@ -45,6 +45,10 @@ namespace {
 const QString kYear = QStringLiteral("data_for_rupa_kaikei/2020(令和2)/");
 const QString k2Pow31 = QStringLiteral("2147483648"), kHuge = QStringLiteral("99999999999999999999999999");
 const QString kSql = QStringLiteral("1; delete from t_trade; --"), kIni = QStringLiteral("bin/VelmoAccount.ini");
+// Transactions of 2020-06-01 numbered %1 to %2, each of as many yen.
+const QString kRecords = QStringLiteral(
+    "insert into t_trade with recursive n(v) as (select %1 union all select v + 1 from n where v < %2) "
+    "select 2020, 6, 1, v, '14', '01', 'k', v, 100, 1, '' from n");
 
 // What it is, the file the message names, the old files and books it meets, the write (its message, if any).
 const std::tuple<const char*, QString, std::function<void(TempInstall&)>, std::function<std::optional<QString>()>>
@@ -54,9 +58,7 @@ const std::tuple<const char*, QString, std::function<void(TempInstall&)>, std::f
         {"the journal export", kYear + "data03ca.txt",
          [](TempInstall& i) {
              OpenFixtureBooks(i);
-             i.exec(
-                 "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n "
-                 "where v < 3000) select 2020, 6, 1, 100 + v, '14', '01', 'k', v, 100, 1, '' from n");
+             i.exec(kRecords.arg(101).arg(3100));
              i.makeFolder(kYear), i.writeBytes(kYear + "data03ca.txt", "old records");
              i.writeBytes(kYear + "data03no.txt", "old number");
          },
@@ -207,13 +209,7 @@ private slots:
         for (const int crashAt : {1, 2}) {
             TempInstall install;
             install.openDatabase();
-            const auto record = [&](int from, int to) {
-                install.exec(QStringLiteral("insert into t_trade with recursive n(v) as (select %1 union all select "
-                                            "v + 1 from n where v < %2) select 2020, 6, 1, v, '14', '01', 'k', v, "
-                                            "100, 1, '' from n")
-                                 .arg(from)
-                                 .arg(to));
-            };
+            const auto record = [&](int from, int to) { install.exec(kRecords.arg(from).arg(to)); };
             const auto file = [&](const QString& name) { return install.readBytes(kYear + name); };
             const auto records = [&] { return file("data03ca.txt").count("\r\n"); };
             record(1, 3);
@@ -530,16 +526,9 @@ private slots:
             << f.install.rows("select account_cd||' '||money from t_bs_begining where money != 0 order by 1");
 
         // Names whose end Windows drops, and pages of text pasted: the answer echoes a few dozen characters.
-        const QStringList awkward{" ",
-                                  "   ",
-                                  "仕訳帳.",
-                                  "仕訳帳.txt ",
-                                  "仕訳帳.txt.",
-                                  "仕訳帳 .txt",
-                                  QString(10000, u'長'),
-                                  "仕訳帳/" + QString(9990, u'x'),
-                                  QString(31, u'x') + "?",
-                                  QString(29, u'x') + "😀😀:"};
+        QStringList awkward{" ", "   ", "仕訳帳.", "仕訳帳.txt ", "仕訳帳.txt.", "仕訳帳 .txt"};
+        awkward << QString(10000, u'長') << "仕訳帳/" + QString(9990, u'x') << QString(31, u'x') + "?"
+                << QString(29, u'x') + "😀😀:";
         for (const QString& name :
              QStringList{"../仕訳帳.txt", "..\\仕訳帳.txt", "/etc/passwd", "..", "仕訳帳:2020.txt", "仕訳帳\t.txt",
                          "CON", "nul.txt", "Com1.log", "LPT9", "aux.仕訳帳.txt", QString(90, u'仕'), "CONSOLE.txt",

@@ -71,6 +71,18 @@ std::tuple<int, qint64, QString> StartProgram(const TempInstall& install, bool n
             QString::fromUtf8(install.readBytes("log/errors.txt"))};
 }
 
+// The worker's confirmed lines, after it was killed `micros` into its work (after its first line, if `told`).
+QStringList KillWorker(const TempInstall& install, const char* mode, bool told, quint32 micros) {
+    QProcess worker;
+    worker.setStandardErrorFile(install.path("log/errors.txt"));
+    worker.start(VELMO_RELIABILITY_WORKER, {mode, install.path("")});
+    if (!(told ? worker.waitForReadyRead(30000) : worker.waitForStarted())) throw std::runtime_error(mode);
+    std::this_thread::sleep_for(std::chrono::microseconds(micros));
+    worker.kill();
+    worker.waitForFinished();
+    return QString::fromUtf8(worker.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
 // Each damages the bundled books, filled with a year of long entries, or the folder about them.
 const std::pair<const char*, std::function<void(const TempInstall&)>> kDamages[] = {
     {"zero bytes", [](const TempInstall& i) { i.writeBytes(kBook, {}); }},
@@ -115,16 +127,9 @@ private slots:
             BooksFile(install.path(kBook)).rows(arrange);
             QStringList confirmed;
             for (int k = 1; k <= kills; ++k) {
-                QProcess worker;
-                worker.setStandardErrorFile(install.path("log/errors.txt"));
-                worker.start(VELMO_RELIABILITY_WORKER, {mode, install.path("")});
-                // Each kill lands in work going on: after its first piece was confirmed.
-                QVERIFY2(worker.waitForReadyRead(30000), mode);
-                // A kill lands anywhere in the next few dozen statements (each commit waits for the disk).
-                std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(150000)));
-                worker.kill();
-                worker.waitForFinished();
-                confirmed << QString::fromUtf8(worker.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+                // Each kill lands in work going on, after its first piece was confirmed, anywhere in the next
+                // few dozen statements (each commit waits for the disk).
+                confirmed << KillWorker(install, mode, true, random.bounded(150000));
                 const BooksFile books(install.path(kBook));
                 const QStringList held = books.rows(stored);
                 const QSet<QString> heldSet(held.begin(), held.end());
@@ -296,13 +301,7 @@ private slots:
         QCOMPARE(std::get<0>(StartProgram(install)), 0);
         const qint64 startMs = timer.elapsed();
         for (int k = 1; k <= kills; ++k) {
-            QProcess worker;
-            worker.setStandardErrorFile(install.path("log/errors.txt"));
-            worker.start(VELMO_RELIABILITY_WORKER, {"start", install.path("")});
-            QVERIFY(worker.waitForStarted());
-            std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(quint32(startMs * 1000))));
-            worker.kill();
-            worker.waitForFinished();
+            KillWorker(install, "start", false, random.bounded(quint32(startMs * 1000)));
             check(QStringLiteral("kill %1, seed %2: ").arg(k).arg(seed));
             if (QTest::currentTestFailed()) return;
         }
