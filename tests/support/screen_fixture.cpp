@@ -84,11 +84,11 @@ void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<vo
     WhileModal(dialog, open, inside);
 }
 
-void ClickListRow(QListWidget* list, int row) {
+void ClickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
     QListWidgetItem* item = list->item(row);
     if (!item) throw MissingControl{list->objectName() + QStringLiteral(" row ") + QString::number(row)};
     list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
 }
 
 void ClickListItem(QListWidget* list, const QString& start) {

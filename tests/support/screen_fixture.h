@@ -45,8 +45,8 @@ void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<vo
 // that the access key of a caption acts (a key sent to a widget would not).
 void PressAccessKey(QWidget* window, Qt::Key key);
 
-// A mouse click on the list's row, scrolled into view first.
-void ClickListRow(QListWidget* list, int row);
+// A mouse click on the list's row, scrolled into view first, with the keys held.
+void ClickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
 // The same on the first row whose text begins with `start`.
 void ClickListItem(QListWidget* list, const QString& start);
 

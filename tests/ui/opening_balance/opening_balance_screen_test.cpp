@@ -121,8 +121,7 @@ private slots:
             // Ctrl+click removes the highlight and the row with it; the account stays in the frame.
             ClickAccount(&s, QStringLiteral("100"));
             QListWidget* assets = List(&s, "lstAsset");
-            QTest::mouseClick(assets->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              assets->visualItemRect(assets->currentItem()).center());
+            ClickListRow(assets, assets->currentRow(), Qt::ControlModifier);
             LogScreen(f, s);
             EnterAmount(&s, QStringLiteral("620"), QStringLiteral("0"));
             s.close();

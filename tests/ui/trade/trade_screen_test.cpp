@@ -34,6 +34,11 @@ QLineEdit* Box(FrmTrade& s, const char* name) { return Find<QLineEdit>(&s, name)
 QWidget* Control(FrmTrade& s, const char* name) { return Find<QWidget>(&s, name); }
 QCalendarWidget* Calendar(FrmTrade& s) { return Find<QCalendarWidget>(&s, "Calendar"); }
 void Click(FrmTrade& s, const QString& name) { QTest::mouseClick(Control(s, qPrintable(name)), Qt::LeftButton); }
+// Clicks the trade, then its detail.
+void Pick(FrmTrade& s, const char* trade, const char* detail) {
+    ClickListItem(List(s, "lstTrade"), trade);
+    ClickListItem(List(s, "lstTradeDetail"), detail);
+}
 
 QTableView* Days(QCalendarWidget* calendar) { return calendar->findChild<QTableView*>("qt_calendar_calendarview"); }
 
@@ -167,11 +172,6 @@ QStringList NewEntries(const TempInstall& install, qsizetype& seen) {
     return entries;
 }
 
-// A click with Ctrl held on the list's row.
-void CtrlClickListRow(QListWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list->visualItemRect(list->item(row)).center());
-}
 // A click on the empty part of the list, below its last row.
 void ClickBelowRows(QListWidget* list) {
     const QRect last = list->visualItemRect(list->item(list->count() - 1));
@@ -221,8 +221,7 @@ private slots:
             ClickListRow(List(s, "lstMonth"), 2);
             see(s);
             Click(s, "cmdSetToday");
-            ClickListItem(List(s, "lstTrade"), "14 ");
-            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Pick(s, "14 ", "01 ");
             Click(s, "cmdToMenu");
         });
         OnTradeScreen(f, "2026", [&](FrmTrade& s) {
@@ -302,8 +301,7 @@ private slots:
             for (const char* option : {"optTrade_1", "optTrade_2"}) Click(s, option);  // a filter needs its selection
             out << Boxes(f.install.desktop.dialogs);
             const auto show = [&](const char* trade, int day, int range, int filter) {
-                ClickListItem(List(s, "lstTrade"), trade);
-                ClickListItem(List(s, "lstTradeDetail"), "01 ");
+                Pick(s, trade, "01 ");
                 ClickDay(Calendar(s), {2020, 4, day});
                 Click(s, QString("optRange_%1").arg(range));
                 Click(s, QString("optTrade_%1").arg(filter));
@@ -314,8 +312,7 @@ private slots:
                 for (int filter = 0; filter < 3; ++filter) show("50 ", 5, range, filter);
             show("14 ", 5, 1, 1);
             show("14 ", 7, 2, 2);
-            ClickListItem(List(s, "lstTrade"), "50 ");
-            ClickListItem(List(s, "lstTradeDetail"), "02 ");
+            Pick(s, "50 ", "02 ");
             out << ItemTexts(List(s, "lstTradeDetail")).join('/') << Shown(s);
             ClickListItem(List(s, "lstPercent"), " 75");
             ClickListItem(List(s, "lstMoney"), " 50");
@@ -324,8 +321,7 @@ private slots:
             ClickListRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow() - 1);
             out << ItemTexts(List(s, "lstTradeDetail")).join('/') << Shown(s);
 
-            ClickListItem(List(s, "lstTrade"), "14 ");
-            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Pick(s, "14 ", "01 ");
             Click(s, "optRange_0");
             int money = 0;
             for (const char* user : {"month 1",  "prev",   "PageUp", "Left",      "day 31", "next",     "PageDown",
@@ -400,15 +396,13 @@ private slots:
             }
             out << ItemTexts(List(s, "lstMoney")).join('|');
             ClickDay(Calendar(s), {2020, 12, 31});
-            ClickListItem(List(s, "lstTrade"), "14 ");
-            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Pick(s, "14 ", "01 ");
             ClickListItem(List(s, "lstMoney"), "1500");
             Click(s, "cmdInsert");
             out << Boxes(dialogs) << Shown(s);
             Click(s, "optRange_0");
             ClickDay(Calendar(s), {2020, 4, 5});
-            ClickListItem(List(s, "lstTrade"), "50 ");
-            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Pick(s, "50 ", "01 ");
             for (int row = 1; row <= 2; ++row) {
                 ClickListRow(List(s, "lstTradeRecord"), row);
                 out << Boxes(dialogs) << Shown(s).first();
@@ -538,8 +532,7 @@ private slots:
         };
         OnTradeScreen(f, "2020", [&](FrmTrade& s) {
             ClickDay(Calendar(s), {2020, 4, 5});
-            ClickListItem(List(s, "lstTrade"), "14 ");
-            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Pick(s, "14 ", "01 ");
             NewEntries(f.install, seen);
             for (int again = 0; again < 2; ++again) {
                 ClickListRow(List(s, "lstAbst"), 1);
@@ -555,7 +548,7 @@ private slots:
             Type(Box(s, "txtMoney"), "999");
             ClickListRow(List(s, "lstTradeRecord"), 0);
             see(s, "the same record again");
-            CtrlClickListRow(List(s, "lstTradeRecord"), 0);
+            ClickListRow(List(s, "lstTradeRecord"), 0, Qt::ControlModifier);
             Click(s, "cmdUpdate");
             PressAccessKey(&s, Qt::Key_D);
             see(s, "record Ctrl+clicked, correct and void");
@@ -563,25 +556,23 @@ private slots:
             ClickBelowRows(List(s, "lstTradeRecord"));
             PressAccessKey(&s, Qt::Key_D);
             see(s, "record clicked beside, void");
-            CtrlClickListRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow());
+            ClickListRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow(), Qt::ControlModifier);
             Type(Box(s, "txtTradeDetail"), "電車代");
             Type(Box(s, "txtMoney"), "500");
             PressAccessKey(&s, Qt::Key_I);
             see(s, "trade Ctrl+clicked, record");
-            ClickListItem(List(s, "lstTrade"), "14 ");
-            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Pick(s, "14 ", "01 ");
             ClickBelowRows(List(s, "lstTradeDetail"));
             Type(Box(s, "txtMoney"), "500");
             PressAccessKey(&s, Qt::Key_I);
             see(s, "detail clicked beside, record");
             for (const bool ctrl : {false, true}) {
-                ctrl ? CtrlClickListRow(List(s, "lstMonth"), 3) : ClickListRow(List(s, "lstMonth"), 3);
+                ClickListRow(List(s, "lstMonth"), 3, ctrl ? Qt::ControlModifier : Qt::NoModifier);
                 see(s, ctrl ? "month Ctrl+clicked" : "the month again");
                 ClickDay(Calendar(s), {2020, 4, 5});
             }
 
-            ClickListItem(List(s, "lstTrade"), "50 ");
-            ClickListItem(List(s, "lstTradeDetail"), "01 ");
+            Pick(s, "50 ", "01 ");
             Type(Box(s, "txtMoney"), "12345");
             Keys(Qt::Key_Home), Keys(Qt::Key_Right), Keys(Qt::Key_Right, 2, Qt::ShiftModifier);
             Keys(Qt::Key_Tab), Keys(Qt::Key_Space);
