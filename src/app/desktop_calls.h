@@ -1,7 +1,7 @@
 #pragma once
-// The desktop services besides messages (app/message_box.h) and the busy
-// pointer (ui/common/hourglass.h), reached through the seams, so that no
-// caller needs to know where the seams are kept.
+// The desktop services besides messages (app/message_box.h), sounds
+// (app/sound_cue.h) and the busy pointer (app/hourglass.h), reached through
+// the seams, so that no caller needs to know where the seams are kept.
 #include <QDateTime>
 #include <QString>
 

@@ -83,6 +83,14 @@ QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& ca
     return option;
 }
 
+void SetTabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void ReplaceItems(QListWidget* list, const QStringList& items) {
     const QSignalBlocker blocker(list);
     list->setUpdatesEnabled(false);

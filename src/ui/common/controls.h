@@ -14,6 +14,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 // The Japanese fixed-width font: full-width characters exactly twice the
 // width of ASCII, so that list columns laid out in Shift_JIS bytes line up.
 QFont FixedWidthFont();
@@ -34,6 +36,8 @@ QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& captio
 // A label of fixed size on the light yellow ground of a value the user cannot edit.
 QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
 QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+// Tab moves through the controls in this order.
+void SetTabOrder(std::initializer_list<QWidget*> controls);
 // Replaces the list's items in one call: no repaint per item, and no
 // selection handler run for the items that go.
 void ReplaceItems(QListWidget* list, const QStringList& items);

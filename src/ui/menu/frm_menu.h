@@ -43,6 +43,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The controls with their captions, places and tab order (frm_menu_layout.cpp).
+    void PlaceControls();
+    // The controls' events to their procedures.
+    void WireHandlers();
     void LoadSteps(QString& step);
     [[noreturn]] void EndWithOpenError(const QString& errText);
     void ShowSavedName();

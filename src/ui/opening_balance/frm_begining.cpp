@@ -1,6 +1,7 @@
 #include "ui/opening_balance/frm_begining.h"
 
 #include "app/error_trap.h"
+#include "app/hourglass.h"
 #include "app/identity.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
@@ -9,23 +10,17 @@
 #include "store/opening_balance_store.h"
 #include "store/store_common.h"
 #include "ui/common/controls.h"
-#include "ui/common/hourglass.h"
 #include "ui/opening_balance/amount_checks.h"
 #include "ui/opening_balance/balance_rows.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSignalBlocker>
 
 namespace {
 
 const QString kAsset = QStringLiteral("a");
 const QString kDebit = QStringLiteral("d");
-
-const QString kColumnHeading = QStringLiteral("ｺｰﾄﾞ勘定科目") + QString(9, QChar(0x3000)) +
-                               QString(6, QLatin1Char(' ')) + QChar(0x3000) + QString(2, QLatin1Char(' ')) +
-                               QStringLiteral("開始残高");
 
 const QString kUnnamedMessage = QStringLiteral(
     "この勘定科目コードには勘定科目名称が設定されていません。\r\n\r\n"
@@ -40,18 +35,15 @@ const QString kMismatchMessage = QStringLiteral(
     "　・資産合計の金額＝元入金＋それ以外の負債の合計として，\r\n"
     "資産合計・負債合計を一致させます。");
 
-// Refilling a list is no click on it: its handler stays quiet.
-void Refill(QListWidget* list, const QStringList& items) {
-    const QSignalBlocker noClick(list);
-    list->clear();
-    list->addItems(items);
-}
-
 }  // namespace
 
 FrmBegining::FrmBegining(const MenuValues& menu, QWidget* parent)
     : WorkingScreen(QStringLiteral("frmBegining"), menu, parent) {
     PlaceControls();
+    WireHandlers();
+}
+
+void FrmBegining::WireHandlers() {
     connect(lstAsset, &ListBox::Click, this, &FrmBegining::lstAsset_Click);
     connect(lstDebit, &ListBox::Click, this, &FrmBegining::lstDebit_Click);
     connect(cmdUpdate, &QPushButton::clicked, this, &FrmBegining::cmdUpdate_Click);
@@ -59,51 +51,6 @@ FrmBegining::FrmBegining(const MenuValues& menu, QWidget* parent)
     connect(cmdSaveFiles, &QPushButton::clicked, this, &FrmBegining::cmdSaveFiles_Click);
     connect(cmdOpenFolder, &QPushButton::clicked, this, &FrmBegining::cmdOpenFolder_Click);
     connect(cmdCarryForward, &QPushButton::clicked, this, &FrmBegining::cmdCarryForward_Click);
-}
-
-void FrmBegining::PlaceControls() {
-    setFixedSize(TwipsRect(0, 0, 11700, 9450).size());
-    MakeLabel(this, QStringLiteral("Label2_1"), QStringLiteral("会計年度"), 180, 165);
-    // Shown only: the year goes into statements and the export folder's name.
-    txtYear = MakeTextBox(this, QStringLiteral("txtYear"), TwipsRect(1200, 120, 900, 330));
-    txtGengou = MakeTextBox(this, QStringLiteral("txtGengou"), TwipsRect(2160, 120, 1080, 330));
-    for (QLineEdit* box : {txtYear, txtGengou}) box->setReadOnly(true);
-    cmdInitiralize = MakeButton(this, QStringLiteral("cmdInitiralize"), QStringLiteral("初期データ作成(&I)"),
-                                TwipsRect(3600, 0, 2250, 435));
-    cmdCarryForward = MakeButton(this, QStringLiteral("cmdCarryForward"), QStringLiteral("前年度から繰越(&K)"),
-                                 TwipsRect(6000, 0, 2250, 435));
-    cmdToMenu->setGeometry(TwipsRect(9000, 0, 1395, 435));
-    cmdEnd->setGeometry(TwipsRect(10440, 0, 915, 435));
-
-    MakeLabel(this, QStringLiteral("Label2_2"), QStringLiteral("資産"), 180, 660);
-    MakeLabel(this, QStringLiteral("Label2_3"), QStringLiteral("負債"), 5940, 660);
-    MakeLabel(this, QStringLiteral("Label1_0"), kColumnHeading, 225, 930);
-    MakeLabel(this, QStringLiteral("Label1_1"), kColumnHeading, 5985, 930);
-    lstAsset = MakeListBox(this, QStringLiteral("lstAsset"), TwipsRect(180, 1200, 5580, 6480));
-    lstDebit = MakeListBox(this, QStringLiteral("lstDebit"), TwipsRect(5940, 1200, 5580, 6480));
-
-    Frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("期首データ登録・更新"),
-                       TwipsRect(180, 7800, 5580, 1350));
-    lblCodeName = MakeLabel(Frame1, QStringLiteral("lblCodeName"), QString(), 150, 360);
-    lblCodeName->setGeometry(TwipsRect(150, 360, 5250, 300));
-    MakeLabel(Frame1, QStringLiteral("Label2_0"), QStringLiteral("開始残高"), 150, 870);
-    txtMoney = MakeTextBox(Frame1, QStringLiteral("txtMoney"), TwipsRect(1200, 810, 1800, 330));
-    cmdUpdate =
-        MakeButton(Frame1, QStringLiteral("cmdUpdate"), QStringLiteral("更新(&U)"), TwipsRect(3150, 780, 1200, 390));
-
-    Frame2 = MakeFrame(this, QStringLiteral("Frame2"), QStringLiteral("ルパかんたん会計のデータを作成"),
-                       TwipsRect(5940, 7800, 5580, 1350));
-    MakeLabel(Frame2, QStringLiteral("Label3_0"), QStringLiteral("data_for_rupa_kaikeiフォルダに"), 150, 330);
-    MakeLabel(Frame2, QStringLiteral("Label3_1"), QStringLiteral("data03aa.txt と data03ba.txt とを"), 150, 630);
-    MakeLabel(Frame2, QStringLiteral("Label3_2"), QStringLiteral("上のフォルダを"), 150, 930);
-    cmdSaveFiles =
-        MakeButton(Frame2, QStringLiteral("cmdSaveFiles"), QStringLiteral("作成(&M)"), TwipsRect(3900, 330, 1500, 390));
-    cmdOpenFolder = MakeButton(Frame2, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"),
-                               TwipsRect(3900, 840, 1500, 390));
-
-    QWidget* tabOrder[] = {lstAsset,     lstDebit,      txtMoney,  cmdUpdate, cmdInitiralize, cmdCarryForward,
-                           cmdSaveFiles, cmdOpenFolder, cmdToMenu, cmdEnd,    txtYear,        txtGengou};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void FrmBegining::Form_Load() {
@@ -121,7 +68,7 @@ void FrmBegining::Form_Activate() {
         if (DBSelBS_Begining(txtYear->text())) {
             ShowBothSides(QString());
         } else {
-            for (QListWidget* list : {lstAsset, lstDebit}) Refill(list, {});
+            for (QListWidget* list : {lstAsset, lstDebit}) ReplaceItems(list, {});
         }
     });
     lblCodeName->clear();
@@ -152,7 +99,7 @@ void FrmBegining::ShowBothSides(const QString& logPrefix) {
 
 void FrmBegining::DispBS_Begining(int year, const QString& side, QListWidget* list) {
     WriteLog(QStringLiteral("DispBS_Begining"));
-    Refill(list, BalanceListItems(DBSelBS_BeginingAD(year, side)));
+    ReplaceItems(list, BalanceListItems(DBSelBS_BeginingAD(year, side)));
 }
 
 void FrmBegining::lstAsset_Click() {

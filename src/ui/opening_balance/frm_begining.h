@@ -44,7 +44,10 @@ private:
     bool ChkSumAssetDebit(QString& message);
     void DispBS_Begining(int year, const QString& side, QListWidget* list);
 
+    // The controls with their captions, places and tab order (frm_begining_layout.cpp).
     void PlaceControls();
+    // The controls' events to their procedures.
+    void WireHandlers();
     void ShowBothSides(const QString& logPrefix);
     void AccountClick(QListWidget* list, QListWidget* other);
     void StoreAmount();

@@ -2,13 +2,13 @@
 // balances of the year before the one shown become the shown year's opening
 // amounts, its sheet created first when it has none.
 #include "app/error_trap.h"
+#include "app/hourglass.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "reports/trial_balance.h"
 #include "store/carry_forward_store.h"
 #include "store/opening_balance_store.h"
-#include "ui/common/hourglass.h"
 #include "ui/opening_balance/carried_balances.h"
 #include "ui/opening_balance/frm_begining.h"
 

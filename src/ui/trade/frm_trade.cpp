@@ -14,12 +14,7 @@
 #include <QScreen>
 
 FrmTrade::FrmTrade(const MenuValues& menu, QWidget* parent) : WorkingScreen(QStringLiteral("frmTrade"), menu, parent) {
-    setFixedSize(TwipsRect(0, 0, 16515, 10275).size());
-    cmdToMenu->setGeometry(TwipsRect(14160, 0, 1395, 435));
-    cmdEnd->setGeometry(TwipsRect(15600, 0, 915, 435));
-    BuildEntryFrame();
-    BuildRecordFrame();
-    BuildOutputFrames();
+    PlaceControls();
     // The calendar would open on the system's date; the clock tells today.
     Calendar->setDateQuietly(Today());
     WireHandlers();
@@ -52,7 +47,18 @@ void FrmTrade::WireHandlers() {
     connect(cmdUnselect, &QPushButton::clicked, this, &FrmTrade::cmdUnselect_Click);
     connect(lstAbst, &ListBox::Click, this, &FrmTrade::lstAbst_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
-    WireOutputButtons();
+    const std::pair<QPushButton*, void (FrmTrade::*)()> outputs[] = {
+        {cmdWriteFileJournal, &FrmTrade::cmdWriteFileJournal_Click},
+        {cmdWriteFileTrade, &FrmTrade::cmdWriteFileTrade_Click},
+        {cmdWriteFileGeneralLedger, &FrmTrade::cmdWriteFileGeneralLedger_Click},
+        {cmdWriteFileInsurance, &FrmTrade::cmdWriteFileInsurance_Click},
+        {cmdWriteFileTrialBalance, &FrmTrade::cmdWriteFileTrialBalance_Click},
+        {cmdWriteFileMonthlyTrialBalance, &FrmTrade::cmdWriteFileMonthlyTrialBalance_Click},
+        {cmdWriteFileHistory, &FrmTrade::cmdWriteFileHistory_Click},
+        {cmdRupaFiles, &FrmTrade::cmdRupaFiles_Click},
+        {cmdOpenFolder, &FrmTrade::cmdOpenFolder_Click},
+    };
+    for (const auto& [button, handler] : outputs) connect(button, &QPushButton::clicked, this, handler);
 }
 
 void FrmTrade::Form_Load() {

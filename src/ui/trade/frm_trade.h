@@ -84,9 +84,12 @@ private:
         bool operator==(const RefreshKey&) const = default;
     };
 
-    void BuildEntryFrame();
-    void BuildRecordFrame();
-    void BuildOutputFrames();
+    // The controls with their captions and places, area by area (frm_trade_layout.cpp).
+    void PlaceControls();
+    void PlaceEntryFrame();
+    void PlaceRecordFrame();
+    void PlaceOutputFrames();
+    // The controls' events to their procedures.
     void WireHandlers();
 
     // Form_Load and Form_Activate without their traps.
@@ -123,7 +126,6 @@ private:
     void LoadPhraseList(const QString& tradeCd, const QString& detailCd);
     void ShowPhraseList(bool shown);
 
-    void WireOutputButtons();
     // The period of the calendar and the options, and the menu's user and file names.
     ReportValues ShownReportValues() const;
     // The name the user typed for the report, asked again while it cannot be
@@ -183,6 +185,15 @@ private:
     QLabel* lblSum;
 
     QLabel* lblTerm;
+    QPushButton* cmdWriteFileJournal;
+    QPushButton* cmdWriteFileTrade;
+    QPushButton* cmdWriteFileGeneralLedger;
+    QPushButton* cmdWriteFileInsurance;
+    QPushButton* cmdWriteFileTrialBalance;
+    QPushButton* cmdWriteFileMonthlyTrialBalance;
+    QPushButton* cmdWriteFileHistory;
+    QPushButton* cmdRupaFiles;
+    QPushButton* cmdOpenFolder;
 
     bool SkipMonthClick = false;
     RefreshKey LastRefreshKey;

@@ -2,10 +2,10 @@
 // fiscal year with its month list, the trade and detail lists, the presets
 // and the clear buttons.
 #include "app/error_trap.h"
+#include "app/hourglass.h"
 #include "app/run_log.h"
 #include "store/master_store.h"
 #include "ui/common/controls.h"
-#include "ui/common/hourglass.h"
 #include "ui/trade/calendar_rule.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/trade_list_items.h"

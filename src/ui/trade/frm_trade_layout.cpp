@@ -1,4 +1,4 @@
-// The controls of the transaction screen with their captions and places.
+// The transaction screen's controls with their captions and places.
 #include "ui/common/controls.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_heading.h"
@@ -26,7 +26,17 @@ QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& caption
 
 }  // namespace
 
-void FrmTrade::BuildEntryFrame() {
+void FrmTrade::PlaceControls() {
+    setFixedSize(TwipsRect(0, 0, 16515, 10275).size());
+    cmdToMenu->setGeometry(TwipsRect(14160, 0, 1395, 435));
+    cmdEnd->setGeometry(TwipsRect(15600, 0, 915, 435));
+    // Tab follows the order the controls are made in.
+    PlaceEntryFrame();
+    PlaceRecordFrame();
+    PlaceOutputFrames();
+}
+
+void FrmTrade::PlaceEntryFrame() {
     lblYear = MakeValueLabel(this, QStringLiteral("lblYear"), QStringLiteral("2020"), TwipsRect(120, 120, 795, 315));
     lblGengou =
         MakeValueLabel(this, QStringLiteral("lblGengou"), QStringLiteral("令和2"), TwipsRect(960, 120, 975, 315));
@@ -104,7 +114,7 @@ void FrmTrade::BuildEntryFrame() {
         MakeButton(Frame6, QStringLiteral("cmdUpdate"), QStringLiteral("更新(&U)"), TwipsRect(15180, 2820, 855, 1395));
 }
 
-void FrmTrade::BuildRecordFrame() {
+void FrmTrade::PlaceRecordFrame() {
     Frame3 =
         MakeFrame(this, QStringLiteral("Frame3"), QStringLiteral("取引記録一覧"), TwipsRect(240, 5160, 9735, 5055));
     auto* frame4 = MakeFrame(Frame3, QStringLiteral("Frame4"), QStringLiteral("期間"), TwipsRect(240, 240, 2775, 555));
@@ -147,7 +157,7 @@ void FrmTrade::BuildRecordFrame() {
     lblSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void FrmTrade::BuildOutputFrames() {
+void FrmTrade::PlaceOutputFrames() {
     auto* frame2 =
         MakeFrame(this, QStringLiteral("Frame2"), QStringLiteral("ファイル出力"), TwipsRect(10080, 5400, 6255, 2415));
     lblTerm = MakeCaption(frame2, QStringLiteral("lblTerm"), QStringLiteral("当月の"), TwipsRect(120, 300, 1095, 195));
@@ -157,21 +167,26 @@ void FrmTrade::BuildOutputFrames() {
     const struct {
         const char* labelName;
         QString label;
-        const char* button;
+        const char* buttonName;
+        QPushButton* FrmTrade::*button;
         QString caption;
         int column;
         int top;
     } reports[] = {
-        {"Label5_0", QStringLiteral("仕訳帳を"), "cmdWriteFileJournal", QStringLiteral("出力(&J)"), 0, 540},
-        {"Label5_1", QStringLiteral("取引記録を"), "cmdWriteFileTrade", QStringLiteral("出力(&T)"), 0, 990},
-        {"Label5_2", QStringLiteral("当年度の総勘定元帳を"), "cmdWriteFileGeneralLedger", QStringLiteral("出力(&G)"), 0,
-         1440},
-        {"Label5_3", QStringLiteral("当年度の保険料を"), "cmdWriteFileInsurance", QStringLiteral("出力(&H)"), 0, 1890},
-        {"Label7_1", QStringLiteral("試算表を"), "cmdWriteFileTrialBalance", QStringLiteral("出力(&S)"), 1, 540},
-        {"Label7_2", QStringLiteral("月別試算表を"), "cmdWriteFileMonthlyTrialBalance", QStringLiteral("出力(&B)"), 1,
-         990},
-        {"lblWriteFileHistory", QStringLiteral("訂正削除履歴を"), "cmdWriteFileHistory", QStringLiteral("出力(&R)"), 1,
-         1440},
+        {"Label5_0", QStringLiteral("仕訳帳を"), "cmdWriteFileJournal", &FrmTrade::cmdWriteFileJournal,
+         QStringLiteral("出力(&J)"), 0, 540},
+        {"Label5_1", QStringLiteral("取引記録を"), "cmdWriteFileTrade", &FrmTrade::cmdWriteFileTrade,
+         QStringLiteral("出力(&T)"), 0, 990},
+        {"Label5_2", QStringLiteral("当年度の総勘定元帳を"), "cmdWriteFileGeneralLedger",
+         &FrmTrade::cmdWriteFileGeneralLedger, QStringLiteral("出力(&G)"), 0, 1440},
+        {"Label5_3", QStringLiteral("当年度の保険料を"), "cmdWriteFileInsurance", &FrmTrade::cmdWriteFileInsurance,
+         QStringLiteral("出力(&H)"), 0, 1890},
+        {"Label7_1", QStringLiteral("試算表を"), "cmdWriteFileTrialBalance", &FrmTrade::cmdWriteFileTrialBalance,
+         QStringLiteral("出力(&S)"), 1, 540},
+        {"Label7_2", QStringLiteral("月別試算表を"), "cmdWriteFileMonthlyTrialBalance",
+         &FrmTrade::cmdWriteFileMonthlyTrialBalance, QStringLiteral("出力(&B)"), 1, 990},
+        {"lblWriteFileHistory", QStringLiteral("訂正削除履歴を"), "cmdWriteFileHistory", &FrmTrade::cmdWriteFileHistory,
+         QStringLiteral("出力(&R)"), 1, 1440},
     };
     const int labelLeft[] = {120, 3360};
     const int labelWidth[] = {2115, 1800};
@@ -179,8 +194,8 @@ void FrmTrade::BuildOutputFrames() {
     for (const auto& report : reports) {
         MakeCaption(frame2, QString::fromLatin1(report.labelName), report.label,
                     TwipsRect(labelLeft[report.column], report.top + 60, labelWidth[report.column], 195));
-        MakeButton(frame2, QString::fromLatin1(report.button), report.caption,
-                   TwipsRect(buttonLeft[report.column], report.top, 915, 375));
+        this->*report.button = MakeButton(frame2, QString::fromLatin1(report.buttonName), report.caption,
+                                          TwipsRect(buttonLeft[report.column], report.top, 915, 375));
     }
 
     auto* frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("ルパかんたん会計のデータを作成"),
@@ -188,8 +203,10 @@ void FrmTrade::BuildOutputFrames() {
     MakeCaption(frame1, QStringLiteral("Label6_0"), QStringLiteral("取引記録から"), TwipsRect(120, 300, 1095, 195));
     MakeCaption(frame1, QStringLiteral("Label6_1"), QStringLiteral("data03ca.txtとdata03no.txtを"),
                 TwipsRect(120, 780, 3075, 195));
-    MakeButton(frame1, QStringLiteral("cmdRupaFiles"), QStringLiteral("作成(&M)"), TwipsRect(2280, 240, 915, 375));
+    cmdRupaFiles =
+        MakeButton(frame1, QStringLiteral("cmdRupaFiles"), QStringLiteral("作成(&M)"), TwipsRect(2280, 240, 915, 375));
     MakeCaption(frame1, QStringLiteral("Label6_2"), QStringLiteral("出力先フォルダを"),
                 TwipsRect(120, 1080, 1455, 195));
-    MakeButton(frame1, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"), TwipsRect(2280, 1020, 915, 375));
+    cmdOpenFolder = MakeButton(frame1, QStringLiteral("cmdOpenFolder"), QStringLiteral("開く(&O)"),
+                               TwipsRect(2280, 1020, 915, 375));
 }

@@ -3,6 +3,7 @@
 // export for the receiving program with the button that opens its folder.
 #include "app/desktop_calls.h"
 #include "app/error_trap.h"
+#include "app/hourglass.h"
 #include "app/message_box.h"
 #include "app/sound_cue.h"
 #include "export/journal_export.h"
@@ -12,27 +13,7 @@
 #include "reports/report_file.h"
 #include "reports/trade_record_report.h"
 #include "ui/common/export_buttons.h"
-#include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
-
-void FrmTrade::WireOutputButtons() {
-    const struct {
-        const char* name;
-        void (FrmTrade::*handler)();
-    } buttons[] = {
-        {"cmdWriteFileJournal", &FrmTrade::cmdWriteFileJournal_Click},
-        {"cmdWriteFileTrade", &FrmTrade::cmdWriteFileTrade_Click},
-        {"cmdWriteFileGeneralLedger", &FrmTrade::cmdWriteFileGeneralLedger_Click},
-        {"cmdWriteFileInsurance", &FrmTrade::cmdWriteFileInsurance_Click},
-        {"cmdWriteFileTrialBalance", &FrmTrade::cmdWriteFileTrialBalance_Click},
-        {"cmdWriteFileMonthlyTrialBalance", &FrmTrade::cmdWriteFileMonthlyTrialBalance_Click},
-        {"cmdWriteFileHistory", &FrmTrade::cmdWriteFileHistory_Click},
-        {"cmdRupaFiles", &FrmTrade::cmdRupaFiles_Click},
-        {"cmdOpenFolder", &FrmTrade::cmdOpenFolder_Click},
-    };
-    for (const auto& button : buttons)
-        connect(findChild<QPushButton*>(QString::fromLatin1(button.name)), &QPushButton::clicked, this, button.handler);
-}
 
 ReportValues FrmTrade::ShownReportValues() const {
     const QDate date = Calendar->selectedDate();

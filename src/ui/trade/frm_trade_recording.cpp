@@ -1,13 +1,13 @@
 // Recording, loading for correction, correcting and voiding transactions
 // on the transaction screen.
 #include "app/error_trap.h"
+#include "app/hourglass.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "app/text_utils.h"
 #include "store/trade_store.h"
 #include "ui/common/controls.h"
-#include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_line.h"
 #include "ui/trade/trade_list_items.h"

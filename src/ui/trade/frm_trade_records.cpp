@@ -1,11 +1,11 @@
 // The record list of the transaction screen: the period and filter options,
 // the refresh and the total of the listed business shares.
 #include "app/error_trap.h"
+#include "app/hourglass.h"
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "store/trade_store.h"
 #include "ui/common/controls.h"
-#include "ui/common/hourglass.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_line.h"
 #include "ui/trade/trade_list_items.h"

@@ -1,4 +1,4 @@
-#include "ui/common/hourglass.h"
+#include "app/hourglass.h"
 
 #include "app/context.h"
 
