@@ -56,26 +56,36 @@ const char* const kKinds[][4] = {
      "(0, 1 + (select count(*) from t_bs_begining_history where account_cd = '100'))"},
 };
 
+// The worker started on these arguments, the boxes it shows written into `errors`.
+void Launch(QProcess& worker, const QStringList& arguments, const QString& errors,
+            const QString& program = VELMO_RELIABILITY_WORKER) {
+    worker.setStandardErrorFile(errors);
+    worker.start(program, arguments);
+}
+
+// Its exit code once it has ended by itself, else -1.
+int ExitCode(QProcess& program) {
+    const bool ended = program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit;
+    return ended ? program.exitCode() : -1;
+}
+
 // The exit code (0 when the menu came up), the time to the end and "box <title>: <text>" a line.
 // As the user "nobody", the program is started by a copy of the worker beside the installation, which it can reach.
 std::tuple<int, qint64, QString> StartProgram(const TempInstall& install, bool nobody = false) {
     QProcess program;
-    program.setStandardErrorFile(install.path("log/errors.txt"));
     if (nobody) QFile::copy(VELMO_RELIABILITY_WORKER, install.path("bin/reliability_worker"));
     if (nobody) program.setChildProcessModifier([] { (::setgid(65534) || ::setuid(65534)) && (::_exit(126), 0); });
     const qint64 start = QDateTime::currentMSecsSinceEpoch();
-    program.start(nobody ? install.path("bin/reliability_worker") : VELMO_RELIABILITY_WORKER,
-                  {"start", install.path("")});
-    const bool ended = program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit;
-    return {ended ? program.exitCode() : -1, QDateTime::currentMSecsSinceEpoch() - start,
-            QString::fromUtf8(install.readBytes("log/errors.txt"))};
+    Launch(program, {"start", install.path("")}, install.path("log/errors.txt"),
+           nobody ? install.path("bin/reliability_worker") : VELMO_RELIABILITY_WORKER);
+    const int code = ExitCode(program);
+    return {code, QDateTime::currentMSecsSinceEpoch() - start, QString::fromUtf8(install.readBytes("log/errors.txt"))};
 }
 
 // The worker's confirmed lines, after it was killed `micros` into its work (after its first line, if `told`).
 QStringList KillWorker(const TempInstall& install, const char* mode, bool told, quint32 micros) {
     QProcess worker;
-    worker.setStandardErrorFile(install.path("log/errors.txt"));
-    worker.start(VELMO_RELIABILITY_WORKER, {mode, install.path("")});
+    Launch(worker, {mode, install.path("")}, install.path("log/errors.txt"));
     if (!(told ? worker.waitForReadyRead(30000) : worker.waitForStarted())) throw std::runtime_error(mode);
     std::this_thread::sleep_for(std::chrono::microseconds(micros));
     worker.kill();
@@ -152,9 +162,8 @@ private slots:
         std::array<QProcess, 2> workers;
         const auto errors = [&](size_t w) { return QStringLiteral("log/errors%1.txt").arg(w); };
         for (size_t w = 0; w < workers.size(); ++w) {
-            workers[w].setStandardErrorFile(install.path(errors(w)));
             // A pause between entries, as a user's: a writer in a tight loop would keep the other waiting.
-            workers[w].start(VELMO_RELIABILITY_WORKER, {"record", install.path(""), "5"});
+            Launch(workers[w], {"record", install.path(""), "5"}, install.path(errors(w)));
             QVERIFY(workers[w].waitForStarted());
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -199,7 +208,7 @@ private slots:
         QVERIFY(QDir(c.path("db")).removeRecursively() && QFile::link(a.path("db"), c.path("db")));
         QString out;
         const auto note = [&](const QString& what, QProcess& program, const QString& errors) {
-            const bool ended = program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit;
+            const int code = ExitCode(program);
             QStringList left;  // c's db folder is a's
             for (const auto& [name, tree] : trees)
                 for (const QString& lock : {QStringLiteral("bin/VelmoAccount.lock"), kBook + ".lock"})
@@ -208,21 +217,16 @@ private slots:
             QFile file(errors);
             out += QStringLiteral("== %1: %2\n%3lock files left: %4\n")
                        .arg(what)
-                       .arg(ended ? program.exitCode() : -1)
+                       .arg(code)
                        .arg(QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : ""), left.join(' '));
-        };
-        const auto startIn = [](QProcess& program, const TempInstall& install, const char* then,
-                                const QString& errors) {
-            program.setStandardErrorFile(errors);
-            program.start(VELMO_RELIABILITY_WORKER, {"run", QDir::cleanPath(install.path("")), then});
         };
         const auto run = [&](const QString& what, const TempInstall& install, const char* then) {
             QProcess program;
-            startIn(program, install, then, install.path("log/errors.txt"));
+            Launch(program, {"run", QDir::cleanPath(install.path("")), then}, install.path("log/errors.txt"));
             note(what, program, install.path("log/errors.txt"));
         };
         QProcess holder;
-        startIn(holder, a, "wait", a.path("log/holder.txt"));
+        Launch(holder, {"run", QDir::cleanPath(a.path("")), "wait"}, a.path("log/holder.txt"));
         QByteArray told;
         while (!told.contains("up\n") && holder.waitForReadyRead(30000)) told += holder.readAllStandardOutput();
         QVERIFY2(told.contains("up\n"), told.constData());

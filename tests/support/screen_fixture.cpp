@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <QEvent>
+#include <QInputMethodEvent>
 
 #include <algorithm>
 #include <exception>
@@ -84,6 +85,14 @@ void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<vo
     WhileModal(dialog, open, inside);
 }
 
+void OpenScreen(MenuFixture& f, QDialog* screen, Qt::Key key, const QString& year,
+                const std::function<void()>& inside) {
+    Find<QLineEdit>(f.menu.get(), QStringLiteral("txtYear"))->setText(year);
+    QApplication::setActiveWindow(f.menu.get());
+    WhileModal(
+        screen, [&] { PressAccessKey(f.menu.get(), key); }, inside);
+}
+
 void ClickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
     QListWidgetItem* item = list->item(row);
     if (!item) throw MissingControl{list->objectName() + QStringLiteral(" row ") + QString::number(row)};
@@ -110,4 +119,13 @@ void PressAccessKey(QWidget* window, Qt::Key key) {
         });
     });
     if (!released) throw std::runtime_error("a button pressed by its access key never clicked");
+}
+
+void Type(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
 }

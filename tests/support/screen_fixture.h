@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
@@ -41,6 +42,10 @@ void WhileModal(QDialog* dialog, const std::function<void()>& open, const std::f
 // The same, opened by a click on the button.
 void WhileModal(QDialog* dialog, QAbstractButton* opener, const std::function<void()>& inside);
 
+// Opens the working screen for the year by the menu's access key, the menu made active first as when a window
+// over it closes, and runs `inside` while it shows.
+void OpenScreen(MenuFixture& f, QDialog* screen, Qt::Key key, const QString& year, const std::function<void()>& inside);
+
 // Alt and the key, through the window system as a keyboard sends it, so
 // that the access key of a caption acts (a key sent to a widget would not).
 void PressAccessKey(QWidget* window, Qt::Key key);
@@ -49,6 +54,9 @@ void PressAccessKey(QWidget* window, Qt::Key key);
 void ClickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
 // The same on the first row whose text begins with `start`.
 void ClickListItem(QListWidget* list, const QString& start);
+
+// Selects all in the box, deletes it, and commits the text as the input method does.
+void Type(QLineEdit* box, const QString& text);
 
 // The control of that object name below the widget; the test fails when missing.
 template <class Control>

@@ -20,13 +20,8 @@ namespace {
 QListWidget* List(QWidget* s, const char* name) { return Find<QListWidget>(s, name); }
 QLineEdit* Money(QWidget* s) { return Find<QLineEdit>(s, "txtMoney"); }
 
-// Opens the year's screen from the menu, made active as when a window over it closes, and acts inside.
 void InScreen(MenuFixture& f, const char* year, const std::function<void(FrmBegining&)>& inside) {
-    Find<QLineEdit>(f.menu.get(), "txtYear")->setText(QString::fromLatin1(year));
-    QApplication::setActiveWindow(f.menu.get());
-    FrmBegining* s = f.menu->frmBegining();
-    WhileModal(
-        s, [&] { PressAccessKey(f.menu.get(), Qt::Key_B); }, [&] { inside(*s); });
+    OpenScreen(f, f.menu->frmBegining(), Qt::Key_B, QString::fromLatin1(year), [&] { inside(*f.menu->frmBegining()); });
 }
 
 // A mouse click on the account's row, in whichever list holds it.
@@ -167,10 +162,8 @@ private slots:
             LogResult(QDir(f.install.path(folder)).entryList(QDir::Files));
         };
         InScreen(f, "2021", [&](FrmBegining& s) { step(s, "cmdOpenFolder"), step(s, "cmdSaveFiles"); });
-        QApplication::setActiveWindow(f.menu.get());
-        WhileModal(
-            f.menu->frmTrade(), [&] { PressAccessKey(f.menu.get(), Qt::Key_T); },
-            [&] { QTest::mouseClick(Find<QWidget>(f.menu->frmTrade(), "cmdRupaFiles"), Qt::LeftButton); });
+        OpenScreen(f, f.menu->frmTrade(), Qt::Key_T, "2021",
+                   [&] { QTest::mouseClick(Find<QWidget>(f.menu->frmTrade(), "cmdRupaFiles"), Qt::LeftButton); });
         LogDialogs(f.install.desktop.dialogs.shown);
         InScreen(f, "2021", [&](FrmBegining& s) { step(s, "cmdOpenFolder"); });
         InScreen(f, "2020", [&](FrmBegining& s) {
