@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// The amount as typed: digits only (leading zeros allowed), within the
+// The amount as the box reads it (NumberBox::numberText): digits only (leading zeros allowed), within the
 // signed 32-bit range that the lists, totals and reports read it in.
 QString AmountTextProblem(const QString& money);
 
