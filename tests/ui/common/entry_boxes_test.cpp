@@ -45,8 +45,6 @@ void Click(QWidget* control) {
     Settle();
 }
 
-QString Selected(QLineEdit* box) { return box->selectedText(); }
-
 // The boxes shown since the last call, their lines joined by " / ".
 QString Boxes(FakeDialogs& dialogs) {
     QStringList texts;
@@ -55,18 +53,12 @@ QString Boxes(FakeDialogs& dialogs) {
     return texts.join(" | ");
 }
 
-void OnTradeScreen(MenuFixture& f, const std::function<void(FrmTrade&)>& steps) {
-    f.menu->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.menu.get()));
-    WhileModal(
-        f.menu->frmTrade(), [&] { PressAccessKey(f.menu.get(), Qt::Key_T); }, [&] { steps(*f.menu->frmTrade()); });
-}
-
-void OnOpeningScreen(MenuFixture& f, const std::function<void(FrmBegining&)>& steps) {
+// Opens the working screen from the menu by its access key and takes the steps in it.
+template <class Screen>
+void OnScreen(MenuFixture& f, Screen* screen, Qt::Key key, const std::function<void(Screen&)>& steps) {
     QApplication::setActiveWindow(f.menu.get());
     WhileModal(
-        f.menu->frmBegining(), [&] { PressAccessKey(f.menu.get(), Qt::Key_B); },
-        [&] { steps(*f.menu->frmBegining()); });
+        screen, [&] { PressAccessKey(f.menu.get(), key); }, [&] { steps(*screen); });
 }
 
 // The run log from the first entry of the screen on, against its golden file.
@@ -85,22 +77,38 @@ private slots:
     // beside the boxes: Enter and the keypad's Enter lead summary → amount
     // (→ percentage for a shared trade) → 登録, nothing is stored until Enter
     // on 登録, and the amount and percentage typed full-width, with commas
-    // and a yen mark, are recorded as plain numbers with the specified log lines.
+    // and a yen mark, are recorded as plain numbers with the specified log
+    // lines. On the way the summary's bytes, set by a click or typed, red
+    // only past 30, in free space that no other control of its frame covers.
     void recordingByEnterFromTheSummaryOn() {
         MenuFixture f;
         for (const char* list : {"bin/List-.txt", "bin/List14-01.txt", "bin/List50-01.txt"})
             f.install.writeBytes(list, Sjis("電車代\r\n電気代\r\n"));
-        OnTradeScreen(f, [&](FrmTrade& s) {
+        OnScreen<FrmTrade>(f, f.menu->frmTrade(), Qt::Key_T, [&](FrmTrade& s) {
+            QLineEdit* summary = Box(&s, "txtTradeDetail");
+            auto* counter = Find<QLabel>(&s, "lblTradeDetailBytes");
             const auto state = [&](const QString& step) {
-                LogResult({step, Focus(), Box(&s, "txtTradeDetail")->text(), Box(&s, "txtMoney")->text(),
-                           Box(&s, "txtPercent")->text(), Find<QLabel>(&s, "lblTradeDetailBytes")->text(),
-                           f.install.rows("select count(*) from t_trade").join(' '),
+                LogResult({step, Focus(), summary->text(), Box(&s, "txtMoney")->text(), Box(&s, "txtPercent")->text(),
+                           counter->text(), f.install.rows("select count(*) from t_trade").join(' '),
                            Find<QWidget>(&s, "lstAbst")->isVisible() ? "phrases shown" : "no phrases"});
             };
             ClickListItem(List(&s, "lstTrade"), "14 ");
             ClickListItem(List(&s, "lstTradeDetail"), "01 ");
             Settle();
-            Commit(Box(&s, "txtTradeDetail"), "（往復）");
+            QStringList counted;
+            const QString wide15(15, QChar(0x96FB));
+            for (const QString& typed : {wide15 + "a", wide15 + "電", wide15, QString("ﾊﾞｽ"), QString("電車代")}) {
+                const bool red = counter->palette().color(QPalette::WindowText) == QColor(Qt::red);
+                counted << counter->text() + (red ? " red" : "");
+                summary->selectAll();
+                Commit(summary, typed);
+            }
+            QCOMPARE(counted.join(", "), QString("6/30, 31/30 red, 32/30 red, 30/30, 3/30"));
+            for (QWidget* other : counter->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(other == counter || other->isHidden() || !other->geometry().intersects(counter->geometry()),
+                         qPrintable(other->objectName()));
+
+            Commit(summary, "（往復）");
             state("detail clicked, typed");
             PressEnter();
             state("Enter");
@@ -128,38 +136,6 @@ private slots:
         QCOMPARE(LogDiff("ui/common/recording_by_enter.log", "■frmTrade.lstTrade_Click"), std::string());
     }
 
-    // The bytes of the summary as the check at 登録 counts them, whether
-    // typed or set by a click; red only past 30. The counter sits in free
-    // space: it overlaps no other control of its frame.
-    void summaryShowsItsBytesAsTyped() {
-        MenuFixture f;
-        OnTradeScreen(f, [&](FrmTrade& s) {
-            QLineEdit* summary = Box(&s, "txtTradeDetail");
-            auto* counter = Find<QLabel>(&s, "lblTradeDetailBytes");
-            const auto shown = [&] {
-                const bool red = counter->palette().color(QPalette::WindowText) == QColor(Qt::red);
-                return counter->text() + (red ? " red" : "");
-            };
-            QStringList seen{shown()};
-            ClickListItem(List(&s, "lstTrade"), "14 ");
-            ClickListItem(List(&s, "lstTradeDetail"), "03 ");
-            seen << shown();
-            const QString wide15(15, QChar(0x96FB));
-            for (const QString& typed : {QString("ﾊﾞｽ"), QString("Taxi"), wide15, wide15 + "a", wide15 + "電"}) {
-                summary->selectAll();
-                Commit(summary, typed);
-                seen << shown();
-            }
-            QTest::keyClick(summary, Qt::Key_Backspace);
-            seen << shown();
-            QCOMPARE(seen.join(", "), QString("0/30, 10/30, 3/30, 4/30, 30/30, 31/30 red, 32/30 red, 30/30"));
-
-            for (QWidget* other : counter->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (other != counter && !other->isHidden())
-                    QVERIFY2(!other->geometry().intersects(counter->geometry()), qPrintable(other->objectName()));
-        });
-    }
-
     // The opening amount of a new year's account: its "0" is replaced by what
     // is typed, full-width digits with commas are stored as the number,
     // Enter goes on to 更新 and only Enter there stores. A fraction is still
@@ -167,7 +143,7 @@ private slots:
     void openingAmountTypedOverItsZero() {
         MenuFixture f;
         FakeDialogs& dialogs = f.install.desktop.dialogs;
-        OnOpeningScreen(f, [&](FrmBegining& s) {
+        OnScreen<FrmBegining>(f, f.menu->frmBegining(), Qt::Key_B, [&](FrmBegining& s) {
             QLineEdit* money = Box(&s, "txtMoney");
             const auto amounts = [&] {
                 return f.install.rows(
@@ -175,7 +151,7 @@ private slots:
                     "('100', '110', '340') order by 1");
             };
             const auto state = [&](const QString& step) {
-                LogResult(QStringList{step, Focus(), money->text(), Selected(money), Boxes(dialogs)} + amounts());
+                LogResult(QStringList{step, Focus(), money->text(), money->selectedText(), Boxes(dialogs)} + amounts());
             };
             PressAccessKey(&s, Qt::Key_I);
             ClickListItem(List(&s, "lstAsset"), "100 ");
@@ -210,7 +186,8 @@ private slots:
         const QByteArray settings = f.install.readBytes("bin/VelmoAccount.ini");
         QStringList seen;
         const auto state = [&](const QString& step) {
-            seen << QStringList{step, Focus(), year->text(), Selected(year), menu.eraText(), Boxes(dialogs)}.join(' ');
+            seen << QStringList{step, Focus(), year->text(), year->selectedText(), menu.eraText(), Boxes(dialogs)}.join(
+                ' ');
         };
         Click(name);
         PressEnter();
