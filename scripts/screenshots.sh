@@ -2,7 +2,8 @@
 # Takes screenshots of the real program under Xvfb: the menu, then each
 # working screen opened by its access key: the opening balance screen with a
 # filled year and the next year carried from it, the transaction screen with a
-# month of entries, and the same screen with its calendar paged back a month
+# month of entries and a summary typed (its byte count below it), and the same
+# screen with its calendar paged back a month
 # by its arrow (the same day of that month selected, the year's entries listed).
 # Usage: scripts/screenshots.sh [build-dir] [out-dir]
 # Needs xvfb, imagemagick, xdotool and sqlite3 (installed here when missing).
@@ -82,6 +83,8 @@ xdotool search --name "メニュー画面" windowfocus --sync && xdotool key alt
 wait_for "取引画面" && sleep 1
 # The period option 指定月 of the record list, at the top edge of the screen, centred.
 xdotool mousemove $(( (1280 - 1101) / 2 + 100 )) 384 click 1
+# A summary typed into its box, so that the count of its bytes shows below it.
+sleep 0.5 && xdotool mousemove $(( (1280 - 1101) / 2 + 658 )) 288 click 1 && xdotool type "電車代（往復）"
 sleep 1 && import -window root "$out/trade.png"
 # The period option 年間, then the calendar's arrow to the month before (the
 # calendar's top-left corner lies 56 by 48 pixels into the window).

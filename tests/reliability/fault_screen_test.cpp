@@ -425,7 +425,7 @@ private slots:
         Click(menu, "cmdSave");
         QCOMPARE(f.install.readBytes(kIni),
                  Sjis("[user]\r\nname=O'Brien\"; drop table t_trade; --\r\n[db]\r\nfilename=velmo.sqlite3\r\n"));
-        refuse(menu, "txtYear", {k2Pow31, kHuge, "２０２０", "2020'", kSql, "-2020", "20 20", ""}, [&] {
+        refuse(menu, "txtYear", {k2Pow31, kHuge, "2020'", kSql, "-2020", "20 20", ""}, [&] {
             WhileModal(menu->frmTrade(), Find<QPushButton>(menu, "cmdDispWindow_1"), [] { QFAIL("opened"); });
         });
         Box(menu, "txtYear")->setText("2026");
@@ -437,8 +437,7 @@ private slots:
             Enter(Box(begining, "txtMoney"), "1");
             Click(begining, "cmdUpdate");
             ClickListItem(Find<QListWidget>(begining, "lstAsset"), "100");
-            refuse(begining, "txtMoney",
-                   {"", "-1", "１０００", "1e3", "1,000", "12\t3", "1000'", kSql, k2Pow31, kHuge, "2147483647"},
+            refuse(begining, "txtMoney", {"", "-1", "1e3", "12\t3", "1000'", kSql, k2Pow31, kHuge, "2147483647"},
                    [&] { Click(begining, "cmdUpdate"); });
         });
 
@@ -461,9 +460,8 @@ private slots:
                   "電気 代", "x'); delete from t_trade; --",
                   // invisible characters, named in the answer by their code points
                   "電気\u200B代", "\u202E代気電", "電気\u00A0代\uFE0F", "電気代\U000E0001"}},
-                {"txtMoney",
-                 {"４０００", "-4000", "4000.5", "4,000", "4000\t", "4000'", kSql, k2Pow31, "4294967296", kHuge}},
-                {"txtPercent", {"101", "4294967396", "３０", "-30", "30%", "30 or 1=1"}},
+                {"txtMoney", {"-4000", "4000.5", "4000\t", "4000'", kSql, k2Pow31, "4294967296", kHuge}},
+                {"txtPercent", {"101", "4294967396", "-30", "30%", "30 or 1=1"}},
             };
             for (const char* button : {"cmdInsert", "cmdUpdate"})
                 for (const auto& [box, inputs] : fields)

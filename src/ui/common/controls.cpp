@@ -18,6 +18,14 @@ Control* Named(Control* control, const QString& name) {
     return control;
 }
 
+template <class Box>
+Box* PlacedBox(Box* box, const QString& name, const QRect& twips) {
+    Named(box, name);
+    box->setFont(FixedWidthFont());
+    box->setGeometry(twips);
+    return box;
+}
+
 }  // namespace
 
 QFont FixedWidthFont() {
@@ -46,11 +54,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips) {
-    auto* box = Named(new QLineEdit(parent), name);
-    box->setFont(FixedWidthFont());
-    box->setGeometry(twips);
-    return box;
+TextBox* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips) {
+    return PlacedBox(new TextBox(parent), name, twips);
+}
+
+NumberBox* MakeNumberBox(QWidget* parent, const QString& name, const QRect& twips) {
+    return PlacedBox(new NumberBox(parent), name, twips);
 }
 
 QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {

@@ -3,6 +3,8 @@
 // procedures and the tests use, positions are given in twips (15 to a pixel)
 // from the top-left corner of the parent.
 #include "ui/common/list_box.h"
+#include "ui/common/number_box.h"
+#include "ui/common/text_box.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -27,7 +29,10 @@ QRect TwipsRect(int left, int top, int width, int height);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
 // A label sized to its caption.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top);
-QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips);
+// A text box whose Enter moves on to the next control.
+TextBox* MakeTextBox(QWidget* parent, const QString& name, const QRect& twips);
+// A text box for an amount, a percentage or a year.
+NumberBox* MakeNumberBox(QWidget* parent, const QString& name, const QRect& twips);
 // A list box in the fixed-width font, so that its columns line up, its
 // items all one height so that long lists fill and scroll quickly.
 ListBox* MakeListBox(QWidget* parent, const QString& name, const QRect& twips);

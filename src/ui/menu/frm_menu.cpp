@@ -12,6 +12,7 @@
 #include "app/fiscal_year.h"
 #include "app/identity.h"
 #include "app/message_box.h"
+#include "app/number_text.h"
 #include "app/paths.h"
 #include "app/run_log.h"
 #include "app/runtime_error.h"
@@ -163,12 +164,12 @@ void FrmMenu::ShowSavedName() {
 }
 
 void FrmMenu::txtYear_Change(const QString& text) {
-    if (const auto era = EraTextOf(text)) txtGengou->setText(*era);
+    if (const auto era = EraTextOf(NormalizedNumberText(text))) txtGengou->setText(*era);
 }
 
 void FrmMenu::cmdInc_Click(int index) {
     TrapRunTimeErrors([] { WriteLog(QStringLiteral("■frmMenu.cmdInc_Click")); });
-    if (const auto year = SteppedYearText(txtYear->text(), index == 1 ? 1 : -1)) txtYear->setText(*year);
+    if (const auto year = SteppedYearText(txtYear->numberText(), index == 1 ? 1 : -1)) txtYear->setText(*year);
 }
 
 void FrmMenu::cmdSave_Click() {
@@ -209,13 +210,14 @@ void FrmMenu::OpenWorkingScreen(int index) {
         return;
     }
     // The working screens put the year into statements and folder names.
-    if (!IsFiscalYearText(txtYear->text())) {
+    if (!IsFiscalYearText(txtYear->numberText())) {
         ShowMessage(kYearMessage);
         txtYear->setFocus();
         txtYear->selectAll();
         WriteLog(QStringLiteral("会計年度が不正"));
         return;
     }
+    txtYear->showNumberText();
     if (index == 0) {
         WriteLog(QStringLiteral("１．貸借対照表期首画面へ"));
         frmBegining_->exec();

@@ -3,6 +3,7 @@
 // opens the database at load, holds the fiscal year, its era, the user name
 // and the database file name, and opens the two working screens over itself.
 #include "ui/common/menu_values.h"
+#include "ui/common/number_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +58,7 @@ private:
     QLineEdit* txtName;
     QPushButton* cmdSave;
     QLabel* lblDBFileNm;
-    QLineEdit* txtYear;
+    NumberBox* txtYear;
     QLineEdit* txtGengou;
     QPushButton* cmdInc[2];
     QPushButton* cmdDispWindow[2];

@@ -14,13 +14,17 @@ void FrmMenu::PlaceControls() {
     lblDBFileNm = MakeLabel(this, QStringLiteral("lblDBFileNm"), QString(), 3000, 720);
     lblDBFileNm->setGeometry(TwipsRect(3000, 720, 3315, 255));
     MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("会計年度"), 1980, 1200);
-    txtYear = MakeTextBox(this, QStringLiteral("txtYear"), TwipsRect(3000, 1140, 795, 315));
+    txtYear = MakeNumberBox(this, QStringLiteral("txtYear"), TwipsRect(3000, 1140, 795, 315));
     // Filled from the year and later part of the export folder's name: never typed.
     txtGengou = MakeTextBox(this, QStringLiteral("txtGengou"), TwipsRect(3840, 1140, 855, 315));
     txtGengou->setReadOnly(true);
     cmdInc[0] = MakeButton(this, QStringLiteral("cmdInc_0"), QStringLiteral("-1(&D)"), TwipsRect(2700, 1560, 675, 315));
     cmdInc[1] = MakeButton(this, QStringLiteral("cmdInc_1"), QStringLiteral("+1(&I)"), TwipsRect(3420, 1560, 675, 315));
-    for (QPushButton* button : cmdInc) button->setFont(FixedWidthFont());
+    for (QPushButton* button : cmdInc) {
+        button->setFont(FixedWidthFont());
+        // Enter in the year goes on to the screens, not to a button that changes the year.
+        PassedOverByEnter(button);
+    }
     cmdDispWindow[0] =
         MakeButton(this, QStringLiteral("cmdDispWindow_0"), QStringLiteral("１．貸借対照表 期首情報登録へ(&B)"),
                    TwipsRect(1020, 2100, 3135, 735));

@@ -12,7 +12,9 @@ const QString kLimit = QString::number(kMaxAmount);
 }  // namespace
 
 QString AmountTextProblem(const QString& money) {
-    if (!IsDigitsOnly(money)) return QStringLiteral("有効な金額を指定してください。");
+    // The first line alone leaves the user guessing what a valid amount is.
+    if (!IsDigitsOnly(money))
+        return QStringLiteral("有効な金額を指定してください。\r\n半角または全角の数字。カンマは使えます。");
     if (!IsStorableAmount(money)) return QStringLiteral("金額は%1円以下で指定してください。").arg(kLimit);
     return {};
 }

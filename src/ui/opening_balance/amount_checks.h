@@ -5,8 +5,9 @@
 
 #include <QString>
 
-// The amount as typed: digits only (leading zeros allowed), within the
-// signed 32-bit range that the lists, totals and reports read it in.
+// The amount as the box reads it, full-width digits and commas normalised:
+// digits only (leading zeros allowed), within the signed 32-bit range that
+// the lists, totals and reports read it in.
 QString AmountTextProblem(const QString& money);
 
 // The side's total once the amount is stored for the account: the other

@@ -145,7 +145,7 @@ bool FrmBegining::ChkInputBeforeUpdate(QString& message) {
         message = QStringLiteral("勘定科目名称のある項目を選択してください。\r\n");
         return false;
     }
-    const QString money = txtMoney->text();
+    const QString money = txtMoney->numberText();
     message = AmountTextProblem(money);
     if (message.isEmpty()) {
         const QString code = CodeOf(lblCodeName->text());
@@ -153,7 +153,10 @@ bool FrmBegining::ChkInputBeforeUpdate(QString& message) {
         message = SideTotalProblem(DBSelBS_BeginingAD(YearNumber(), asset ? kAsset : kDebit), code, money,
                                    asset ? QStringLiteral("資産") : QStringLiteral("負債"));
     }
-    if (message.isEmpty()) return true;
+    if (message.isEmpty()) {
+        txtMoney->showNumberText();
+        return true;
+    }
     txtMoney->setFocus();
     return false;
 }

@@ -3,6 +3,7 @@
 // capital of the fiscal year with their opening amounts, the two totals that
 // follow them, and the balance check when the window is closed.
 #include "ui/common/list_box.h"
+#include "ui/common/number_box.h"
 #include "ui/common/working_screen.h"
 
 #include <QGroupBox>
@@ -63,7 +64,7 @@ private:
     ListBox* lstDebit;
     QGroupBox* Frame1;
     QLabel* lblCodeName;
-    QLineEdit* txtMoney;
+    NumberBox* txtMoney;
     QPushButton* cmdUpdate;
     QPushButton* cmdInitiralize;
     QPushButton* cmdCarryForward;

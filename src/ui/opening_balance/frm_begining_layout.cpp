@@ -36,7 +36,7 @@ void FrmBegining::PlaceControls() {
     lblCodeName = MakeLabel(Frame1, QStringLiteral("lblCodeName"), QString(), 150, 360);
     lblCodeName->setGeometry(TwipsRect(150, 360, 5250, 300));
     MakeLabel(Frame1, QStringLiteral("Label2_0"), QStringLiteral("開始残高"), 150, 870);
-    txtMoney = MakeTextBox(Frame1, QStringLiteral("txtMoney"), TwipsRect(1200, 810, 1800, 330));
+    txtMoney = MakeNumberBox(Frame1, QStringLiteral("txtMoney"), TwipsRect(1200, 810, 1800, 330));
     cmdUpdate =
         MakeButton(Frame1, QStringLiteral("cmdUpdate"), QStringLiteral("更新(&U)"), TwipsRect(3150, 780, 1200, 390));
 

@@ -5,6 +5,7 @@
 #include "reports/report_text.h"
 #include "ui/common/kept_selection.h"
 #include "ui/common/list_box.h"
+#include "ui/common/number_box.h"
 #include "ui/common/working_screen.h"
 #include "ui/trade/month_calendar.h"
 #include "ui/trade/trade_entry.h"
@@ -157,11 +158,11 @@ private:
     ListBox* lstTradeDetail;
     QLineEdit* txtTradeDetail;
     ListBox* lstMoney;
-    QLineEdit* txtMoney;
+    NumberBox* txtMoney;
     QLabel* lblPercentList;
     ListBox* lstPercent;
     QLabel* lblPercent;
-    QLineEdit* txtPercent;
+    NumberBox* txtPercent;
     QLabel* lblPercentOnly;
     std::array<QPushButton*, 3> cmdClear{};
     // The boxes the clear buttons empty, by the buttons' index.

@@ -14,7 +14,11 @@ bool FrmTrade::ChkInputUpdate(QString& message) {
 }
 
 bool FrmTrade::Passed(const std::optional<EntryProblem>& problem, QString& message) {
-    if (!problem) return true;
+    if (!problem) {
+        // The box shows the number as it is recorded.
+        for (NumberBox* box : {txtMoney, txtPercent}) box->showNumberText();
+        return true;
+    }
     message = problem->message;
     ControlOf(problem->field)->setFocus();
     return false;
@@ -25,8 +29,8 @@ EntryState FrmTrade::EnteredState() const {
             lstTrade->currentItem() != nullptr,
             lstTradeDetail->currentItem() != nullptr,
             txtTradeDetail->text(),
-            txtMoney->text(),
-            txtPercent->text()};
+            txtMoney->numberText(),
+            txtPercent->numberText()};
 }
 
 QWidget* FrmTrade::ControlOf(EntryField field) const {

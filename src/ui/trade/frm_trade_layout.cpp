@@ -1,4 +1,5 @@
 // The transaction screen's controls with their captions and places.
+#include "ui/common/byte_counter.h"
 #include "ui/common/controls.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_heading.h"
@@ -6,6 +7,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -73,11 +75,14 @@ void FrmTrade::PlaceEntryFrame() {
     txtTradeDetail = MakeTextBox(Frame6, QStringLiteral("txtTradeDetail"), TwipsRect(7980, 3600, 3315, 375));
     cmdClear[1] =
         MakeButton(Frame6, QStringLiteral("cmdClear_1"), QStringLiteral("クリア"), TwipsRect(10560, 3960, 735, 315));
+    // In the free space below the summary, left of its clear button.
+    MakeByteCounter(Frame6, QStringLiteral("lblTradeDetailBytes"), txtTradeDetail, kSummaryMaxBytes,
+                    TwipsRect(7980, 3990, 2520, 255));
 
     MakeCaption(Frame6, QStringLiteral("Label1_0"), QStringLiteral("金額一覧"), TwipsRect(11520, 1140, 795, 195));
     lstMoney = MakeListBox(Frame6, QStringLiteral("lstMoney"), TwipsRect(11640, 1380, 495, 1860));
     MakeCaption(Frame6, QStringLiteral("Label1_3"), QStringLiteral("金額"), TwipsRect(11400, 3360, 435, 195));
-    txtMoney = MakeTextBox(Frame6, QStringLiteral("txtMoney"), TwipsRect(11340, 3600, 1635, 375));
+    txtMoney = MakeNumberBox(Frame6, QStringLiteral("txtMoney"), TwipsRect(11340, 3600, 1635, 375));
     txtMoney->setToolTip(QStringLiteral("支払/請求/注文/入金の金額"));
     txtMoney->setText(QStringLiteral("0"));
     cmdClear[0] = MakeButton(Frame6, QStringLiteral("cmdClear_0"), QStringLiteral("金額クリア"),
@@ -88,7 +93,7 @@ void FrmTrade::PlaceEntryFrame() {
     lstPercent = MakeListBox(Frame6, QStringLiteral("lstPercent"), TwipsRect(13020, 1380, 495, 1860));
     lblPercent =
         MakeCaption(Frame6, QStringLiteral("lblPercent"), QStringLiteral("割合"), TwipsRect(13140, 3360, 495, 255));
-    txtPercent = MakeTextBox(Frame6, QStringLiteral("txtPercent"), TwipsRect(13020, 3600, 735, 375));
+    txtPercent = MakeNumberBox(Frame6, QStringLiteral("txtPercent"), TwipsRect(13020, 3600, 735, 375));
     txtPercent->setToolTip(QStringLiteral("事業で使用した割合"));
     txtPercent->setText(QStringLiteral("0"));
     lblPercentOnly =
@@ -106,6 +111,11 @@ void FrmTrade::PlaceEntryFrame() {
     // What is typed where a list of presets or phrases has the focus chooses
     // nothing: it would replace the box's text without a word.
     for (ListBox* presets : {lstMoney, lstPercent, lstAbst}) presets->NoTypeToSearch();
+    // Enter leads from the summary to the amount, the percentage and 登録;
+    // the presets, phrases and clear buttons beside them are for the mouse and Tab.
+    for (QWidget* helper : std::initializer_list<QWidget*>{lstMoney, lstPercent, lstAbst, cmdEditList, cmdClear[0],
+                                                           cmdClear[1], cmdClear[2]})
+        PassedOverByEnter(helper);
     ShowPhraseList(false);
 
     cmdInsert =

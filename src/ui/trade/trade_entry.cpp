@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kSummaryMaxBytes = 30;
 constexpr int kMaxPercent = 100;
 
 bool HasControlCharacter(const QString& text) {

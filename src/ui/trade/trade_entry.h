@@ -5,6 +5,9 @@
 
 #include <optional>
 
+// The summary's limit in Shift_JIS bytes.
+inline constexpr int kSummaryMaxBytes = 30;
+
 // The values in the order the store takes them.
 struct TradeEntry {
     QString tradeCd, detailCd, detailName, money, rate;

@@ -77,7 +77,7 @@ TEST(Rules, KeepInsideFiscalYearPullsBackAStepPastEitherEnd) {
 }
 
 TEST(Rules, AmountTextProblemTakesDigitsWithin32Bits) {
-    const QString digits = "有効な金額を指定してください。";
+    const QString digits = "有効な金額を指定してください。\r\n半角または全角の数字。カンマは使えます。";
     const QString range = "金額は2147483647円以下で指定してください。";
     const struct {
         QString money, message;

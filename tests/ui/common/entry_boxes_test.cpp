@@ -1,0 +1,234 @@
+// The entry boxes of all three screens typed into as a Japanese user types:
+// full-width digits, commas and yen marks, Enter from box to box and on to
+// the button that acts, a number replaced by typing over it, and the summary's
+// byte count. What is stored and logged is checked, not only what is shown.
+#include "golden_log.h"
+#include "screen_fixture.h"
+#include "ui/opening_balance/frm_begining.h"
+#include "ui/trade/frm_trade.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QString Focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "-"; }
+QLineEdit* Box(QWidget* screen, const char* name) { return Find<QLineEdit>(screen, name); }
+QListWidget* List(QWidget* screen, const char* name) { return Find<QListWidget>(screen, name); }
+
+// Lets what the last step queued run, as it does before the user's next key.
+void Settle() { QCoreApplication::processEvents(); }
+
+// Keys that send the characters as they are, full-width ones included.
+void TypeKeys(QWidget* control, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Text the input method commits, as a summary typed in hiragana mode arrives.
+void Commit(QLineEdit* box, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
+}
+
+// Enter, or the keypad's Enter, where the focus is.
+void PressEnter(bool keypad = false) {
+    QTest::keyClick(QApplication::focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    Settle();
+}
+
+void Click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton);
+    Settle();
+}
+
+// The boxes shown since the last call, their lines joined by " / ".
+QString Boxes(FakeDialogs& dialogs) {
+    QStringList texts;
+    for (const ShownBox& box : dialogs.shown) texts << box.text.split("\r\n").join(" / ");
+    dialogs.shown.clear();
+    return texts.join(" | ");
+}
+
+// Opens the working screen from the menu by its access key and takes the steps in it.
+template <class Screen>
+void OnScreen(MenuFixture& f, Screen* screen, Qt::Key key, const std::function<void(Screen&)>& steps) {
+    QApplication::setActiveWindow(f.menu.get());
+    WhileModal(
+        screen, [&] { PressAccessKey(f.menu.get(), key); }, [&] { steps(*screen); });
+}
+
+// The run log from the first entry of the screen on, against its golden file.
+std::string LogDiff(const char* golden, const char* from) {
+    const QByteArray log = RunLogBytes();
+    return GoldenDiff(golden, log.mid(log.indexOf(Sjis(QString::fromUtf8(from))) - 9));
+}
+
+}  // namespace
+
+class EntryBoxesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Two recordings by the keyboard from the summary on, phrase lists showing
+    // beside the boxes: Enter and the keypad's Enter lead summary → amount
+    // (→ percentage for a shared trade) → 登録, nothing is stored until Enter
+    // on 登録, and the amount and percentage typed full-width, with commas
+    // and a yen mark, are recorded as plain numbers with the specified log
+    // lines. On the way the summary's bytes, set by a click or typed, red
+    // only past 30, in free space that no other control of its frame covers.
+    void recordingByEnterFromTheSummaryOn() {
+        MenuFixture f;
+        for (const char* list : {"bin/List-.txt", "bin/List14-01.txt", "bin/List50-01.txt"})
+            f.install.writeBytes(list, Sjis("電車代\r\n電気代\r\n"));
+        OnScreen<FrmTrade>(f, f.menu->frmTrade(), Qt::Key_T, [&](FrmTrade& s) {
+            QLineEdit* summary = Box(&s, "txtTradeDetail");
+            auto* counter = Find<QLabel>(&s, "lblTradeDetailBytes");
+            const auto state = [&](const QString& step) {
+                LogResult({step, Focus(), summary->text(), Box(&s, "txtMoney")->text(), Box(&s, "txtPercent")->text(),
+                           counter->text(), f.install.rows("select count(*) from t_trade").join(' '),
+                           Find<QWidget>(&s, "lstAbst")->isVisible() ? "phrases shown" : "no phrases"});
+            };
+            ClickListItem(List(&s, "lstTrade"), "14 ");
+            ClickListItem(List(&s, "lstTradeDetail"), "01 ");
+            Settle();
+            QStringList counted;
+            const QString wide15(15, QChar(0x96FB));
+            for (const QString& typed : {wide15 + "a", wide15 + "電", wide15, QString("ﾊﾞｽ"), QString("電車代")}) {
+                const bool red = counter->palette().color(QPalette::WindowText) == QColor(Qt::red);
+                counted << counter->text() + (red ? " red" : "");
+                summary->selectAll();
+                Commit(summary, typed);
+            }
+            QCOMPARE(counted.join(", "), QString("6/30, 31/30 red, 32/30 red, 30/30, 3/30"));
+            for (QWidget* other : counter->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(other == counter || other->isHidden() || !other->geometry().intersects(counter->geometry()),
+                         qPrintable(other->objectName()));
+
+            Commit(summary, "（往復）");
+            state("detail clicked, typed");
+            PressEnter();
+            state("Enter");
+            TypeKeys(Box(&s, "txtMoney"), "１，２００");
+            PressEnter(true);
+            state("amount, keypad Enter");
+            PressEnter();
+            state("Enter on 登録");
+
+            ClickListItem(List(&s, "lstTrade"), "50 ");
+            ClickListItem(List(&s, "lstTradeDetail"), "01 ");
+            Settle();
+            state("shared trade");
+            PressEnter();
+            TypeKeys(Box(&s, "txtMoney"), "￥ 4,000 ");
+            PressEnter();
+            state("amount, Enter");
+            TypeKeys(Box(&s, "txtPercent"), "５０");
+            PressEnter(true);
+            state("percentage over the detail's, keypad Enter");
+            PressEnter(true);
+            state("keypad Enter on 登録");
+        });
+        LogResult(f.install.rows("select * from t_trade order by seq"));
+        QCOMPARE(LogDiff("ui/common/recording_by_enter.log", "■frmTrade.lstTrade_Click"), std::string());
+    }
+
+    // The opening amount of a new year's account: its "0" is replaced by what
+    // is typed, full-width digits with commas are stored as the number,
+    // Enter goes on to 更新 and only Enter there stores. A fraction is still
+    // refused, its message saying what is allowed, and nothing is stored.
+    void openingAmountTypedOverItsZero() {
+        MenuFixture f;
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        OnScreen<FrmBegining>(f, f.menu->frmBegining(), Qt::Key_B, [&](FrmBegining& s) {
+            QLineEdit* money = Box(&s, "txtMoney");
+            const auto amounts = [&] {
+                return f.install.rows(
+                    "select account_cd||'='||money from t_bs_begining where account_cd in "
+                    "('100', '110', '340') order by 1");
+            };
+            const auto state = [&](const QString& step) {
+                LogResult(QStringList{step, Focus(), money->text(), money->selectedText(), Boxes(dialogs)} + amounts());
+            };
+            PressAccessKey(&s, Qt::Key_I);
+            ClickListItem(List(&s, "lstAsset"), "100 ");
+            Settle();
+            state("account clicked");
+            TypeKeys(money, "１５０，０００");
+            PressEnter();
+            state("typed, Enter");
+            PressEnter();
+            state("Enter on 更新");
+            ClickListItem(List(&s, "lstAsset"), "110 ");
+            Settle();
+            TypeKeys(money, "1.5");
+            PressEnter(true);
+            PressEnter(true);
+            state("a fraction, keypad Enter twice");
+        });
+        QCOMPARE(LogDiff("ui/common/opening_amount.log", "■frmBegining.lstAsset_Click"), std::string());
+    }
+
+    // The menu's boxes: Enter in the name goes to 保存 and saves nothing;
+    // the year typed full-width over its selected text gives its era, Enter
+    // passes -1/+1 on to the first screen's button and Enter there opens the
+    // screen with the year as digits. -1/+1 step a full-width year too, and
+    // a year with a letter is still refused.
+    void menuNameAndYear() {
+        MenuFixture f;
+        FrmMenu& menu = *f.menu;
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        QLineEdit* name = Box(&menu, "txtName");
+        QLineEdit* year = Box(&menu, "txtYear");
+        const QByteArray settings = f.install.readBytes("bin/VelmoAccount.ini");
+        QStringList seen;
+        const auto state = [&](const QString& step) {
+            seen << QStringList{step, Focus(), year->text(), year->selectedText(), menu.eraText(), Boxes(dialogs)}.join(
+                ' ');
+        };
+        Click(name);
+        PressEnter();
+        state("name, Enter");
+        QCOMPARE(f.install.readBytes("bin/VelmoAccount.ini"), settings);
+        Click(year);
+        state("year clicked");
+        TypeKeys(year, "２０２７");
+        state("typed");
+        PressEnter(true);
+        state("keypad Enter");
+        WhileModal(
+            menu.frmBegining(), [&] { PressEnter(); },
+            [&] { seen << "opened " + Box(menu.frmBegining(), "txtYear")->text(); });
+        QApplication::setActiveWindow(&menu);  // the user is back on the menu
+        state("back");
+        Find<QPushButton>(&menu, "cmdSave")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Settle();
+        state("Tab from 保存");
+        year->setText("２０２７");
+        Click(Find<QPushButton>(&menu, "cmdInc_1"));
+        state("+1");
+        year->setText("２０２７年");
+        WhileModal(
+            menu.frmBegining(), [&] { Click(Find<QPushButton>(&menu, "cmdDispWindow_0")); }, [] { QFAIL("opened"); });
+        state("refused");
+        QCOMPARE(seen, (QStringList{
+                           "name, Enter cmdSave 2026  令和8 ",
+                           "year clicked txtYear 2026 2026 令和8 ",
+                           "typed txtYear ２０２７  令和9 ",
+                           "keypad Enter cmdDispWindow_0 ２０２７  令和9 ",
+                           "opened 2027",
+                           "back cmdDispWindow_1 2027  令和9 ",
+                           "Tab from 保存 txtYear 2027 2027 令和9 ",
+                           "+1 cmdInc_1 2028  令和10 ",
+                           "refused txtYear ２０２７年 ２０２７年 令和10 "
+                           "会計年度は1900から9998までの4桁の数字で入力してください。",
+                       }));
+    }
+};
+
+QTEST_MAIN(EntryBoxesTest)
+#include "entry_boxes_test.moc"
