@@ -1,8 +1,11 @@
 #include "ui/trade/month_calendar.h"
 
+#include "app/holidays.h"
+
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
 
 #include <algorithm>
 
@@ -10,6 +13,8 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     // The days are the calendar's only item view; a press on them starts a click.
     findChild<QAbstractItemView*>()->viewport()->installEventFilter(this);
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::followPage);
+    connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::markHolidays);
+    markHolidays(yearShown());
     connect(this, &QCalendarWidget::selectionChanged, this, &MonthCalendar::selectionChangedByUser);
     connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayClicked);
 }
@@ -43,6 +48,16 @@ void MonthCalendar::followPage(int year, int month) {
 void MonthCalendar::selectionChangedByUser() {
     movedSincePress_ = true;
     emit dateChosen();
+}
+
+void MonthCalendar::markHolidays(int year) {
+    if (year == markedYear_) return;
+    markedYear_ = year;
+    setDateTextFormat(QDate(), QTextCharFormat());
+    QTextCharFormat holiday;
+    holiday.setForeground(weekdayTextFormat(Qt::Sunday).foreground());
+    for (const int shown : {year - 1, year, year + 1})
+        for (const QDate& day : PublicHolidays(shown)) setDateTextFormat(day, holiday);
 }
 
 // A click on a new day has already reported the change of the selection.
