@@ -1,0 +1,29 @@
+#pragma once
+// The record of every carry into a year's opening balance sheet: when it
+// was made and a digest of the balances it carried, so that the year's
+// screen can tell when the year carried from has changed since.
+#include "store/carry_forward_store.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+inline const QString kCarryTable = QStringLiteral("t_bs_carry");
+
+// The digest of the carried rows, codes and amounts in their order.
+QString CarriedDigest(const std::vector<CarriedRow>& rows);
+
+// Records a carry into the year now, with the digest of what it carried.
+void DBInsT_BsCarry(const QString& year, const QString& fromYear, const QString& digest);
+
+struct CarryRecord {
+    int fromYear = 0;
+    QString digest;
+    QString carriedAt;  // "yyyy/mm/dd hh:nn:ss"
+};
+// The latest carry into the year; nothing when none was made.
+std::optional<CarryRecord> DBSelT_BsCarryLast(int year);
+
+// Adds the table to books made before it existed.
+void DBCreateT_BsCarry();
