@@ -65,11 +65,12 @@ create table t_bs_begining_history (
 -- Every carry of a year's closing balances into the next year's opening
 -- sheet: when, from which year, and a digest of the balances carried, by
 -- which the opening balance screen notices that the year carried from has
--- changed since.
+-- changed since. A row without from_year and digest records that the
+-- carried sheet was created anew (初期データ作成), so no longer carried.
 create table t_bs_carry (
     year           integer not null,
     carry_idx      integer not null,
-    from_year      integer not null,
+    from_year      integer,
     carried_digest text    not null,
     dt_update      text    not null,
     primary key (year, carry_idx)

@@ -28,6 +28,22 @@ void DBInsT_BsCarry(const QString& year, const QString& fromYear, const QString&
     SQLite3NonQuery(sql);
 }
 
+void DBInsT_BsCarryEnded(const QString& year) {
+    WriteLog(QStringLiteral("DBInsT_BsCarryEnded"));
+    const QString sql = SqlLines({
+        QStringLiteral("insert into t_bs_carry"),
+        QStringLiteral("   select ") + year,
+        QStringLiteral("         ,max(carry_idx) + 1"),
+        QStringLiteral("         ,null"),
+        QStringLiteral("         ,''"),
+        QStringLiteral("         ,'") + NowText() + QStringLiteral("'"),
+        QStringLiteral("   from  t_bs_carry"),
+        QStringLiteral("   where year = ") + year,
+        QStringLiteral("   having count(*) > 0"),
+    });
+    SQLite3NonQuery(sql);
+}
+
 std::optional<CarryRecord> DBSelT_BsCarryLast(int year) {
     WriteLog(QStringLiteral("DBSelT_BsCarryLast"));
     const QString sql = SqlLines({
@@ -41,7 +57,7 @@ std::optional<CarryRecord> DBSelT_BsCarryLast(int year) {
     });
     ResultTable table;
     SQLite3Query(sql, table);
-    if (RowCount(table) == 0) return std::nullopt;
+    if (RowCount(table) == 0 || FindColumn(table, 1, QStringLiteral("from_year")).isEmpty()) return std::nullopt;
     return CarryRecord{IntegerOf(FindColumn(table, 1, QStringLiteral("from_year"))),
                        FindColumn(table, 1, QStringLiteral("carried_digest")),
                        FindColumn(table, 1, QStringLiteral("dt_update"))};
@@ -53,7 +69,7 @@ void DBCreateT_BsCarry() {
         QStringLiteral("create table t_bs_carry ("),
         QStringLiteral("    year           integer not null,"),
         QStringLiteral("    carry_idx      integer not null,"),
-        QStringLiteral("    from_year      integer not null,"),
+        QStringLiteral("    from_year      integer,"),
         QStringLiteral("    carried_digest text    not null,"),
         QStringLiteral("    dt_update      text    not null,"),
         QStringLiteral("    primary key (year, carry_idx)"),

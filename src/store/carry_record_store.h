@@ -17,12 +17,17 @@ QString CarriedDigest(const std::vector<CarriedRow>& rows);
 // Records a carry into the year now, with the digest of what it carried.
 void DBInsT_BsCarry(const QString& year, const QString& fromYear, const QString& digest);
 
+// Records, for a year carried before, that its sheet was created anew and
+// so holds no carried balances; nothing for a year never carried.
+void DBInsT_BsCarryEnded(const QString& year);
+
 struct CarryRecord {
     int fromYear = 0;
     QString digest;
     QString carriedAt;  // "yyyy/mm/dd hh:nn:ss"
 };
-// The latest carry into the year; nothing when none was made.
+// The latest carry into the year; nothing when none was made or the sheet
+// was created anew after it.
 std::optional<CarryRecord> DBSelT_BsCarryLast(int year);
 
 // Adds the table to books made before it existed.

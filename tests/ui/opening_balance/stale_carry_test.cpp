@@ -1,5 +1,6 @@
 // The opening balance screen of a carried year notices that the year it was
-// carried from has changed since, at every showing, until it is carried again.
+// carried from has changed since, at every showing, until it is carried
+// again or its sheet is created anew.
 #include "golden_log.h"
 #include "screen_fixture.h"
 #include "ui/opening_balance/frm_begining.h"
@@ -44,7 +45,8 @@ private slots:
     // Carried once; then each change to 2020 in turn. A correction, a void, a new record and a changed
     // opening amount move the balances carried: 2021 says so at each showing, changing nothing, until
     // it is carried again, and the notice names the latest carry. A change that moves no balance (a
-    // summary) leaves the carried sheet right and says nothing. Each carry is kept on record.
+    // summary) leaves the carried sheet right and says nothing. A sheet created anew is carried no
+    // longer. Each carry, and the end of the last, is kept on record.
     void aChangedYearIsNoticedUntilCarriedAgain() {
         MenuFixture f;
         f.install.exec(DataText(QStringLiteral("fixture_year.sql")));
@@ -91,10 +93,18 @@ private slots:
             In2021(f);
             QCOMPARE(Shown(dialogs), QStringList());
         }
+        // Created anew, 2021 holds no carried balances: a later change to 2020 is none of its concern.
+        dialogs.yesNoAnswers = {true};
+        In2021(f, [](FrmBegining& s) { PressAccessKey(&s, Qt::Key_I); });
+        QCOMPARE(Shown(dialogs), (QStringList{QStringLiteral("既存のデータを初期化します。よろしいですか？"),
+                                              QStringLiteral("初期データを作成しました。")}));
+        f.install.exec(QStringLiteral("update t_trade set money = 3000 where year = 2020 and month = 7 and day = 20"));
+        In2021(f);
+        QCOMPARE(Shown(dialogs), QStringList());
         QCOMPARE(f.install.rows(QStringLiteral("select year, carry_idx, from_year, dt_update from t_bs_carry")),
                  (QStringList{"2021\t1\t2020\t2026/12/05 09:30:05", "2021\t2\t2020\t2026/12/06 10:00:00",
                               "2021\t3\t2020\t2026/12/07 11:00:00", "2021\t4\t2020\t2026/12/08 12:00:00",
-                              "2021\t5\t2020\t2026/12/09 13:00:00"}));
+                              "2021\t5\t2020\t2026/12/09 13:00:00", "2021\t6\t\t2026/12/09 13:00:00"}));
         // Each notice is a warning: its cue plays before it.
         QCOMPARE(f.install.desktop.services.played.count(f.install.path(QStringLiteral("wav/notify.wav"))), notices);
     }
