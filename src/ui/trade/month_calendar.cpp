@@ -19,14 +19,21 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayClicked);
 }
 
+// A page turned quietly raises no signal: the holidays follow it here.
 void MonthCalendar::setDateQuietly(const QDate& date) {
-    const QSignalBlocker quiet(this);
-    setSelectedDate(date);
+    {
+        const QSignalBlocker quiet(this);
+        setSelectedDate(date);
+    }
+    markHolidays(yearShown());
 }
 
 void MonthCalendar::holdToYear(int year) {
-    const QSignalBlocker quiet(this);
-    setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+    {
+        const QSignalBlocker quiet(this);
+        setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+    }
+    markHolidays(yearShown());
 }
 
 bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
@@ -56,8 +63,7 @@ void MonthCalendar::markHolidays(int year) {
     setDateTextFormat(QDate(), QTextCharFormat());
     QTextCharFormat holiday;
     holiday.setForeground(weekdayTextFormat(Qt::Sunday).foreground());
-    for (const int shown : {year - 1, year, year + 1})
-        for (const QDate& day : PublicHolidays(shown)) setDateTextFormat(day, holiday);
+    for (const QDate& day : PublicHolidays(year)) setDateTextFormat(day, holiday);
 }
 
 // A click on a new day has already reported the change of the selection.

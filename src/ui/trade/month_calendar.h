@@ -30,8 +30,8 @@ private:
     void followPage(int year, int month);
     void selectionChangedByUser();
     void dayClicked();
-    // Colours the holidays of the shown year and of the days of its
-    // neighbours that the page shows.
+    // Colours the holidays of the shown year; the days of the months
+    // around the shown one are drawn grey whatever they are.
     void markHolidays(int year);
 
     // Whether the selection moved since the mouse was last pressed on the days.

@@ -53,6 +53,7 @@ private slots:
             {"2025", "next", 8, {11}, {12}},
             {"2025", "next", 9, {15, 23}, {16, 22}},
             {"2026", "PageDown", 9, {21, 22, 23}, {24, 25}},  // 国民の休日 between two holidays
+            {"2024", "", 1, {1, 8}, {2, 9}},                  // another year opened: its holidays, not the last one's
             {"2024", "PageDown", 11, {3, 4, 23}, {5, 22}},
         };
         QString opened;
