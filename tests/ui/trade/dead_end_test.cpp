@@ -1,6 +1,6 @@
 // What the user is told when the desktop cannot open what a button asked
-// for: every button that opens something names the full path in a message,
-// and a written report's path goes into the run log either way.
+// for: the full path, in a message after the warning cue; and a written
+// report's path in the run log either way.
 #include "golden_log.h"
 #include "screen_fixture.h"
 #include "ui/opening_balance/frm_begining.h"
@@ -10,39 +10,18 @@
 #include <QFile>
 #include <QTest>
 
-#include <iterator>
+#include <utility>
 
 namespace {
 
 void Click(QWidget* screen, const char* name) { QTest::mouseClick(Find<QWidget>(screen, name), Qt::LeftButton); }
 
-void InTrade(MenuFixture& f, const std::function<void(FrmTrade&)>& steps) {
+// Opens the screen for 2020 by the menu's access key and acts inside.
+void In2020(MenuFixture& f, QDialog* screen, Qt::Key key, const std::function<void()>& steps) {
     Find<QLineEdit>(f.menu.get(), "txtYear")->setText(QStringLiteral("2020"));
     QApplication::setActiveWindow(f.menu.get());
     WhileModal(
-        f.menu->frmTrade(), [&] { PressAccessKey(f.menu.get(), Qt::Key_T); }, [&] { steps(*f.menu->frmTrade()); });
-}
-
-void InOpening(MenuFixture& f, const std::function<void(FrmBegining&)>& steps) {
-    Find<QLineEdit>(f.menu.get(), "txtYear")->setText(QStringLiteral("2020"));
-    QApplication::setActiveWindow(f.menu.get());
-    WhileModal(
-        f.menu->frmBegining(), [&] { PressAccessKey(f.menu.get(), Qt::Key_B); },
-        [&] { steps(*f.menu->frmBegining()); });
-}
-
-QString CannotOpen(const char* what, const QString& path) {
-    return QStringLiteral("次の") + QString::fromUtf8(what) + QStringLiteral("を開けませんでした。\r\n  ") +
-           QDir::toNativeSeparators(path) + QStringLiteral("\r\nお手数ですが，この場所から直接開いてください。");
-}
-
-// The texts of the message boxes shown since the last call, without the report's name question.
-QStringList Shown(MenuFixture& f) {
-    QStringList texts;
-    for (const ShownBox& box : f.install.desktop.dialogs.shown)
-        if (box.kind != QStringLiteral("input")) texts << box.text;
-    f.install.desktop.dialogs.shown.clear();
-    return texts;
+        screen, [&] { PressAccessKey(f.menu.get(), key); }, steps);
 }
 
 }  // namespace
@@ -52,8 +31,8 @@ class DeadEndTest : public QObject {
 
 private slots:
     // Each button that opens something, with a desktop that cannot open and with one that can: the
-    // boxes shown, what the desktop was asked to open, and the sounds (a warning, not completion).
-    void eachOpeningButtonSaysWhatItCouldNotOpen() {
+    // message boxes, what the desktop was asked to open, and the cues (a warning instead of completion).
+    void eachOpeningButtonNamesWhatItCouldNotOpen() {
         for (const bool fails : {true, false}) {
             MenuFixture f;
             f.install.exec(DataText(QStringLiteral("fixture_year.sql")));
@@ -61,58 +40,45 @@ private slots:
             RecordingServices& services = f.install.desktop.services;
             services.openFails = fails;
             services.played.clear();
-            const QString folder = f.install.path(QStringLiteral("data_for_rupa_kaikei/2020(令和2)"));
-            const QString report = f.install.path(QStringLiteral("txt/2020_all仕訳.txt"));
-            const QString phrases = f.install.path(QStringLiteral("bin/List14-01.txt"));
-            const QString guide = f.install.path(QStringLiteral("htm/00_index.htm"));
-            const auto unless = [fails](const QString& text) { return fails ? QStringList{text} : QStringList(); };
-            const struct {
-                const char* step;
-                QStringList boxes;
-                QString opened;
-            } expected[] = {
-                {"cmdHlp", unless(CannotOpen("ファイル", guide)), guide},
-                {"cmdWriteFileJournal", unless(CannotOpen("ファイル", report)), report},
-                {"cmdRupaFiles", {QStringLiteral("出力しました。")}, QString()},
-                {"cmdOpenFolder", unless(CannotOpen("フォルダ", folder)), folder},
-                {"cmdEditList", unless(CannotOpen("ファイル", phrases)), phrases},
-                {"frmBegining.cmdOpenFolder", unless(CannotOpen("フォルダ", folder)), folder},
-            };
-            QStringList shown, opened;
-            Click(f.menu.get(), "cmdHlp");
-            shown << Shown(f).join('|'), opened << services.opened.join('|');
-            InTrade(f, [&](FrmTrade& s) {
-                QTest::mouseClick(Find<QWidget>(&s, "optRange_0"), Qt::LeftButton);
-                for (const char* step : {"cmdWriteFileJournal", "cmdRupaFiles", "cmdOpenFolder", "cmdEditList"}) {
-                    services.opened.clear();
-                    if (QByteArray(step) == "cmdWriteFileJournal")
-                        f.install.desktop.dialogs.inputAnswers = {QStringLiteral("2020_all仕訳.txt")};
-                    if (QByteArray(step) == "cmdEditList") {
-                        ClickListItem(Find<QListWidget>(&s, "lstTrade"), QStringLiteral("14 "));
-                        ClickListItem(Find<QListWidget>(&s, "lstTradeDetail"), QStringLiteral("01 "));
-                    }
-                    Click(&s, step);
-                    shown << Shown(f).join('|'), opened << services.opened.join('|');
-                }
-            });
-            InOpening(f, [&](FrmBegining& s) {
+            QStringList shown;
+            const auto step = [&](QWidget* screen, const char* button) {
                 services.opened.clear();
-                Click(&s, "cmdOpenFolder");
-                shown << Shown(f).join('|'), opened << services.opened.join('|');
+                Click(screen, button);
+                QStringList boxes;
+                for (const ShownBox& box : std::exchange(f.install.desktop.dialogs.shown, {}))
+                    if (box.kind == QStringLiteral("ok")) boxes << box.text;
+                shown << boxes.join('|') + " @" + services.opened.join('|');
+            };
+            step(f.menu.get(), "cmdHlp");
+            FrmTrade* trade = f.menu->frmTrade();
+            In2020(f, trade, Qt::Key_T, [&] {
+                Click(trade, "optRange_0");
+                f.install.desktop.dialogs.inputAnswers = {QStringLiteral("2020_all仕訳.txt")};
+                for (const char* button : {"cmdWriteFileJournal", "cmdRupaFiles", "cmdOpenFolder"}) step(trade, button);
+                ClickListItem(Find<QListWidget>(trade, "lstTrade"), QStringLiteral("14 "));
+                ClickListItem(Find<QListWidget>(trade, "lstTradeDetail"), QStringLiteral("01 "));
+                step(trade, "cmdEditList");
             });
-            for (size_t i = 0; i < std::size(expected); ++i) {
-                QCOMPARE(shown[i], expected[i].boxes.join('|'));
-                QCOMPARE(opened[i], expected[i].opened);
-            }
+            In2020(f, f.menu->frmBegining(), Qt::Key_B, [&] { step(f.menu->frmBegining(), "cmdOpenFolder"); });
+
+            const auto told = [&](const char* what, const char* path) {
+                const QString full = f.install.path(QString::fromUtf8(path));
+                const QString message = QStringLiteral("次の") + QString::fromUtf8(what) +
+                                        QStringLiteral("を開けませんでした。\r\n  ") + QDir::toNativeSeparators(full) +
+                                        QStringLiteral("\r\nお手数ですが，この場所から直接開いてください。");
+                return (fails ? message : QString()) + " @" + full;
+            };
+            QCOMPARE(shown,
+                     (QStringList{
+                         told("ファイル", "htm/00_index.htm"), told("ファイル", "txt/2020_all仕訳.txt"),
+                         QStringLiteral("出力しました。 @"), told("フォルダ", "data_for_rupa_kaikei/2020(令和2)"),
+                         told("ファイル", "bin/List14-01.txt"), told("フォルダ", "data_for_rupa_kaikei/2020(令和2)")}));
+            const QString report = f.install.path(QStringLiteral("txt/2020_all仕訳.txt"));
             QVERIFY(QFile::exists(report));
-            const QString logged = QStringLiteral("出力ファイル:") + QDir::toNativeSeparators(report);
-            QCOMPARE(f.install.runLog().count(logged), 1);
-            const QString start = f.install.path(QStringLiteral("wav/start.wav"));
-            const QString notify = f.install.path(QStringLiteral("wav/notify.wav"));
-            // A report opened plays the completion cue; every failure to open the warning cue instead.
-            // The export plays its own completion cue in both runs.
-            QCOMPARE(services.played.count(start), fails ? 1 : 2);
-            QCOMPARE(services.played.count(notify), fails ? 5 : 0);
+            QCOMPARE(f.install.runLog().count(QStringLiteral("出力ファイル:") + QDir::toNativeSeparators(report)), 1);
+            // The export's completion cue in both runs, the report's only when it opened.
+            QCOMPARE(services.played.count(f.install.path(QStringLiteral("wav/start.wav"))), fails ? 1 : 2);
+            QCOMPARE(services.played.count(f.install.path(QStringLiteral("wav/notify.wav"))), fails ? 5 : 0);
         }
     }
 };
