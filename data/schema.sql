@@ -1,4 +1,4 @@
--- The nine tables of the bookkeeping database.
+-- The ten tables of the bookkeeping database.
 --
 -- The program inserts into the t_ tables without naming columns, so their
 -- column order is part of the contract. It writes money, rate and is_valid
@@ -7,7 +7,8 @@
 -- compare, sort and sum as numbers. Codes are TEXT so that '01' keeps its
 -- leading zero.
 --
--- The program creates no table and no index; the keys below are all it needs.
+-- The program creates no index; the keys below are all it needs. The one
+-- table it creates is t_bs_carry, in books made before that table existed.
 
 create table t_trade (
     year        integer not null,
@@ -59,6 +60,20 @@ create table t_bs_begining_history (
     money          integer,
     dt_update      text,
     primary key (year, account_cd, ver_idx)
+);
+
+-- Every carry of a year's closing balances into the next year's opening
+-- sheet: when, from which year, and a digest of the balances carried, by
+-- which the opening balance screen notices that the year carried from has
+-- changed since. A row without from_year and digest records that the
+-- carried sheet was created anew (初期データ作成), so no longer carried.
+create table t_bs_carry (
+    year           integer not null,
+    carry_idx      integer not null,
+    from_year      integer,
+    carried_digest text    not null,
+    dt_update      text    not null,
+    primary key (year, carry_idx)
 );
 
 -- The masters are edited by hand with a general database tool. The checks

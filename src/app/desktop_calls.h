@@ -7,7 +7,9 @@
 
 // The input box; the empty text when the user cancelled.
 QString AskText(const QString& prompt, const QString& title, const QString& preset);
-// Opens a document or folder with the program the desktop associates with it.
-void OpenWithShell(const QString& path);
+// Opens a document or folder with the program the desktop associates with
+// it. When the desktop cannot, says so with the full path, for the user to
+// open it by hand, and returns false.
+bool OpenWithShell(const QString& path);
 // The clock's time.
 QDateTime Now();

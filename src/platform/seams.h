@@ -23,8 +23,9 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens a document or a folder with the program the desktop associates with it.
-    virtual void open(const QString& path) = 0;
+    // Opens a document or a folder with the program the desktop associates
+    // with it; false when the desktop could not.
+    virtual bool open(const QString& path) = 0;
 };
 
 class SoundPlayer {

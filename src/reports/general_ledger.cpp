@@ -3,6 +3,7 @@
 #include "app/runtime_error.h"
 #include "app/sjis_text.h"
 #include "app/text_utils.h"
+#include "reports/opening_sheet_ways.h"
 #include "store/master_store.h"
 #include "store/opening_balance_store.h"
 #include "store/report_queries.h"
@@ -64,7 +65,7 @@ QString ColumnHeading() {
 std::optional<QString> OpeningSheetRefusal(const QString& fiscalYearText, const QString& reportName) {
     if (DBSelBS_Begining(fiscalYearText)) return std::nullopt;
     return reportName + QStringLiteral("を出力するには，貸借対照表期首データが必要です。") + kCrLf +
-           QStringLiteral("貸借対照表期首データを作成(初期データ作成)してください。");
+           QStringLiteral("貸借対照表期首データを作成(初期データ作成)してください。") + kCrLf + kOpeningSheetWays;
 }
 
 std::optional<QString> GeneralLedgerRefusal(const QString& fiscalYearText) {

@@ -3,12 +3,15 @@
 #include "app/run_log.h"
 #include "sqlite/statements.h"
 #include "sqlite/transaction.h"
+#include "store/carry_record_store.h"
 #include "store/opening_balance_store.h"
 #include "store/store_common.h"
 
 void DBCarryForwardBS_Begining(const QString& year, const QString& fromYear, bool rowsExist,
                                const std::vector<CarriedRow>& rows) {
     SQLite3Transaction([&] {
+        WriteLog(QStringLiteral("繰越を記録"));
+        DBInsT_BsCarry(year, fromYear, CarriedDigest(rows));
         if (rowsExist) {
             WriteLog(QStringLiteral("その会計年度のレコードを履歴に保存"));
             DBInsBSHistoryBeforeRecreate(year);

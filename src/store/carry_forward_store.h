@@ -13,8 +13,9 @@ struct CarriedRow {
 // Replaces the year's opening amounts by the rows carried from fromYear, all
 // in one transaction: the year's rows, when it has some, are first copied
 // into the history, else its sheet is created from fromYear's rows; then
-// every carried amount is set and both totals recomputed. A failed statement
-// or a crash leaves the year as it was.
+// every carried amount is set and both totals recomputed. The carry is
+// recorded with the digest of the rows. A failed statement or a crash leaves
+// the year, and the record of its carries, as they were.
 void DBCarryForwardBS_Begining(const QString& year, const QString& fromYear, bool rowsExist,
                                const std::vector<CarriedRow>& rows);
 

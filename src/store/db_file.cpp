@@ -5,6 +5,7 @@
 #include "app/run_log.h"
 #include "platform/file_replace.h"
 #include "sqlite/sqlite_api.h"
+#include "store/carry_record_store.h"
 
 #include <sqlite3.h>
 
@@ -50,15 +51,21 @@ QStringList FirstColumn(sqlite3* db, const QString& sql, SchemaCheck& failure) {
     return values;
 }
 
-SchemaCheck CheckSchema(sqlite3* db) {
+// `found` receives the names of every table in the file.
+SchemaCheck CheckTables(sqlite3* db, QStringList& found) {
     SchemaCheck check;
-    const QStringList found = FirstColumn(db, kSchemaQuery, check);
+    found = FirstColumn(db, kSchemaQuery, check);
     if (!check.problem.isEmpty()) return check;
     QStringList missing;
     for (const QString& table : kBooksTables)
         if (!found.contains(table)) missing << table;
     if (missing.isEmpty()) return {};
     return {false, QStringLiteral("帳簿の表がありません: ") + missing.join(QStringLiteral(", "))};
+}
+
+SchemaCheck CheckSchema(sqlite3* db) {
+    QStringList found;
+    return CheckTables(db, found);
 }
 
 // A damaged page is found now, with a message, rather than by the query
@@ -155,7 +162,10 @@ bool DBFileOpen(const QString& dbPath, QString& errText) {
         problem = ErrorOf(ctx().db);
     } else {
         WriteLog(kSchemaQuery);
-        problem = CheckSchema(ctx().db).problem;
+        QStringList found;
+        problem = CheckTables(ctx().db, found).problem;
+        // Books made before carries were recorded get their table now.
+        if (problem.isEmpty() && !found.contains(kCarryTable)) DBCreateT_BsCarry();
     }
     if (problem.isEmpty()) return true;
     SQLite3Close();

@@ -6,6 +6,7 @@
 #include "app/text_utils.h"
 #include "sqlite/statements.h"
 #include "sqlite/transaction.h"
+#include "store/carry_record_store.h"
 #include "store/default_chart.h"
 #include "store/store_common.h"
 
@@ -73,6 +74,7 @@ void DBInsBSHistoryBeforeRecreate(const QString& year) {
 
 void DBRecreateBS_Begining(const QString& year, bool rowsExist) {
     SQLite3Transaction([&] {
+        if (rowsExist) DBInsT_BsCarryEnded(year);
         WriteLog(QStringLiteral("その会計年度のレコードを削除"));
         if (rowsExist) DBInsBSHistoryBeforeRecreate(year);
         DBDelBS_Begining(year);

@@ -23,8 +23,9 @@ void DBDelBS_Begining(const QString& year);
 void DBInsBSHistoryBeforeRecreate(const QString& year);
 
 // Replaces the year's rows by the default chart, all in one transaction:
-// when rows exist they are first copied into the history. A crash or a
-// failed statement leaves the year as it was, never without its rows.
+// when rows exist they are first copied into the history, and a year carried
+// into is recorded as carried no longer. A crash or a failed statement leaves
+// the year as it was, never without its rows.
 void DBRecreateBS_Begining(const QString& year, bool rowsExist);
 
 // The largest history version of the account in the year; 0 when none.

@@ -41,15 +41,20 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
 };
 
-// Documents opened, sounds played and busy-pointer calls, as the program made them.
+// Documents opened, sounds played and busy-pointer calls, as the program made
+// them; the shell answers that it cannot open anything while openFails is set.
 class RecordingServices final : public platform::Shell, public platform::SoundPlayer, public platform::BusyPointer {
 public:
     QStringList opened;
+    bool openFails = false;
     QStringList played;
     int busyBegun = 0;
     int busyEnded = 0;
 
-    void open(const QString& path) override { opened << path; }
+    bool open(const QString& path) override {
+        opened << path;
+        return !openFails;
+    }
     void playWav(const QString& path) override { played << path; }
     void begin() override { ++busyBegun; }
     void end() override { ++busyEnded; }

@@ -34,7 +34,7 @@ QString MessageBoxDialogs::inputBox(const QString& prompt, const QString& title,
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
-void DesktopShell::open(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool DesktopShell::open(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 void WaitCursor::begin() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 

@@ -14,7 +14,7 @@ public:
 // Opens documents and folders with the desktop's associated program.
 class DesktopShell final : public Shell {
 public:
-    void open(const QString& path) override;
+    bool open(const QString& path) override;
 };
 
 class WaitCursor final : public BusyPointer {

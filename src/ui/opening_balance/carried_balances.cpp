@@ -80,3 +80,15 @@ std::optional<QString> CarriedSheetProblem(const CarriedSheet& sheet, const QStr
         return Refusal(closedYear, QStringLiteral("繰越後の負債の合計"), sheet.debitTotal);
     return std::nullopt;
 }
+
+CarriedSheet CarriedFromBooks(int closedYear) {
+    // The sheet first: the run log shows its statements before the journal's.
+    const SheetSides sheet = ReadSheetSides(closedYear);
+    return CarriedBalances(sheet, ReadTrialBalance(closedYear));
+}
+
+std::vector<CarriedRow> RowsToStore(const CarriedSheet& sheet) {
+    std::vector<CarriedRow> rows;
+    for (const CarriedAmount& row : sheet.rows) rows.push_back({row.code, static_cast<int>(row.money)});
+    return rows;
+}

@@ -6,6 +6,7 @@
 // 元入金 + 事業主借 + 青色申告特別控除前の所得金額 − 事業主貸.
 #include "reports/trial_balance.h"
 #include "sqlite/result_table.h"
+#include "store/carry_forward_store.h"
 
 #include <QString>
 
@@ -38,6 +39,11 @@ struct CarriedSheet {
 
 // closedSheet is the sheet of the year carried from, balance its trial balance.
 CarriedSheet CarriedBalances(const SheetSides& closedSheet, const TrialBalance& balance);
+// The same from the books of the closed year as they stand.
+CarriedSheet CarriedFromBooks(int closedYear);
+
+// The rows as the carry stores them; only for a sheet without a problem.
+std::vector<CarriedRow> RowsToStore(const CarriedSheet& sheet);
 
 // The message that refuses the carry when an amount or a side total would
 // not fit the sheet; nothing when everything fits.

@@ -63,9 +63,11 @@ void FrmBegining::Form_Activate() {
     move((screen.width() - frameGeometry().width()) / 2, 0);
     txtYear->setText(menu().fiscalYearText());
     txtGengou->setText(menu().eraText());
-    TrapRunTimeErrors([this] {
+    bool sheetShown = false;
+    TrapRunTimeErrors([this, &sheetShown] {
         LogEntry(QStringLiteral("Form_Activate"));
-        if (DBSelBS_Begining(txtYear->text())) {
+        sheetShown = DBSelBS_Begining(txtYear->text());
+        if (sheetShown) {
             ShowBothSides(QString());
         } else {
             for (QListWidget* list : {lstAsset, lstDebit}) ReplaceItems(list, {});
@@ -74,6 +76,7 @@ void FrmBegining::Form_Activate() {
     lblCodeName->clear();
     txtMoney->clear();
     lstAsset->setFocus();
+    if (sheetShown) TrapRunTimeErrors([this] { NoticeStaleCarry(); });
 }
 
 void FrmBegining::closeEvent(QCloseEvent* event) {

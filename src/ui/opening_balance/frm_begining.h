@@ -55,6 +55,8 @@ private:
     void RecreateYear();
     void SaveExportFiles();
     void CarryForward();
+    // Says so when the shown year's sheet was carried from a year that has changed since.
+    void NoticeStaleCarry();
     int YearNumber() const;
     QString AmountOf(int year, const QString& accountCd) const;
 

@@ -6,7 +6,6 @@
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "app/sound_cue.h"
-#include "reports/trial_balance.h"
 #include "store/carry_forward_store.h"
 #include "store/opening_balance_store.h"
 #include "ui/opening_balance/carried_balances.h"
@@ -36,17 +35,14 @@ void FrmBegining::CarryForward() {
         return;
     Hourglass hourglass;
     WriteLog(QStringLiteral("前年度末の残高を計算"));
-    const SheetSides closedSheet = ReadSheetSides(closed);
-    const CarriedSheet carried = CarriedBalances(closedSheet, ReadTrialBalance(closed));
+    const CarriedSheet carried = CarriedFromBooks(closed);
     if (const std::optional<QString> problem = CarriedSheetProblem(carried, closedYear)) {
         hourglass.restore();
         PlaySoundCue(NotifyCuePath());
         ShowMessage(*problem);
         return;
     }
-    std::vector<CarriedRow> rows;
-    for (const CarriedAmount& row : carried.rows) rows.push_back({row.code, static_cast<int>(row.money)});
-    DBCarryForwardBS_Begining(year, closedYear, exists, rows);
+    DBCarryForwardBS_Begining(year, closedYear, exists, RowsToStore(carried));
     // The chosen account and its amount belonged to the rows just replaced.
     lblCodeName->clear();
     txtMoney->clear();

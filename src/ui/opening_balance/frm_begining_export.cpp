@@ -7,6 +7,7 @@
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "export/opening_balance_export.h"
+#include "reports/opening_sheet_ways.h"
 #include "store/opening_balance_store.h"
 #include "ui/common/export_buttons.h"
 #include "ui/opening_balance/frm_begining.h"
@@ -28,7 +29,7 @@ void FrmBegining::cmdSaveFiles_Click() {
 void FrmBegining::SaveExportFiles() {
     LogEntry(QStringLiteral("cmdSave_Click"));
     if (!DBSelBS_Begining(txtYear->text())) {
-        ShowMessage(kNoSheetMessage);
+        ShowMessage(kNoSheetMessage + QStringLiteral("\r\n") + kOpeningSheetWays);
         WriteLog(kNoSheetMessage);
         return;
     }

@@ -5,6 +5,7 @@
 #include "app/error_trap.h"
 #include "app/hourglass.h"
 #include "app/message_box.h"
+#include "app/run_log.h"
 #include "app/sound_cue.h"
 #include "export/journal_export.h"
 #include "reports/general_ledger.h"
@@ -14,6 +15,8 @@
 #include "reports/trade_record_report.h"
 #include "ui/common/export_buttons.h"
 #include "ui/trade/frm_trade.h"
+
+#include <QDir>
 
 ReportValues FrmTrade::ShownReportValues() const {
     const QDate date = Calendar->selectedDate();
@@ -53,9 +56,10 @@ void FrmTrade::WriteReportFile(const std::function<ReportQuestion(const ReportVa
         ShowMessage(*failure);
         return;
     }
-    OpenWithShell(ReportPath(*name));
+    const QString path = ReportPath(*name);
+    WriteLog(QStringLiteral("出力ファイル:") + QDir::toNativeSeparators(path));
     hourglass.restore();
-    PlaySoundCue(StartCuePath());
+    if (OpenWithShell(path)) PlaySoundCue(StartCuePath());
 }
 
 void FrmTrade::cmdWriteFileJournal_Click() {

@@ -1,8 +1,11 @@
 #include "ui/trade/month_calendar.h"
 
+#include "app/holidays.h"
+
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
 
 #include <algorithm>
 
@@ -10,18 +13,27 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     // The days are the calendar's only item view; a press on them starts a click.
     findChild<QAbstractItemView*>()->viewport()->installEventFilter(this);
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::followPage);
+    connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::markHolidays);
+    markHolidays(yearShown());
     connect(this, &QCalendarWidget::selectionChanged, this, &MonthCalendar::selectionChangedByUser);
     connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayClicked);
 }
 
+// A page turned quietly raises no signal: the holidays follow it here.
 void MonthCalendar::setDateQuietly(const QDate& date) {
-    const QSignalBlocker quiet(this);
-    setSelectedDate(date);
+    {
+        const QSignalBlocker quiet(this);
+        setSelectedDate(date);
+    }
+    markHolidays(yearShown());
 }
 
 void MonthCalendar::holdToYear(int year) {
-    const QSignalBlocker quiet(this);
-    setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+    {
+        const QSignalBlocker quiet(this);
+        setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+    }
+    markHolidays(yearShown());
 }
 
 bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
@@ -43,6 +55,15 @@ void MonthCalendar::followPage(int year, int month) {
 void MonthCalendar::selectionChangedByUser() {
     movedSincePress_ = true;
     emit dateChosen();
+}
+
+void MonthCalendar::markHolidays(int year) {
+    if (year == markedYear_) return;
+    markedYear_ = year;
+    setDateTextFormat(QDate(), QTextCharFormat());
+    QTextCharFormat holiday;
+    holiday.setForeground(weekdayTextFormat(Qt::Sunday).foreground());
+    for (const QDate& day : PublicHolidays(year)) setDateTextFormat(day, holiday);
 }
 
 // A click on a new day has already reported the change of the selection.

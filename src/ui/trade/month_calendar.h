@@ -5,6 +5,7 @@
 // of that month, its last day when the month is shorter; every change of the
 // selected date by the user, and a click on the day already selected, is
 // reported once by dateChosen. What the screen sets from code reports nothing.
+// Public holidays are drawn like Sundays.
 #include <QCalendarWidget>
 #include <QDate>
 
@@ -29,7 +30,11 @@ private:
     void followPage(int year, int month);
     void selectionChangedByUser();
     void dayClicked();
+    // Colours the holidays of the shown year; the days of the months
+    // around the shown one are drawn grey whatever they are.
+    void markHolidays(int year);
 
     // Whether the selection moved since the mouse was last pressed on the days.
     bool movedSincePress_ = false;
+    int markedYear_ = 0;
 };
