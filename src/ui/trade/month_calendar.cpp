@@ -3,6 +3,7 @@
 #include "app/holidays.h"
 
 #include <QAbstractItemView>
+#include <QColor>
 #include <QEvent>
 #include <QSignalBlocker>
 #include <QTextCharFormat>
@@ -15,6 +16,10 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::followPage);
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::markHolidays);
     markHolidays(yearShown());
+    // Saturdays in blue, as Japanese calendars print them; Qt draws them red like Sundays.
+    QTextCharFormat saturday = weekdayTextFormat(Qt::Saturday);
+    saturday.setForeground(QColor(0x00, 0x33, 0xcc));
+    setWeekdayTextFormat(Qt::Saturday, saturday);
     connect(this, &QCalendarWidget::selectionChanged, this, &MonthCalendar::selectionChangedByUser);
     connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayClicked);
 }

@@ -31,7 +31,8 @@ class HolidayColoursTest : public QObject {
 
 private slots:
     // The screen opened on each year, its page turned by the arrows, the last step by the arrow ("next")
-    // or PageDown on the days ("PageDown"); the sample days are red exactly when holidays or Sundays.
+    // or PageDown on the days ("PageDown"); the sample days are red exactly when holidays or Sundays
+    // (Saturdays are blue).
     void holidaysAreRedLikeSundays() {
         MenuFixture f;
         const struct {
@@ -40,7 +41,7 @@ private slots:
             int month;
             std::vector<int> red, plain;
         } pages[] = {
-            {"2025", "", 1, {1, 5, 13}, {2, 6, 14}},          // 元日, a Sunday, 成人の日
+            {"2025", "", 1, {1, 5, 13}, {2, 4, 6, 14}},       // 元日, a Sunday, 成人の日; a Saturday not red
             {"2025", "next", 2, {11, 23, 24}, {10, 12, 25}},  // 振替休日 after 天皇誕生日
             {"2025", "PageDown", 3, {20}, {19, 21}},          // 春分の日 by the formula
             {"2025", "next", 5, {3, 4, 5, 6}, {2, 7}},        // 5/4 a Sunday: 5/6 follows 5/5
