@@ -7,7 +7,7 @@
 #include "ui/common/list_box.h"
 #include "ui/common/working_screen.h"
 #include "ui/trade/month_calendar.h"
-#include "ui/trade/trade_entry.h"
+#include "import/trade_entry.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

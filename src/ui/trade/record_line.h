@@ -3,7 +3,7 @@
 // questions asked before the transaction it shows is corrected or voided, or
 // before a new one is recorded while it is loaded.
 #include "store/trade_record_row.h"
-#include "ui/trade/trade_entry.h"
+#include "import/trade_entry.h"
 
 #include <QDate>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "ui/opening_balance/carried_balances.h"
 #include "ui/trade/calendar_rule.h"
 #include "ui/trade/record_line.h"
-#include "ui/trade/trade_entry.h"
+#include "import/trade_entry.h"
 
 #include <gtest/gtest.h>
 
