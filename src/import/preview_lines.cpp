@@ -11,15 +11,18 @@ QString Numbered(int line, const QString& reason) {
     return QString::number(line) + QStringLiteral("行目: ") + reason;
 }
 
+// The field of the column counted from 1; empty for column 0 (none).
+QString Field(const QStringList& f, int column) { return column > 0 ? f.value(column - 1) : QString(); }
+
 // The signed amount of the line: deposits positive, withdrawals negative.
 AmountReading SignedAmount(const QStringList& f, const ColumnLayout& layout) {
     if (!UsesPair(layout)) {
-        AmountReading amount = ReadAmount(f[layout.amountColumn - 1]);
+        AmountReading amount = ReadAmount(Field(f, layout.amountColumn));
         if (amount.value && layout.positiveIsOut) amount.value = -*amount.value;
         return amount;
     }
-    const AmountReading out = ReadAmount(f[layout.outColumn - 1]);
-    const AmountReading in = ReadAmount(f[layout.inColumn - 1]);
+    const AmountReading out = ReadAmount(Field(f, layout.outColumn));
+    const AmountReading in = ReadAmount(Field(f, layout.inColumn));
     if (!out.problem.isEmpty()) return out;
     if (!in.problem.isEmpty()) return in;
     if (out.value.value_or(0) != 0 && in.value.value_or(0) != 0)
@@ -41,8 +44,8 @@ PreviewLine ReadLine(const CsvRecord& record, const ColumnLayout& layout) {
                                                 QStringLiteral("個必要です）"));
         return line;
     }
-    line.dateText = f[layout.dateColumn - 1];
-    line.text = f[layout.textColumn - 1];
+    line.dateText = Field(f, layout.dateColumn);
+    line.text = Field(f, layout.textColumn);
     line.summary = SummaryOfStatementText(line.text);
     line.date = ReadStatementDate(line.dateText);
     if (!line.date.isValid()) {

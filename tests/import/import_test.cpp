@@ -4,6 +4,7 @@
 #include "import/column_layout.h"
 #include "layout_print.h"
 #include "import/csv_records.h"
+#include "import/preview_lines.h"
 #include "import/statement_date.h"
 #include "import/statement_import.h"
 #include "import/summary_text.h"
@@ -120,6 +121,29 @@ TEST(Import, CsvSplitIntoRecordsWithTheirLines) {
         if (split.problem.isEmpty())
             for (const CsvRecord& r : split.records) records.push_back({r.line, r.fields});
         EXPECT_EQ(records, c.records) << S(c.text);
+    }
+}
+
+// Lines read through layouts the user is still choosing: a column not yet
+// named reads as empty.
+TEST(Import, LinesReadThroughUnfinishedLayouts) {
+    const std::vector<CsvRecord> records{{1, {"2026/3/1", "ﾃﾞﾝｷ", "500", ""}}, {2, {"2026/3/2", "ﾌﾘｺﾐ", "", "700"}}};
+    const struct {
+        ColumnLayout layout;
+        QStringList lines;
+    } cases[] = {
+        {{"", 0, 1, 2, 0, 3, 0, false}, {"1 出金 500 ", "2 出金 0 2行目: 金額がありません"}},
+        {{"", 0, 1, 2, 0, 0, 4, false}, {"1 出金 0 1行目: 金額がありません", "2 入金 700 "}},
+        {{"", 0, 0, 2, 3, 0, 0, true}, {"1 出金 0 1行目: 日付「」が読めません", "2 出金 0 2行目: 日付「」が読めません"}},
+        {{"", 1, 1, 2, 3, 0, 0, true}, {"2 出金 0 2行目: 金額がありません"}},
+        {{"", 0, 0, 0, 0, 0, 0, false}, {}},
+    };
+    for (const auto& c : cases) {
+        QStringList lines;
+        for (const PreviewLine& l : ReadPreviewLines(records, c.layout))
+            lines << QString::number(l.line) + " " + DirectionName(l.direction) + " " + QString::number(l.amount) +
+                         " " + l.reason;
+        EXPECT_EQ(lines, c.lines);
     }
 }
 
