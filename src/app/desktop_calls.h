@@ -7,6 +7,8 @@
 
 // The input box; the empty text when the user cancelled.
 QString AskText(const QString& prompt, const QString& title, const QString& preset);
+// The file dialog; the empty text when the user cancelled.
+QString AskOpenFileName(const QString& title, const QString& folder, const QString& filter);
 // Opens a document or folder with the program the desktop associates with it.
 void OpenWithShell(const QString& path);
 // The clock's time.

@@ -21,6 +21,7 @@
 #include "app/text_utils.h"
 #include "app/user_name.h"
 #include "store/db_file.h"
+#include "store/import_store.h"
 #include "ui/opening_balance/frm_begining.h"
 #include "ui/trade/frm_trade.h"
 
@@ -130,6 +131,8 @@ void FrmMenu::LoadSteps(QString& step) {
     step = QStringLiteral("DBFileOpen");
     if (QString errText; !DBFileOpen(dbPath, errText)) EndWithOpenError(errText);
     WriteLog(QStringLiteral("DBファイル接続OK"));
+    // Books made before statement imports get their tables.
+    DBCreateImportTables();
 
     setWindowTitle(kProductName + QStringLiteral(" Ver") + VersionText() + QStringLiteral(" メニュー画面"));
 

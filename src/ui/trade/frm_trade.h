@@ -6,6 +6,7 @@
 #include "ui/common/kept_selection.h"
 #include "ui/common/list_box.h"
 #include "ui/common/working_screen.h"
+#include "ui/import/frm_import.h"
 #include "ui/trade/month_calendar.h"
 #include "import/trade_entry.h"
 
@@ -54,6 +55,9 @@ public:
     // The summary phrase list.
     void lstAbst_Click();
     void cmdEditList_Click();
+
+    // Bank and card statements recorded as transactions.
+    void cmdInputCSV_Click();
 
     // The correction and deletion history report.
     void cmdWriteFileHistory_Click();
@@ -148,6 +152,7 @@ private:
     QLabel* lblYear;
     QLabel* lblGengou;
     QPushButton* cmdInputCSV;
+    FrmImport* frmImport;
 
     QGroupBox* Frame6;
     ListBox* lstMonth;

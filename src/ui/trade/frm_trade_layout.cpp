@@ -41,9 +41,9 @@ void FrmTrade::PlaceEntryFrame() {
     lblGengou =
         MakeValueLabel(this, QStringLiteral("lblGengou"), QStringLiteral("令和2"), TwipsRect(960, 120, 975, 315));
     MakeCaption(this, QStringLiteral("Label2_1"), QStringLiteral("年度"), TwipsRect(2040, 180, 495, 195));
-    cmdInputCSV =
-        MakeButton(this, QStringLiteral("cmdInputCSV"), QStringLiteral("CSV入力"), TwipsRect(13560, 5520, 1035, 315));
-    cmdInputCSV->hide();
+    cmdInputCSV = MakeButton(this, QStringLiteral("cmdInputCSV"), QStringLiteral("CSV入力(&C)"),
+                             TwipsRect(13560, 5520, 1035, 315));
+    frmImport = new FrmImport(this);
 
     Frame6 = MakeFrame(this, QStringLiteral("Frame6"), QStringLiteral("登録・更新"), TwipsRect(240, 540, 16155, 4455));
     lstMonth = MakeListBox(Frame6, QStringLiteral("lstMonth"), TwipsRect(120, 780, 495, 2595));
