@@ -45,8 +45,9 @@ QString PreparedStatement(int transactions) {
     static int preparedFor = 0;
     const QString path = BenchYear::ofSize(transactions).install().path(QStringLiteral("statement.csv"));
     if (preparedFor != transactions) {
-        BenchYear::ofSize(transactions).install().writeBytes(QStringLiteral("statement.csv"),
-                                                             Statement(ImportYear(transactions)));
+        BenchYear::ofSize(transactions)
+            .install()
+            .writeBytes(QStringLiteral("statement.csv"), Statement(ImportYear(transactions)));
         ExecFloor(ctx().db, QStringLiteral("delete from t_import_rule"));
         DBInsImportRule(QStringLiteral("out"), QStringLiteral("ﾃﾞﾝｷ"), QStringLiteral("24"), QStringLiteral("01"),
                         QString());
@@ -94,7 +95,8 @@ void RegisterImportBenchmarks(int n) {
                       }};
     pair.disagreement = [n] {
         const QStringList stored = QueryFloor(
-            ctx().db, QStringLiteral("select count(*) from t_trade where year = %1 and is_valid = 1").arg(ImportYear(n)));
+            ctx().db,
+            QStringLiteral("select count(*) from t_trade where year = %1 and is_valid = 1").arg(ImportYear(n)));
         return stored.value(0).trimmed() == QString::number(kLines)
                    ? QString()
                    : QStringLiteral("the import stored %1 of %2 lines").arg(stored.value(0)).arg(kLines);

@@ -39,7 +39,8 @@ AmountReading ReadAmount(const QString& text) {
     } else if (digits.startsWith(QLatin1Char('+'))) {
         digits = digits.mid(1);
     }
-    if (!IsDigitsOnly(digits)) return {std::nullopt, QStringLiteral("金額「") + text + QStringLiteral("」が数字ではありません")};
+    if (!IsDigitsOnly(digits))
+        return {std::nullopt, QStringLiteral("金額「") + text + QStringLiteral("」が数字ではありません")};
     if (!IsStorableAmount(digits))
         return {std::nullopt, QStringLiteral("金額「") + text + QStringLiteral("」が") + QString::number(kMaxAmount) +
                                   QStringLiteral("円を超えています")};

@@ -24,8 +24,8 @@ int ColumnsNeeded(const ColumnLayout& layout) {
 ColumnLayout GuessColumns(const QStringList& header) {
     ColumnLayout layout;
     layout.dateColumn = ColumnNamed(header, {u"取引日", u"利用日", u"ご利用日", u"年月日", u"日付"});
-    layout.textColumn =
-        ColumnNamed(header, {u"摘要", u"お取引内容", u"取引内容", u"利用店名", u"ご利用店名", u"ご利用先", u"内容", u"明細"});
+    layout.textColumn = ColumnNamed(
+        header, {u"摘要", u"お取引内容", u"取引内容", u"利用店名", u"ご利用店名", u"ご利用先", u"内容", u"明細"});
     layout.outColumn = ColumnNamed(header, {u"お引出し", u"お引き出し", u"出金", u"お支払"});
     layout.inColumn = ColumnNamed(header, {u"お預入れ", u"お預け入れ", u"入金"});
     if (layout.outColumn > 0 && layout.inColumn > 0) return layout;

@@ -14,8 +14,8 @@ struct Collector {
 };
 
 void OnField(void* bytes, size_t length, void* data) {
-    static_cast<Collector*>(data)->fields << QString::fromUtf8(static_cast<const char*>(bytes),
-                                                               static_cast<qsizetype>(length));
+    static_cast<Collector*>(data)->fields
+        << QString::fromUtf8(static_cast<const char*>(bytes), static_cast<qsizetype>(length));
 }
 
 void OnRecord(int, void* data) {
@@ -45,7 +45,8 @@ CsvRecords SplitCsv(const QString& text) {
         // A record ends only at a line's end; the next begins on the next line that is not empty.
         const bool blank = bytes.at(start) == '\n' || (length == 2 && bytes.at(start) == '\r');
         if (c.recordLine == 0 && !blank) c.recordLine = c.line;
-        if (csv_parse(&parser, bytes.constData() + start, length, OnField, OnRecord, &c) != length) failed = true;
+        if (csv_parse(&parser, bytes.constData() + start, length, OnField, OnRecord, &c) != length)
+            failed = true;
         else {
             ++c.line;
             start = end;

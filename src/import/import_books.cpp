@@ -5,8 +5,8 @@
 #include "store/store_common.h"
 
 QString DuplicateKey(const QDate& date, qint64 money, const QString& summary) {
-    return date.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('\t') + QString::number(money) +
-           QLatin1Char('\t') + summary;
+    return date.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('\t') + QString::number(money) + QLatin1Char('\t') +
+           summary;
 }
 
 ImportBooks LoadImportBooks(int fiscalYear) {
@@ -36,8 +36,8 @@ std::vector<ImportRule> LoadRules() {
     const ResultTable table = DBSelImportRules();
     for (qsizetype row = 1; row <= RowCount(table); ++row) {
         const QStringList f = RowFields(table[row], 6, 2);
-        rules.push_back({IntegerOf(f[0]), f[1] == QStringLiteral("in") ? Direction::In : Direction::Out, f[2], f[3],
-                         f[4], f[5]});
+        rules.push_back(
+            {IntegerOf(f[0]), f[1] == QStringLiteral("in") ? Direction::In : Direction::Out, f[2], f[3], f[4], f[5]});
     }
     return rules;
 }
@@ -55,7 +55,7 @@ std::vector<ColumnLayout> SavedLayouts() {
 
 void SaveLayout(const ColumnLayout& layout) {
     DBSaveImportLayout(layout.name,
-                       {layout.headerLines, layout.dateColumn, layout.textColumn, layout.amountColumn,
-                        layout.outColumn, layout.inColumn},
+                       {layout.headerLines, layout.dateColumn, layout.textColumn, layout.amountColumn, layout.outColumn,
+                        layout.inColumn},
                        layout.positiveIsOut);
 }

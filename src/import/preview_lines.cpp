@@ -7,9 +7,7 @@
 
 namespace {
 
-QString Numbered(int line, const QString& reason) {
-    return QString::number(line) + QStringLiteral("行目: ") + reason;
-}
+QString Numbered(int line, const QString& reason) { return QString::number(line) + QStringLiteral("行目: ") + reason; }
 
 // The field of the column counted from 1; empty for column 0 (none).
 QString Field(const QStringList& f, int column) { return column > 0 ? f.value(column - 1) : QString(); }
@@ -49,12 +47,14 @@ PreviewLine ReadLine(const CsvRecord& record, const ColumnLayout& layout) {
     line.summary = SummaryOfStatementText(line.text);
     line.date = ReadStatementDate(line.dateText);
     if (!line.date.isValid()) {
-        line.reason = Numbered(record.line, QStringLiteral("日付「") + line.dateText + QStringLiteral("」が読めません"));
+        line.reason =
+            Numbered(record.line, QStringLiteral("日付「") + line.dateText + QStringLiteral("」が読めません"));
         return line;
     }
     const AmountReading amount = SignedAmount(f, layout);
     if (!amount.value) {
-        line.reason = Numbered(record.line, amount.problem.isEmpty() ? QStringLiteral("金額がありません") : amount.problem);
+        line.reason =
+            Numbered(record.line, amount.problem.isEmpty() ? QStringLiteral("金額がありません") : amount.problem);
         return line;
     }
     line.direction = *amount.value < 0 ? Direction::Out : Direction::In;
@@ -117,8 +117,8 @@ void UpdateStatuses(std::vector<PreviewLine>& lines, const ImportBooks& books) {
             line.status = LineStatus::AlreadyRecorded;
         } else if (line.tradeCd.isEmpty() || line.detailCd.isEmpty()) {
             line.status = LineStatus::NoTrade;
-        } else if (const auto problem = CheckNewEntry({false, true, true, line.summary, QString::number(line.amount),
-                                                       line.rate})) {
+        } else if (const auto problem =
+                       CheckNewEntry({false, true, true, line.summary, QString::number(line.amount), line.rate})) {
             line.status = LineStatus::Refused;
             line.reason = Numbered(line.line, QString(problem->message).replace(QStringLiteral("\r\n"), QString()));
         } else {

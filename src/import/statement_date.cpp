@@ -21,8 +21,10 @@ QDate ReadStatementDate(const QString& text) {
     // The digits of the amount reader serve here too; dates hold no commas.
     QString date = PlainAmountText(text.trimmed().section(QLatin1Char(' '), 0, 0));
     date.replace(QChar(u'／'), QLatin1Char('/')).replace(QChar(u'．'), QLatin1Char('.'));
-    if (const auto m = western.match(date); m.hasMatch()) return DateOf(m.captured(1).toInt(), m.captured(2), m.captured(3));
-    if (const auto m = packed.match(date); m.hasMatch()) return DateOf(m.captured(1).toInt(), m.captured(2), m.captured(3));
+    if (const auto m = western.match(date); m.hasMatch())
+        return DateOf(m.captured(1).toInt(), m.captured(2), m.captured(3));
+    if (const auto m = packed.match(date); m.hasMatch())
+        return DateOf(m.captured(1).toInt(), m.captured(2), m.captured(3));
     if (const auto m = era.match(date); m.hasMatch()) {
         const QString name = m.captured(1);
         const int eraYear = m.captured(2) == QStringLiteral("元") ? 1 : m.captured(2).toInt();

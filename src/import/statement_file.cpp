@@ -42,7 +42,8 @@ StatementText ReadStatementFile(const QString& path) {
         case kTextUtf8Bom:
             return {QString::fromUtf8(bytes.mid(3)), QString()};
         default:
-            return Refused(path, QStringLiteral("文字コードが") + TextCodeName(code) +
-                                     QStringLiteral("のファイルは読めません。\r\nShift_JISかUTF-8で保存し直してください。"));
+            return Refused(path,
+                           QStringLiteral("文字コードが") + TextCodeName(code) +
+                               QStringLiteral("のファイルは読めません。\r\nShift_JISかUTF-8で保存し直してください。"));
     }
 }

@@ -10,10 +10,12 @@ StatementRecords ReadStatementRecords(const QString& path) {
     if (!file.problem.isEmpty()) return {{}, file.problem};
     CsvRecords split = SplitCsv(file.text);
     if (!split.problem.isEmpty())
-        return {{}, QStringLiteral("次のファイルは取り込めません。\r\n    ") + QDir::toNativeSeparators(path) +
-                        QStringLiteral("\r\n\r\n") + split.problem};
+        return {{},
+                QStringLiteral("次のファイルは取り込めません。\r\n    ") + QDir::toNativeSeparators(path) +
+                    QStringLiteral("\r\n\r\n") + split.problem};
     if (split.records.empty())
-        return {{}, QStringLiteral("次のファイルには取り込む行がありません。\r\n    ") + QDir::toNativeSeparators(path)};
+        return {{},
+                QStringLiteral("次のファイルには取り込む行がありません。\r\n    ") + QDir::toNativeSeparators(path)};
     return {std::move(split.records), QString()};
 }
 

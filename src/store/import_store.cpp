@@ -51,8 +51,8 @@ void InsertKeys(int importId, const std::vector<QString>& keys) {
         QStringList lines{QStringLiteral("insert into t_import_trade values")};
         const size_t last = std::min(keys.size(), first + kKeysPerInsert);
         for (size_t i = first; i < last; ++i)
-            lines << (i == first ? QStringLiteral("   (") : QStringLiteral("  ,(")) + Num(importId) +
-                         QLatin1Char(',') + keys[i] + QLatin1Char(')');
+            lines << (i == first ? QStringLiteral("   (") : QStringLiteral("  ,(")) + Num(importId) + QLatin1Char(',') +
+                         keys[i] + QLatin1Char(')');
         SQLite3NonQuery(SqlLines(lines, false));
     }
 }
@@ -61,9 +61,9 @@ void InsertKeys(int importId, const std::vector<QString>& keys) {
 
 void DBCreateImportTables() {
     WriteLog(QStringLiteral("DBCreateImportTables"));
-    const ResultTable present = Query({QStringLiteral("select name"), QStringLiteral("from   sqlite_master"),
-                                       QStringLiteral("where  type = 'table'"),
-                                       QStringLiteral("  and  name like 't_import%'")});
+    const ResultTable present =
+        Query({QStringLiteral("select name"), QStringLiteral("from   sqlite_master"),
+               QStringLiteral("where  type = 'table'"), QStringLiteral("  and  name like 't_import%'")});
     QSet<QString> names;
     for (qsizetype row = 1; row <= RowCount(present); ++row) names.insert(present[row]);
     for (const auto& table : kTables)
@@ -122,7 +122,8 @@ void DBUpdImportRule(int ruleId, const QString& containsText, const QString& tra
 
 void DBDelImportRule(int ruleId) {
     WriteLog(QStringLiteral("DBDelImportRule"));
-    SQLite3NonQuery(SqlLines({QStringLiteral("delete from t_import_rule"), QStringLiteral("where  rule_id = ") + Num(ruleId)}));
+    SQLite3NonQuery(
+        SqlLines({QStringLiteral("delete from t_import_rule"), QStringLiteral("where  rule_id = ") + Num(ruleId)}));
 }
 
 ResultTable DBSelImportDetails() {
@@ -156,13 +157,13 @@ std::optional<int> DBRecordImport(const QString& fileName, int linesRead, const 
                 }
                 const qint64 recorded = static_cast<qint64>(rows.size());
                 const QString now = Quoted(NowText());
-                SQLite3NonQuery(SqlLines(
-                    {QStringLiteral("insert into t_import (file_name,dt_import,lines_read,lines_recorded"),
-                     QStringLiteral("      ,lines_left_out,is_voided,dt_update)"),
-                     QStringLiteral("values(") + Quoted(fileName) + QLatin1Char(',') + now + QLatin1Char(',') +
-                         Num(linesRead) + QLatin1Char(',') + Num(recorded) + QLatin1Char(',') +
-                         Num(linesRead - recorded) + QStringLiteral(",0,") + now + QLatin1Char(')')},
-                    false));
+                SQLite3NonQuery(
+                    SqlLines({QStringLiteral("insert into t_import (file_name,dt_import,lines_read,lines_recorded"),
+                              QStringLiteral("      ,lines_left_out,is_voided,dt_update)"),
+                              QStringLiteral("values(") + Quoted(fileName) + QLatin1Char(',') + now + QLatin1Char(',') +
+                                  Num(linesRead) + QLatin1Char(',') + Num(recorded) + QLatin1Char(',') +
+                                  Num(linesRead - recorded) + QStringLiteral(",0,") + now + QLatin1Char(')')},
+                             false));
                 importId = IntegerOf(Query({QStringLiteral("select last_insert_rowid()")}).value(1));
                 InsertKeys(*importId, keys);
                 WriteLog(QStringLiteral("CSV入力 ファイル=") + fileName + QStringLiteral(" 読んだ行=") +

@@ -3,10 +3,10 @@
 // with tests/data/import/statements.log.
 #include "app/run_log.h"
 #include "golden_log.h"
-#include "platform/cp932.h"
 #include "import/import_books.h"
 #include "import/statement_import.h"
 #include "layout_print.h"
+#include "platform/cp932.h"
 #include "store/import_store.h"
 #include "temp_install.h"
 

@@ -2,12 +2,12 @@
 // guess, the CSV split and the files refused whole.
 #include "import/amount_text.h"
 #include "import/column_layout.h"
-#include "layout_print.h"
 #include "import/csv_records.h"
 #include "import/preview_lines.h"
 #include "import/statement_date.h"
 #include "import/statement_import.h"
 #include "import/summary_text.h"
+#include "layout_print.h"
 #include "temp_install.h"
 
 #include <gtest/gtest.h>
@@ -54,16 +54,26 @@ TEST(Import, DatesAsStatementsWriteThem) {
         QString text;
         QDate date;
     } cases[] = {
-        {"2026/1/5", QDate(2026, 1, 5)},       {"2026-01-05", QDate(2026, 1, 5)},
-        {"2026.01.05", QDate(2026, 1, 5)},     {"20260105", QDate(2026, 1, 5)},
-        {"2026年1月5日", QDate(2026, 1, 5)},   {"２０２６／１／５", QDate(2026, 1, 5)},
-        {"２０２６年１月５日", QDate(2026, 1, 5)}, {"R8.1.5", QDate(2026, 1, 5)},
-        {"令和8年1月5日", QDate(2026, 1, 5)}, {"令和元年5月1日", QDate(2019, 5, 1)},
-        {"H30/4/1", QDate(2018, 4, 1)},        {"平成31年4月30日", QDate(2019, 4, 30)},
-        {"2026/01/05 10:23", QDate(2026, 1, 5)}, {"2026/2/30", QDate()},
-        {"2026/13/01", QDate()},               {"R0.1.1", QDate()},
-        {"S60.1.1", QDate()},                  {"abc", QDate()},
-        {"", QDate()},                         {"202601051", QDate()},
+        {"2026/1/5", QDate(2026, 1, 5)},
+        {"2026-01-05", QDate(2026, 1, 5)},
+        {"2026.01.05", QDate(2026, 1, 5)},
+        {"20260105", QDate(2026, 1, 5)},
+        {"2026年1月5日", QDate(2026, 1, 5)},
+        {"２０２６／１／５", QDate(2026, 1, 5)},
+        {"２０２６年１月５日", QDate(2026, 1, 5)},
+        {"R8.1.5", QDate(2026, 1, 5)},
+        {"令和8年1月5日", QDate(2026, 1, 5)},
+        {"令和元年5月1日", QDate(2019, 5, 1)},
+        {"H30/4/1", QDate(2018, 4, 1)},
+        {"平成31年4月30日", QDate(2019, 4, 30)},
+        {"2026/01/05 10:23", QDate(2026, 1, 5)},
+        {"2026/2/30", QDate()},
+        {"2026/13/01", QDate()},
+        {"R0.1.1", QDate()},
+        {"S60.1.1", QDate()},
+        {"abc", QDate()},
+        {"", QDate()},
+        {"202601051", QDate()},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadStatementDate(c.text), c.date) << S(c.text);
 }
@@ -134,7 +144,8 @@ TEST(Import, LinesReadThroughUnfinishedLayouts) {
     } cases[] = {
         {{"", 0, 1, 2, 0, 3, 0, false}, {"1 出金 500 ", "2 出金 0 2行目: 金額がありません"}},
         {{"", 0, 1, 2, 0, 0, 4, false}, {"1 出金 0 1行目: 金額がありません", "2 入金 700 "}},
-        {{"", 0, 0, 2, 3, 0, 0, true}, {"1 出金 0 1行目: 日付「」が読めません", "2 出金 0 2行目: 日付「」が読めません"}},
+        {{"", 0, 0, 2, 3, 0, 0, true},
+         {"1 出金 0 1行目: 日付「」が読めません", "2 出金 0 2行目: 日付「」が読めません"}},
         {{"", 1, 1, 2, 3, 0, 0, true}, {"2 出金 0 2行目: 金額がありません"}},
         {{"", 0, 0, 0, 0, 0, 0, false}, {}},
     };
@@ -158,7 +169,11 @@ TEST(Import, FilesRefusedWhole) {
         {"empty.csv", "", "ファイルが空です。"},
         {"binary.csv", QByteArray("PK\x03\x04\x00\x00\x08\x00", 8),
          "文字でないデータを含んでいます。CSVファイルを選んでください。"},
-        {"utf16.csv", QByteArray("\xFF\xFE" "2\x00" "0\x00", 6),
+        {"utf16.csv",
+         QByteArray("\xFF\xFE"
+                    "2\x00"
+                    "0\x00",
+                    6),
          "文字コードがUTF16_LEのファイルは読めません。\r\nShift_JISかUTF-8で保存し直してください。"},
         {"jis.csv", "\x1B$B$3$s\x1B(B,1\r\n",
          "文字コードがJISのファイルは読めません。\r\nShift_JISかUTF-8で保存し直してください。"},

@@ -243,15 +243,17 @@ void FrmImport::FillPreview() {
             StatusText(l),
         };
         for (int column = 0; column < static_cast<int>(std::size(cells)); ++column)
-            tblPreview->setItem(row, column,
-                                Cell(cells[column], column == 0 || column == 3 || column == 8 ? right : Qt::AlignLeft |
-                                                                                                  Qt::AlignVCenter));
+            tblPreview->setItem(
+                row, column,
+                Cell(cells[column],
+                     column == 0 || column == 3 || column == 8 ? right : Qt::AlignLeft | Qt::AlignVCenter));
         if (l.status == LineStatus::ToRecord) ++toRecord;
     }
     tblPreview->resizeColumnsToContents();
     QItemSelection restored;
     for (const int row : selected)
-        if (row < tblPreview->rowCount()) restored.select(tblPreview->model()->index(row, 0), tblPreview->model()->index(row, 0));
+        if (row < tblPreview->rowCount())
+            restored.select(tblPreview->model()->index(row, 0), tblPreview->model()->index(row, 0));
     tblPreview->selectionModel()->select(restored, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     lblCounts->setText(QStringLiteral("登録する行 ") + QString::number(toRecord) + QStringLiteral("／全 ") +
                        QString::number(lines_.size()) + QStringLiteral(" 行"));

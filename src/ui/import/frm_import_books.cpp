@@ -54,11 +54,11 @@ void FrmImport::FillRules() {
     for (const ImportRule& rule : books_.rules) {
         const auto trade = books_.trades.find(rule.tradeCd);
         const auto detail = books_.details.find({rule.tradeCd, rule.detailCd});
-        rows.push_back({DirectionName(rule.direction), rule.contains,
-                        rule.tradeCd + QLatin1Char(' ') + (trade == books_.trades.end() ? QString() : trade->second.name),
-                        rule.detailCd + QLatin1Char(' ') +
-                            (detail == books_.details.end() ? QString() : detail->second.name),
-                        rule.rate});
+        rows.push_back(
+            {DirectionName(rule.direction), rule.contains,
+             rule.tradeCd + QLatin1Char(' ') + (trade == books_.trades.end() ? QString() : trade->second.name),
+             rule.detailCd + QLatin1Char(' ') + (detail == books_.details.end() ? QString() : detail->second.name),
+             rule.rate});
     }
     FillTable(tblRules, rows);
 }
@@ -68,8 +68,8 @@ void FrmImport::FillImports() {
     std::vector<QStringList> rows;
     for (qsizetype row = 1; row <= RowCount(imports); ++row) {
         const QStringList f = RowFields(imports[row], 7, 1);
-        rows.push_back({f[2], f[3], f[4], f[5], f[6] == QStringLiteral("1") ? QStringLiteral("取り消し済み") : QString(),
-                        f[1]});
+        rows.push_back(
+            {f[2], f[3], f[4], f[5], f[6] == QStringLiteral("1") ? QStringLiteral("取り消し済み") : QString(), f[1]});
     }
     FillTable(tblImports, rows);
 }
@@ -114,7 +114,8 @@ void FrmImport::cmdRuleDelete_Click() {
         }
         const ImportRule& rule = books_.rules[static_cast<size_t>(row)];
         if (!AskYesNo(QStringLiteral("「") + rule.contains + QStringLiteral("」を含む") +
-                          DirectionName(rule.direction) + QStringLiteral("のルールを削除します。\r\n\r\nよろしいですか？"),
+                          DirectionName(rule.direction) +
+                          QStringLiteral("のルールを削除します。\r\n\r\nよろしいですか？"),
                       platform::DefaultAnswer::No))
             return;
         DBDelImportRule(rule.id);

@@ -53,8 +53,8 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name, const QStringList&
 
 void FrmImport::PlaceControls() {
     setFixedSize(1200, 780);
-    cmdChooseFile = MakeButton(this, QStringLiteral("cmdChooseFile"), QStringLiteral("ファイル選択(&F)..."),
-                               At(8, 8, 150, 30));
+    cmdChooseFile =
+        MakeButton(this, QStringLiteral("cmdChooseFile"), QStringLiteral("ファイル選択(&F)..."), At(8, 8, 150, 30));
     lblFileName = MakeValueLabel(this, QStringLiteral("lblFileName"), QString(), At(166, 10, 1026, 26));
     PlaceColumnFrame();
     PlaceTabs();
@@ -82,19 +82,18 @@ void FrmImport::PlaceColumnFrame() {
     Caption(FrameColumns, QStringLiteral("lblTextColumn"), QStringLiteral("内容の列(&T)"), cboTextColumn,
             At(370, 58, 108, 22));
 
-    optSigned = MakeOption(FrameColumns, QStringLiteral("optSigned"), QStringLiteral("金額が1列(&Y)"),
-                           At(10, 90, 118, 24));
+    optSigned =
+        MakeOption(FrameColumns, QStringLiteral("optSigned"), QStringLiteral("金額が1列(&Y)"), At(10, 90, 118, 24));
     cboAmountColumn = MakeComboBox(FrameColumns, QStringLiteral("cboAmountColumn"), At(130, 90, 220, 26));
-    chkPositiveOut = MakeCheckBox(FrameColumns, QStringLiteral("chkPositiveOut"),
-                                  QStringLiteral("正の金額は支払(&P)"), At(360, 90, 170, 24));
+    chkPositiveOut = MakeCheckBox(FrameColumns, QStringLiteral("chkPositiveOut"), QStringLiteral("正の金額は支払(&P)"),
+                                  At(360, 90, 170, 24));
     optPair = MakeOption(FrameColumns, QStringLiteral("optPair"), QStringLiteral("出金・入金の2列(&Z)"),
                          At(540, 90, 150, 24));
     cboOutColumn = MakeComboBox(FrameColumns, QStringLiteral("cboOutColumn"), At(760, 90, 180, 26));
     Caption(FrameColumns, QStringLiteral("lblOutColumn"), QStringLiteral("出金(&O)"), cboOutColumn,
             At(700, 92, 58, 22));
     cboInColumn = MakeComboBox(FrameColumns, QStringLiteral("cboInColumn"), At(1000, 90, 174, 26));
-    Caption(FrameColumns, QStringLiteral("lblInColumn"), QStringLiteral("入金(&N)"), cboInColumn,
-            At(946, 92, 52, 22));
+    Caption(FrameColumns, QStringLiteral("lblInColumn"), QStringLiteral("入金(&N)"), cboInColumn, At(946, 92, 52, 22));
     amountGroup = new QButtonGroup(this);
     amountGroup->addButton(optSigned, 0);
     amountGroup->addButton(optPair, 1);
@@ -104,11 +103,12 @@ void FrmImport::PlaceTabs() {
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->setGeometry(At(8, 176, 1184, 404));
-    tblPreview = MakeTable(nullptr, QStringLiteral("tblPreview"),
-                           {QStringLiteral("行"), QStringLiteral("日付"), QStringLiteral("内容"), QStringLiteral("金額"),
-                            QStringLiteral("入出"), QStringLiteral("取引"), QStringLiteral("詳細"),
-                            QStringLiteral("摘要"), QStringLiteral("割合"), QStringLiteral("状態")},
-                           At(0, 0, 1176, 372));
+    tblPreview =
+        MakeTable(nullptr, QStringLiteral("tblPreview"),
+                  {QStringLiteral("行"), QStringLiteral("日付"), QStringLiteral("内容"), QStringLiteral("金額"),
+                   QStringLiteral("入出"), QStringLiteral("取引"), QStringLiteral("詳細"), QStringLiteral("摘要"),
+                   QStringLiteral("割合"), QStringLiteral("状態")},
+                  At(0, 0, 1176, 372));
     tabs->addTab(tblPreview, QStringLiteral("明細(&M)"));
 
     auto* rulePage = new QWidget;
@@ -133,8 +133,7 @@ void FrmImport::PlaceTabs() {
 }
 
 void FrmImport::PlaceLineFrame() {
-    FrameLine =
-        MakeFrame(this, QStringLiteral("FrameLine"), QStringLiteral("選んだ行の取引"), At(8, 588, 900, 184));
+    FrameLine = MakeFrame(this, QStringLiteral("FrameLine"), QStringLiteral("選んだ行の取引"), At(8, 588, 900, 184));
     lstTrade = MakeListBox(FrameLine, QStringLiteral("lstTrade"), At(10, 44, 300, 130));
     Caption(FrameLine, QStringLiteral("lblTrade"), QStringLiteral("取引(&J)"), lstTrade, At(10, 22, 200, 20));
     lstTradeDetail = MakeListBox(FrameLine, QStringLiteral("lstTradeDetail"), At(320, 44, 260, 130));

@@ -2,13 +2,13 @@
 // The transaction screen: entering, listing, correcting and voiding the
 // transactions of the fiscal year.
 #include "app/safe_write.h"
+#include "import/trade_entry.h"
 #include "reports/report_text.h"
 #include "ui/common/kept_selection.h"
 #include "ui/common/list_box.h"
 #include "ui/common/working_screen.h"
 #include "ui/import/frm_import.h"
 #include "ui/trade/month_calendar.h"
-#include "import/trade_entry.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
