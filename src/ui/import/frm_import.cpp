@@ -45,11 +45,11 @@ void FrmImport::WireHandlers() {
     });
     connect(chkPositiveOut, &QCheckBox::clicked, this, &FrmImport::Columns_Change);
     connect(tblPreview, &QTableWidget::itemSelectionChanged, this, &FrmImport::tblPreview_SelChange);
-    connect(lstTrade, &ListBox::Click, this, &FrmImport::lstTrade_Click);
-    connect(lstTradeDetail, &ListBox::Click, this, &FrmImport::lstTradeDetail_Click);
-    connect(txtSummary, &QLineEdit::editingFinished, this, &FrmImport::txtSummary_Change);
-    connect(txtPercent, &QLineEdit::editingFinished, this, &FrmImport::txtPercent_Change);
-    connect(chkLeaveOut, &QCheckBox::clicked, this, &FrmImport::chkLeaveOut_Click);
+    connect(lstLineTrade, &ListBox::Click, this, &FrmImport::lstTrade_Click);
+    connect(lstLineDetail, &ListBox::Click, this, &FrmImport::lstTradeDetail_Click);
+    connect(txtLineSummary, &QLineEdit::editingFinished, this, &FrmImport::txtSummary_Change);
+    connect(txtLinePercent, &QLineEdit::editingFinished, this, &FrmImport::txtPercent_Change);
+    connect(chkLineLeftOut, &QCheckBox::clicked, this, &FrmImport::chkLeaveOut_Click);
     connect(cmdRuleChange, &QPushButton::clicked, this, &FrmImport::cmdRuleChange_Click);
     connect(cmdRuleDelete, &QPushButton::clicked, this, &FrmImport::cmdRuleDelete_Click);
     connect(cmdVoidImport, &QPushButton::clicked, this, &FrmImport::cmdVoidImport_Click);

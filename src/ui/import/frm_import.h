@@ -100,11 +100,11 @@ private:
     QPushButton* cmdVoidImport;
 
     QGroupBox* FrameLine;
-    ListBox* lstTrade;
-    ListBox* lstTradeDetail;
-    QLineEdit* txtSummary;
-    QLineEdit* txtPercent;
-    QCheckBox* chkLeaveOut;
+    ListBox* lstLineTrade;
+    ListBox* lstLineDetail;
+    QLineEdit* txtLineSummary;
+    QLineEdit* txtLinePercent;
+    QCheckBox* chkLineLeftOut;
     QLabel* lblCounts;
     QPushButton* cmdImport;
     QPushButton* cmdClose;

@@ -37,7 +37,7 @@ int SelectedRow(const QTableWidget* table) {
 void FrmImport::FillTradeList() {
     QStringList items;
     for (const auto& [code, trade] : books_.trades) items << code + QLatin1Char(' ') + trade.name;
-    ReplaceItems(lstTrade, items);
+    ReplaceItems(lstLineTrade, items);
     FillDetailList(QString());
 }
 
@@ -46,7 +46,7 @@ void FrmImport::FillDetailList(const QString& tradeCd) {
     for (auto it = books_.details.lower_bound({tradeCd, QString()});
          it != books_.details.end() && it->first.first == tradeCd; ++it)
         items << it->first.second + QLatin1Char(' ') + it->second.name;
-    ReplaceItems(lstTradeDetail, tradeCd.isEmpty() ? QStringList() : items);
+    ReplaceItems(lstLineDetail, tradeCd.isEmpty() ? QStringList() : items);
 }
 
 void FrmImport::FillRules() {
@@ -94,11 +94,11 @@ void FrmImport::ChangeRule() {
                                      kAppTitle, rule.contains)
                                  .trimmed();
     if (contains.isEmpty()) return;
-    const bool chosen = lstTrade->currentItem() && lstTradeDetail->currentItem();
-    const QString tradeCd = chosen ? CodeOf(lstTrade->currentItem()) : rule.tradeCd;
-    const QString detailCd = chosen ? CodeOf(lstTradeDetail->currentItem()) : rule.detailCd;
+    const bool chosen = lstLineTrade->currentItem() && lstLineDetail->currentItem();
+    const QString tradeCd = chosen ? CodeOf(lstLineTrade->currentItem()) : rule.tradeCd;
+    const QString detailCd = chosen ? CodeOf(lstLineDetail->currentItem()) : rule.detailCd;
     DBUpdImportRule(rule.id, contains, tradeCd, detailCd,
-                    TakesPercentage(books_, tradeCd) ? (chosen ? txtPercent->text() : rule.rate) : QString());
+                    TakesPercentage(books_, tradeCd) ? (chosen ? txtLinePercent->text() : rule.rate) : QString());
     books_.rules = LoadRules();
     FillRules();
     RefreshLines();

@@ -134,19 +134,20 @@ void FrmImport::PlaceTabs() {
 
 void FrmImport::PlaceLineFrame() {
     FrameLine = MakeFrame(this, QStringLiteral("FrameLine"), QStringLiteral("選んだ行の取引"), At(8, 588, 900, 184));
-    lstTrade = MakeListBox(FrameLine, QStringLiteral("lstTrade"), At(10, 44, 300, 130));
-    Caption(FrameLine, QStringLiteral("lblTrade"), QStringLiteral("取引(&J)"), lstTrade, At(10, 22, 200, 20));
-    lstTradeDetail = MakeListBox(FrameLine, QStringLiteral("lstTradeDetail"), At(320, 44, 260, 130));
-    Caption(FrameLine, QStringLiteral("lblTradeDetail"), QStringLiteral("取引詳細(&B)"), lstTradeDetail,
+    lstLineTrade = MakeListBox(FrameLine, QStringLiteral("lstLineTrade"), At(10, 44, 300, 130));
+    Caption(FrameLine, QStringLiteral("lblLineTrade"), QStringLiteral("取引(&J)"), lstLineTrade, At(10, 22, 200, 20));
+    lstLineDetail = MakeListBox(FrameLine, QStringLiteral("lstLineDetail"), At(320, 44, 260, 130));
+    Caption(FrameLine, QStringLiteral("lblLineDetail"), QStringLiteral("取引詳細(&B)"), lstLineDetail,
             At(320, 22, 200, 20));
-    txtSummary = MakeTextBox(FrameLine, QStringLiteral("txtSummary"), At(590, 44, 300, 28));
-    Caption(FrameLine, QStringLiteral("lblSummary"), QStringLiteral("摘要(&E)"), txtSummary, At(590, 22, 200, 20));
-    txtPercent = MakeTextBox(FrameLine, QStringLiteral("txtPercent"), At(590, 100, 60, 28));
-    txtPercent->setAttribute(Qt::WA_InputMethodEnabled, false);
-    Caption(FrameLine, QStringLiteral("lblPercent"), QStringLiteral("割合(分類D)(&W)"), txtPercent,
+    txtLineSummary = MakeTextBox(FrameLine, QStringLiteral("txtLineSummary"), At(590, 44, 300, 28));
+    Caption(FrameLine, QStringLiteral("lblLineSummary"), QStringLiteral("摘要(&E)"), txtLineSummary,
+            At(590, 22, 200, 20));
+    txtLinePercent = MakeTextBox(FrameLine, QStringLiteral("txtLinePercent"), At(590, 100, 60, 28));
+    txtLinePercent->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Caption(FrameLine, QStringLiteral("lblLinePercent"), QStringLiteral("割合(分類D)(&W)"), txtLinePercent,
             At(590, 78, 200, 20));
-    chkLeaveOut = MakeCheckBox(FrameLine, QStringLiteral("chkLeaveOut"), QStringLiteral("この行を除外(&X)"),
-                               At(590, 140, 200, 24));
+    chkLineLeftOut = MakeCheckBox(FrameLine, QStringLiteral("chkLineLeftOut"), QStringLiteral("この行を除外(&X)"),
+                                  At(590, 140, 200, 24));
 
     lblCounts = MakeValueLabel(this, QStringLiteral("lblCounts"), QString(), At(920, 596, 272, 26));
     cmdImport = MakeButton(this, QStringLiteral("cmdImport"), QStringLiteral("取り込み(&I)"), At(920, 632, 272, 60));

@@ -31,14 +31,14 @@ void FrmImport::tblPreview_SelChange() {
         const bool was = std::exchange(showing_, true);
         FrameLine->setEnabled(!selected.empty());
         const PreviewLine shown = selected.empty() ? PreviewLine{} : *selected.front();
-        lstTrade->setCurrentRow(SelectListItemByPrefix(ItemTexts(lstTrade), shown.tradeCd + QLatin1Char(' ')));
+        lstLineTrade->setCurrentRow(SelectListItemByPrefix(ItemTexts(lstLineTrade), shown.tradeCd + QLatin1Char(' ')));
         FillDetailList(shown.tradeCd);
-        lstTradeDetail->setCurrentRow(
-            SelectListItemByPrefix(ItemTexts(lstTradeDetail), shown.detailCd + QLatin1Char(' ')));
-        txtSummary->setText(shown.summary);
-        txtPercent->setText(shown.rate);
-        txtPercent->setEnabled(TakesPercentage(books_, shown.tradeCd));
-        chkLeaveOut->setChecked(shown.leftOut);
+        lstLineDetail->setCurrentRow(
+            SelectListItemByPrefix(ItemTexts(lstLineDetail), shown.detailCd + QLatin1Char(' ')));
+        txtLineSummary->setText(shown.summary);
+        txtLinePercent->setText(shown.rate);
+        txtLinePercent->setEnabled(TakesPercentage(books_, shown.tradeCd));
+        chkLineLeftOut->setChecked(shown.leftOut);
         showing_ = was;
     });
 }
@@ -47,19 +47,19 @@ void FrmImport::lstTrade_Click() {
     if (showing_) return;
     TrapRunTimeErrors([this] {
         const bool was = std::exchange(showing_, true);
-        FillDetailList(CodeOf(lstTrade->currentItem()));
+        FillDetailList(CodeOf(lstLineTrade->currentItem()));
         showing_ = was;
     });
 }
 
 void FrmImport::lstTradeDetail_Click() {
-    if (showing_ || !lstTrade->currentItem() || !lstTradeDetail->currentItem()) return;
+    if (showing_ || !lstLineTrade->currentItem() || !lstLineDetail->currentItem()) return;
     TrapRunTimeErrors([this] {
         LogEntry(QStringLiteral("lstTradeDetail_Click"));
         const std::vector<PreviewLine*> selected = SelectedLines();
         if (selected.empty()) return;
-        const QString tradeCd = CodeOf(lstTrade->currentItem());
-        const QString detailCd = CodeOf(lstTradeDetail->currentItem());
+        const QString tradeCd = CodeOf(lstLineTrade->currentItem());
+        const QString detailCd = CodeOf(lstLineDetail->currentItem());
         for (PreviewLine* line : selected) ChooseTrade(*line, books_, tradeCd, detailCd);
         const PreviewLine chosen = *selected.front();
         UpdateStatuses(lines_, books_);
@@ -89,7 +89,7 @@ void FrmImport::OfferRule(const PreviewLine& line) {
 void FrmImport::txtSummary_Change() {
     if (showing_) return;
     TrapRunTimeErrors([this] {
-        for (PreviewLine* line : SelectedLines()) line->summary = txtSummary->text();
+        for (PreviewLine* line : SelectedLines()) line->summary = txtLineSummary->text();
         UpdateStatuses(lines_, books_);
         FillPreview();
     });
@@ -99,7 +99,7 @@ void FrmImport::txtPercent_Change() {
     if (showing_) return;
     TrapRunTimeErrors([this] {
         for (PreviewLine* line : SelectedLines())
-            if (TakesPercentage(books_, line->tradeCd)) line->rate = txtPercent->text();
+            if (TakesPercentage(books_, line->tradeCd)) line->rate = txtLinePercent->text();
         UpdateStatuses(lines_, books_);
         FillPreview();
     });
@@ -108,7 +108,7 @@ void FrmImport::txtPercent_Change() {
 void FrmImport::chkLeaveOut_Click() {
     if (showing_) return;
     TrapRunTimeErrors([this] {
-        for (PreviewLine* line : SelectedLines()) line->leftOut = chkLeaveOut->isChecked();
+        for (PreviewLine* line : SelectedLines()) line->leftOut = chkLineLeftOut->isChecked();
         UpdateStatuses(lines_, books_);
         FillPreview();
     });

@@ -127,14 +127,14 @@ private:
         // A trade for the first line, remembered for withdrawals holding the name.
         ClickRow(preview, 0);
         dialogs.inputAnswers = {"ﾃﾞﾝｷﾘﾖｳｷﾝ"};
-        ClickListItem(Find<QListWidget>(dialog, "lstTrade"), "24 ");
-        ClickListItem(Find<QListWidget>(dialog, "lstTradeDetail"), "01 ");
+        ClickListItem(Find<QListWidget>(dialog, "lstLineTrade"), "24 ");
+        ClickListItem(Find<QListWidget>(dialog, "lstLineDetail"), "01 ");
         QCOMPARE(dialogs.shown.back().preset, QString("ﾃﾞﾝｷﾘﾖｳｷﾝ ｼﾞﾑｼﾖ"));
         // The deposit's trade is not remembered (the question cancelled).
         ClickRow(preview, 1);
         dialogs.inputAnswers = {""};
-        ClickListItem(Find<QListWidget>(dialog, "lstTrade"), "03 ");
-        ClickListItem(Find<QListWidget>(dialog, "lstTradeDetail"), "01 ");
+        ClickListItem(Find<QListWidget>(dialog, "lstLineTrade"), "03 ");
+        ClickListItem(Find<QListWidget>(dialog, "lstLineDetail"), "01 ");
         // The cash withdrawal is left out.
         ClickRow(preview, 3);
         PressAccessKey(dialog, Qt::Key_X);
