@@ -72,6 +72,7 @@ private:
     void ChooseForSelected(const QString& tradeCd, const QString& detailCd);
     void OfferRule(const PreviewLine& line);
     void RecordLines();
+    void TouchShownLayout();
     void VoidImport();
     void ChangeRule();
 

@@ -15,6 +15,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 QString CodeOf(const QListWidgetItem* item) { return item ? item->text().left(2) : QString(); }
@@ -162,6 +164,16 @@ void FrmImport::cmdImport_Click() {
     });
 }
 
+// A saved layout used as it was saved comes first next time.
+void FrmImport::TouchShownLayout() {
+    const ColumnLayout shown = ShownLayout();
+    if (std::find(layouts_.begin(), layouts_.end(), shown) == layouts_.end()) return;
+    SaveLayout(shown);
+    layouts_ = SavedLayouts();
+    FillColumnChoices();
+    cboLayout->setCurrentIndex(1);
+}
+
 void FrmImport::RecordLines() {
     UpdateStatuses(lines_, books_);
     FillPreview();
@@ -186,6 +198,7 @@ void FrmImport::RecordLines() {
             return;
         }
         changedBooks_ = true;
+        TouchShownLayout();
         books_ = LoadImportBooks(books_.fiscalYear);
         RefreshLines();
         FillImports();

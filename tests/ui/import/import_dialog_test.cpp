@@ -31,6 +31,12 @@ QString RowText(const QTableWidget* table, int row) {
     return cells.join('|');
 }
 
+QStringList ItemTexts(const QComboBox* box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+    return texts;
+}
+
 QStringList Rows(const QTableWidget* table) {
     QStringList rows;
     for (int row = 0; row < table->rowCount(); ++row) rows << RowText(table, row);
@@ -78,16 +84,23 @@ private slots:
                          QStringList({"2026/12/01(火)  1 24 01 ﾃﾞﾝｷﾘﾖｳｷﾝ　ｼﾞﾑｼﾖ                    \\3300 100％",
                                       "2026/12/02(水)  1 03 01 ﾌﾘｺﾐ　ｱｵｲｼﾖｳｶｲ                     \\55000 100％",
                                       "2026/12/03(木)  1 24 01 ﾃﾞﾝｷﾘﾖｳｷﾝ　ｿｳｺ                      \\1100 100％"}));
+                QCOMPARE(f.install.rows("select direction,contains_text,trade_cd,detail_cd,rate from t_import_rule"),
+                         QStringList({"out\tﾃﾞﾝｷﾘﾖｳｷﾝ\t24\t01\t"}));
+                // Opened again: the rule deleted, the import voided; the list empties.
+                trade->activateWindow();  // back from the dialog, the user clicks into the screen again
+                QVERIFY(QTest::qWaitForWindowActive(trade));
+                WhileModal(
+                    dialog, [&] { PressAccessKey(trade, Qt::Key_C); }, [&] { UndoInDialog(f, dialog); });
+                QCOMPARE(Find<QListWidget>(trade, "lstTradeRecord")->count(), 0);
             });
+        QCOMPARE(f.install.rows("select count(*) from t_import_rule"), QStringList({"0"}));
         QCOMPARE(f.install.rows("select * from t_trade order by month,day,seq"),
-                 QStringList({"2026\t12\t1\t1\t24\t01\tﾃﾞﾝｷﾘﾖｳｷﾝ　ｼﾞﾑｼﾖ\t3300\t100\t1\t2026/12/05 09:30:05",
-                              "2026\t12\t2\t1\t03\t01\tﾌﾘｺﾐ　ｱｵｲｼﾖｳｶｲ\t55000\t100\t1\t2026/12/05 09:30:05",
-                              "2026\t12\t3\t1\t24\t01\tﾃﾞﾝｷﾘﾖｳｷﾝ　ｿｳｺ\t1100\t100\t1\t2026/12/05 09:30:05"}));
-        QCOMPARE(f.install.rows("select direction,contains_text,trade_cd,detail_cd,rate from t_import_rule"),
-                 QStringList({"out\tﾃﾞﾝｷﾘﾖｳｷﾝ\t24\t01\t"}));
+                 QStringList({"2026\t12\t1\t1\t24\t01\tﾃﾞﾝｷﾘﾖｳｷﾝ　ｼﾞﾑｼﾖ\t3300\t100\t0\t2026/12/05 10:00:00",
+                              "2026\t12\t2\t1\t03\t01\tﾌﾘｺﾐ　ｱｵｲｼﾖｳｶｲ\t55000\t100\t0\t2026/12/05 10:00:00",
+                              "2026\t12\t3\t1\t24\t01\tﾃﾞﾝｷﾘﾖｳｷﾝ　ｿｳｺ\t1100\t100\t0\t2026/12/05 10:00:00"}));
         const QString bank = QDir::toNativeSeparators(f.install.path("明細/bank.csv"));
         QCOMPARE(f.install.rows("select file_name,lines_read,lines_recorded,lines_left_out,is_voided from t_import"),
-                 QStringList({bank + "\t4\t3\t1\t0"}));
+                 QStringList({bank + "\t4\t3\t1\t1"}));
         QVERIFY(f.install.runLog().contains("CSV入力 ファイル=" + bank + " 読んだ行=4 登録=3 除外=1"));
         // The folder of the file is offered next time.
         QVERIFY(f.install.readBytes("bin/VelmoAccount.ini")
@@ -95,6 +108,28 @@ private slots:
     }
 
 private:
+    void UndoInDialog(MenuFixture& f, FrmImport* dialog) {
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        f.install.setTime("2026-12-05T10:00:00");
+        PressAccessKey(dialog, Qt::Key_U);
+        auto* rules = Find<QTableWidget>(dialog, "tblRules");
+        ClickRow(rules, 0);
+        dialogs.yesNoAnswers = {true};
+        PressAccessKey(dialog, Qt::Key_R);
+        QCOMPARE(dialogs.shown.back().text,
+                 QString("「ﾃﾞﾝｷﾘﾖｳｷﾝ」を含む出金のルールを削除します。\r\n\r\nよろしいですか？"));
+        QCOMPARE(rules->rowCount(), 0);
+        PressAccessKey(dialog, Qt::Key_K);
+        auto* imports = Find<QTableWidget>(dialog, "tblImports");
+        ClickRow(imports, 0);
+        dialogs.yesNoAnswers = {true};
+        PressAccessKey(dialog, Qt::Key_V);
+        QCOMPARE(dialogs.shown.back().text,
+                 "次の取り込みで登録した取引3件を論理削除(無効化)します。\r\n\r\n    2026/12/05 09:50:00  " +
+                     QDir::toNativeSeparators(f.install.path("明細/bank.csv")) + "\r\n\r\nよろしいですか？");
+        QCOMPARE(RowText(imports, 0).section('|', 0, 4), QString("2026/12/05 09:50:00|4|3|1|取り消し済み"));
+    }
+
     void UseDialog(MenuFixture& f, FrmImport* dialog) {
         FakeDialogs& dialogs = f.install.desktop.dialogs;
         auto* preview = Find<QTableWidget>(dialog, "tblPreview");
@@ -119,6 +154,10 @@ private:
         ChooseByKeys(dialog, Qt::Key_O, 3);
         ChooseByKeys(dialog, Qt::Key_N, 4);
         QCOMPARE(Find<QComboBox>(dialog, "cboOutColumn")->currentText(), QString("3: 支払"));
+        // Saved under the bank's name; a card's layout saved later comes first for now.
+        dialogs.inputAnswers = {"ミドリ銀行"};
+        PressAccessKey(dialog, Qt::Key_S);
+        f.install.exec("insert into t_import_layout values ('他のカード',1,1,2,3,0,0,1,'2026/12/05 09:40:00')");
         QCOMPARE(Rows(preview), QStringList({"2|2026/12/01|ﾃﾞﾝｷﾘﾖｳｷﾝ ｼﾞﾑｼﾖ|3300|出金|||ﾃﾞﾝｷﾘﾖｳｷﾝ　ｼﾞﾑｼﾖ||取引未選択",
                                              "3|2026/12/02|ﾌﾘｺﾐ ｱｵｲｼﾖｳｶｲ|55000|入金|||ﾌﾘｺﾐ　ｱｵｲｼﾖｳｶｲ||取引未選択",
                                              "4|2026/12/03|ﾃﾞﾝｷﾘﾖｳｷﾝ ｿｳｺ|1100|出金|||ﾃﾞﾝｷﾘﾖｳｷﾝ　ｿｳｺ||取引未選択",
@@ -151,6 +190,7 @@ private:
                  QStringList({"出金|ﾃﾞﾝｷﾘﾖｳｷﾝ|24 水道光熱費(預金)|01 事務所の電気代|"}));
 
         // Confirmed: recorded, and the same lines are then found in the books.
+        f.install.setTime("2026-12-05T09:50:00");
         dialogs.shown.clear();
         dialogs.yesNoAnswers = {true};
         PressAccessKey(dialog, Qt::Key_I);
@@ -160,6 +200,9 @@ private:
                                                "\r\n    読んだ行 4　登録しない行 1\r\n\r\nよろしいですか？");
         QCOMPARE(RowText(preview, 0).section('|', -1), QString("登録済み"));
         QCOMPARE(Find<QTableWidget>(dialog, "tblImports")->rowCount(), 1);
+        // The layout just used is offered first next time.
+        QCOMPARE(ItemTexts(Find<QComboBox>(dialog, "cboLayout")),
+                 QStringList({"（見出しから推測）", "ミドリ銀行", "他のカード"}));
         // The next choice of a file starts in its folder.
         dialogs.fileAnswers = {""};
         PressAccessKey(dialog, Qt::Key_F);
