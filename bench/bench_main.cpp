@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     for (const int n : Sizes(argc, argv)) {
         RegisterStoreBenchmarks(n);
         RegisterReportBenchmarks(n);
+        RegisterImportBenchmarks(n);
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -35,3 +35,5 @@ void RegisterPair(const MeasuredPair& pair, int transactions);
 void RegisterStoreBenchmarks(int transactions);
 // The four reports' heavy three, the general ledger and the journal export.
 void RegisterReportBenchmarks(int transactions);
+// A statement imported beside recording its rows through the store.
+void RegisterImportBenchmarks(int transactions);

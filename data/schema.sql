@@ -7,8 +7,9 @@
 -- compare, sort and sum as numbers. Codes are TEXT so that '01' keeps its
 -- leading zero.
 --
--- The program creates no index; the keys below are all it needs. The one
--- table it creates is t_bs_carry, in books made before that table existed.
+-- The program creates no index; the keys below are all it needs. Tables
+-- added later (t_bs_carry and the four import tables at the end) are
+-- created at start-up in books made before them, with the same columns.
 
 create table t_trade (
     year        integer not null,
@@ -122,4 +123,50 @@ create table m_percent (
 
 create table m_money (
     value_num integer not null primary key
+);
+
+-- Statement imports. The saved column layouts by name, the one used last
+-- first (columns from 1, 0 for none); the rules choosing a trade for a
+-- statement's text, each for withdrawals ('out') or deposits ('in'); each
+-- import with its counts; the transactions each import recorded.
+create table t_import_layout (
+    layout_name     text not null primary key,
+    header_lines    integer,
+    date_col        integer,
+    text_col        integer,
+    amount_col      integer,
+    out_col         integer,
+    in_col          integer,
+    positive_is_out integer,
+    dt_update       text
+);
+
+create table t_import_rule (
+    rule_id       integer primary key,
+    direction     text not null,
+    contains_text text not null,
+    trade_cd      text,
+    detail_cd     text,
+    rate          integer,
+    dt_update     text
+);
+
+create table t_import (
+    import_id      integer primary key,
+    file_name      text,
+    dt_import      text,
+    lines_read     integer,
+    lines_recorded integer,
+    lines_left_out integer,
+    is_voided      integer,
+    dt_update      text
+);
+
+create table t_import_trade (
+    import_id integer not null,
+    year      integer not null,
+    month     integer not null,
+    day       integer not null,
+    seq       integer not null,
+    primary key (import_id, year, month, day, seq)
 );

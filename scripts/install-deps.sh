@@ -8,5 +8,5 @@ $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build pkg-config \
   qt6-base-dev libgl-dev libsqlite3-dev libicu-dev libsdl2-dev \
-  libgtest-dev libbenchmark-dev fonts-ipafont-gothic \
+  libgtest-dev libbenchmark-dev libcsv-dev fonts-ipafont-gothic \
   clang-14 libclang-rt-14-dev clang-format-14

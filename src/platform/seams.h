@@ -18,6 +18,9 @@ public:
     virtual bool yesNoBox(const QString& text, const QString& title, DefaultAnswer defaultAnswer) = 0;
     // A text prompt with a preset; the empty text when cancelled.
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& preset) = 0;
+    // The desktop's dialog for choosing an existing file, opened in the
+    // folder and showing the files the filter names; the empty text when cancelled.
+    virtual QString openFileName(const QString& title, const QString& folder, const QString& filter) = 0;
 };
 
 class Shell {

@@ -6,6 +6,7 @@
 #include "platform/file_replace.h"
 #include "sqlite/sqlite_api.h"
 #include "store/carry_record_store.h"
+#include "store/import_store.h"
 
 #include <sqlite3.h>
 
@@ -164,8 +165,11 @@ bool DBFileOpen(const QString& dbPath, QString& errText) {
         WriteLog(kSchemaQuery);
         QStringList found;
         problem = CheckTables(ctx().db, found).problem;
-        // Books made before carries were recorded get their table now.
-        if (problem.isEmpty() && !found.contains(kCarryTable)) DBCreateT_BsCarry();
+        // Books made before a table was added get it now, as new books have it.
+        if (problem.isEmpty()) {
+            if (!found.contains(kCarryTable)) DBCreateT_BsCarry();
+            DBCreateImportTables(found);
+        }
     }
     if (problem.isEmpty()) return true;
     SQLite3Close();

@@ -122,14 +122,18 @@ std::optional<int> DBRecordT_Trade(int year, int month, int day, const QString& 
                                    const QString& detailName, const QString& money, const QString& rate) {
     std::optional<int> recorded;
     SQLite3Transaction(
-        [&] {
-            const int seq = DBSelT_TradeMaxSeq(year, month, day) + 1;
-            if (seq > kLastAddressableSeq) return;
-            DBInsT_Trade(year, month, day, seq, tradeCd, detailCd, detailName, money, rate);
-            recorded = seq;
-        },
+        [&] { recorded = DBInsT_TradeUnderNextSeq(year, month, day, tradeCd, detailCd, detailName, money, rate); },
         QStringLiteral("begin immediate"));
     return recorded;
+}
+
+std::optional<int> DBInsT_TradeUnderNextSeq(int year, int month, int day, const QString& tradeCd,
+                                            const QString& detailCd, const QString& detailName, const QString& money,
+                                            const QString& rate) {
+    const int seq = DBSelT_TradeMaxSeq(year, month, day) + 1;
+    if (seq > kLastAddressableSeq) return std::nullopt;
+    DBInsT_Trade(year, month, day, seq, tradeCd, detailCd, detailName, money, rate);
+    return seq;
 }
 
 void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx) {

@@ -28,6 +28,12 @@ void DBInsT_Trade(int year, int month, int day, int seq, const QString& tradeCd,
 std::optional<int> DBRecordT_Trade(int year, int month, int day, const QString& tradeCd, const QString& detailCd,
                                    const QString& detailName, const QString& money, const QString& rate);
 
+// The same inside the caller's write transaction, so that many rows are
+// stored together or not at all.
+std::optional<int> DBInsT_TradeUnderNextSeq(int year, int month, int day, const QString& tradeCd,
+                                            const QString& detailCd, const QString& detailName, const QString& money,
+                                            const QString& rate);
+
 // Copies the current row of the transaction into t_trade_history as version verIdx.
 void DBInsTradeHistoryBeforeUpdate(const QString& dateText, int seq, int verIdx);
 

@@ -42,6 +42,9 @@ struct StderrDialogs final : platform::Dialogs {
     QString inputBox(const QString& text, const QString& title, const QString&) override {
         return messageBox(text, title), QString();
     }
+    QString openFileName(const QString& title, const QString& folder, const QString&) override {
+        return messageBox(folder, title), QString();
+    }
 };
 
 // The worker ends by exit() from inside its work, as the program does, or by

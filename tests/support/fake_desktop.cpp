@@ -21,4 +21,12 @@ QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const
     return answer;
 }
 
+QString FakeDialogs::openFileName(const QString& title, const QString& folder, const QString& filter) {
+    shown.push_back({QStringLiteral("file"), filter, title, folder});
+    if (fileAnswers.empty()) throw UnexpectedDialog{title};
+    const QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
 platform::Desktop FakeDesktop::seams() { return {&dialogs, &services, &services, &services, &processEnd, &clock}; }

@@ -23,10 +23,10 @@ struct UnexpectedDialog {
 };
 
 struct ShownBox {
-    QString kind;  // "ok", "yesno", "yesno(No)" (a question Enter answers No) or "input"
+    QString kind;  // "ok", "yesno", "yesno(No)" (a question Enter answers No), "input" or "file"
     QString text;
     QString title;
-    QString preset;  // an input box's preset text
+    QString preset;  // an input box's preset text; the file dialog's folder
 };
 
 class FakeDialogs final : public platform::Dialogs {
@@ -35,10 +35,13 @@ public:
     // Answers in order; a question with none queued is unexpected.
     std::deque<bool> yesNoAnswers;
     std::deque<QString> inputAnswers;
+    // The paths the file dialog answers, in order.
+    std::deque<QString> fileAnswers;
 
     void messageBox(const QString& text, const QString& title) override;
     bool yesNoBox(const QString& text, const QString& title, platform::DefaultAnswer defaultAnswer) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    QString openFileName(const QString& title, const QString& folder, const QString& filter) override;
 };
 
 // Documents opened, sounds played and busy-pointer calls, as the program made

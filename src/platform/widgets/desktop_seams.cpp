@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,6 +33,10 @@ QString MessageBoxDialogs::inputBox(const QString& prompt, const QString& title,
     box.setTextValue(preset);
     box.setCancelButtonText(QStringLiteral("キャンセル"));
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+QString MessageBoxDialogs::openFileName(const QString& title, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
 }
 
 bool DesktopShell::open(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }

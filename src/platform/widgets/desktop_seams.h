@@ -9,6 +9,7 @@ public:
     void messageBox(const QString& text, const QString& title) override;
     bool yesNoBox(const QString& text, const QString& title, DefaultAnswer defaultAnswer) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    QString openFileName(const QString& title, const QString& folder, const QString& filter) override;
 };
 
 // Opens documents and folders with the desktop's associated program.

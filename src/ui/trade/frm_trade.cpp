@@ -47,6 +47,7 @@ void FrmTrade::WireHandlers() {
     connect(cmdUnselect, &QPushButton::clicked, this, &FrmTrade::cmdUnselect_Click);
     connect(lstAbst, &ListBox::Click, this, &FrmTrade::lstAbst_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &FrmTrade::cmdEditList_Click);
+    connect(cmdInputCSV, &QPushButton::clicked, this, &FrmTrade::cmdInputCSV_Click);
     const std::pair<QPushButton*, void (FrmTrade::*)()> outputs[] = {
         {cmdWriteFileJournal, &FrmTrade::cmdWriteFileJournal_Click},
         {cmdWriteFileTrade, &FrmTrade::cmdWriteFileTrade_Click},

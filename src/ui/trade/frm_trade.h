@@ -2,13 +2,14 @@
 // The transaction screen: entering, listing, correcting and voiding the
 // transactions of the fiscal year.
 #include "app/safe_write.h"
+#include "import/trade_entry.h"
 #include "reports/report_text.h"
 #include "ui/common/kept_selection.h"
 #include "ui/common/list_box.h"
 #include "ui/common/number_box.h"
 #include "ui/common/working_screen.h"
+#include "ui/import/frm_import.h"
 #include "ui/trade/month_calendar.h"
-#include "ui/trade/trade_entry.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -55,6 +56,9 @@ public:
     // The summary phrase list.
     void lstAbst_Click();
     void cmdEditList_Click();
+
+    // Bank and card statements recorded as transactions.
+    void cmdInputCSV_Click();
 
     // The correction and deletion history report.
     void cmdWriteFileHistory_Click();
@@ -149,6 +153,7 @@ private:
     QLabel* lblYear;
     QLabel* lblGengou;
     QPushButton* cmdInputCSV;
+    FrmImport* frmImport;
 
     QGroupBox* Frame6;
     ListBox* lstMonth;

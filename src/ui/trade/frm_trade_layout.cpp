@@ -43,9 +43,11 @@ void FrmTrade::PlaceEntryFrame() {
     lblGengou =
         MakeValueLabel(this, QStringLiteral("lblGengou"), QStringLiteral("令和2"), TwipsRect(960, 120, 975, 315));
     MakeCaption(this, QStringLiteral("Label2_1"), QStringLiteral("年度"), TwipsRect(2040, 180, 495, 195));
-    cmdInputCSV =
-        MakeButton(this, QStringLiteral("cmdInputCSV"), QStringLiteral("CSV入力"), TwipsRect(13560, 5520, 1035, 315));
-    cmdInputCSV->hide();
+    // Its first place lies inside the widened file-output frame; it stands
+    // in the free space beside the frame of the receiving program's data.
+    cmdInputCSV = MakeButton(this, QStringLiteral("cmdInputCSV"), QStringLiteral("CSV入力(&C)"),
+                             TwipsRect(13560, 8040, 1635, 375));
+    frmImport = new FrmImport(this);
 
     Frame6 = MakeFrame(this, QStringLiteral("Frame6"), QStringLiteral("登録・更新"), TwipsRect(240, 540, 16155, 4455));
     lstMonth = MakeListBox(Frame6, QStringLiteral("lstMonth"), TwipsRect(120, 780, 495, 2595));

@@ -2,8 +2,8 @@
 // A line of the record list, written and read back by position, and the
 // questions asked before the transaction it shows is corrected or voided, or
 // before a new one is recorded while it is loaded.
+#include "import/trade_entry.h"
 #include "store/trade_record_row.h"
-#include "ui/trade/trade_entry.h"
 
 #include <QDate>
 #include <QString>

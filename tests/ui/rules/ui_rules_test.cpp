@@ -1,11 +1,11 @@
 // The screens' plain rules, each against a table: the checks of a new
 // transaction and of an opening amount, the key read back from a record
 // line, the calendar's fiscal year and the balances a carry stores.
+#include "import/trade_entry.h"
 #include "ui/opening_balance/amount_checks.h"
 #include "ui/opening_balance/carried_balances.h"
 #include "ui/trade/calendar_rule.h"
 #include "ui/trade/record_line.h"
-#include "ui/trade/trade_entry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/trade/trade_entry.h"
+#include "import/trade_entry.h"
 
 #include "app/sjis_text.h"
 #include "app/text_utils.h"
