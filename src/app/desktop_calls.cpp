@@ -19,10 +19,8 @@ bool OpenWithShell(const QString& path) {
     if (ctx().desktop.shell->open(path)) return true;
     const QString what = QFileInfo(path).isDir() ? QStringLiteral("フォルダ") : QStringLiteral("ファイル");
     PlaySoundCue(NotifyCuePath());
-    ShowMessage(QStringLiteral("次の") + what + QStringLiteral("を開けませんでした。
-  ") +
-                QDir::toNativeSeparators(path) + QStringLiteral("
-お手数ですが，この場所から直接開いてください。"));
+    ShowMessage(QStringLiteral("次の") + what + QStringLiteral("を開けませんでした。\r\n  ") +
+                QDir::toNativeSeparators(path) + QStringLiteral("\r\nお手数ですが，この場所から直接開いてください。"));
     return false;
 }
 
