@@ -26,6 +26,8 @@ QString NewLine() {
     return line;
 }
 
+}  // namespace
+
 QString TradeRecordReportLine(int year, const TradeRecordRow& row) {
     QString line = NewLine();
     line += ReportDate(year, row.month, row.day);
@@ -70,17 +72,6 @@ QString InsuranceLine(int year, const InsuranceRow& row) {
     return line;
 }
 
-// The lines of the rows, element 0 left for the heading.
-template <class Row, class LineOf>
-QStringList LinesOf(const std::vector<Row>& rows, LineOf lineOf) {
-    QStringList lines{QString()};
-    lines.reserve(static_cast<qsizetype>(rows.size()) + 1);
-    for (const Row& row : rows) lines << lineOf(row);
-    return lines;
-}
-
-}  // namespace
-
 void AppendTradeRecordTail(QString& line, const TradeRecordRow& row) {
     line += row.tradeCd;
     line += kBlank;
@@ -93,18 +84,6 @@ void AppendTradeRecordTail(QString& line, const TradeRecordRow& row) {
     AppendRightAlign(line, AmountOrZero(row.rate), 3);
     line += QChar(u'％');
     line += OddMark(OddTradeValues(row.money, row.rate, row.detailName));
-}
-
-QStringList TradeRecordReportLines(int year, const std::vector<TradeRecordRow>& rows) {
-    return LinesOf(rows, [year](const TradeRecordRow& row) { return TradeRecordReportLine(year, row); });
-}
-
-QStringList JournalLines(int year, const std::vector<JournalRow>& rows) {
-    return LinesOf(rows, [year](const JournalRow& row) { return JournalLine(year, row); });
-}
-
-QStringList InsuranceLines(int year, const std::vector<InsuranceRow>& rows) {
-    return LinesOf(rows, [year](const InsuranceRow& row) { return InsuranceLine(year, row); });
 }
 
 QString SocialInsuranceTotal(qint64 sum) {
