@@ -22,6 +22,8 @@ struct Measured {
     double opMs = 0;
     double floorMs = 0;
     double peakMiB = -1;
+    double hledgerMs = -1;  // the peers on the same books, where installed
+    double ledgerMs = -1;
 };
 
 // Keeps the console output and gathers the pairs for the closing table.
@@ -35,10 +37,15 @@ public:
             const std::string key = name.substr(0, slash);
             Measured& m = table_[key];
             const double ms = run.GetAdjustedRealTime() / Milliseconds(run.time_unit);
-            if (name.substr(slash + 1) == "op") {
+            const std::string kind = name.substr(slash + 1);
+            if (kind == "op") {
                 m.opMs = ms;
                 if (const auto peak = run.counters.find("peak_MiB"); peak != run.counters.end())
                     m.peakMiB = peak->second;
+            } else if (kind == "hledger") {
+                m.hledgerMs = ms;
+            } else if (kind == "ledger") {
+                m.ledgerMs = ms;
             } else {
                 m.floorMs = ms;
             }
@@ -47,13 +54,20 @@ public:
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        std::printf("\n%-34s %8s %12s %12s %7s %10s\n", "operation", "N", "time ms", "floor ms", "ratio", "peak MiB");
+        std::printf("\n%-34s %8s %12s %12s %7s %10s %12s %12s\n", "operation", "N", "time ms", "floor ms", "ratio",
+                    "peak MiB", "hledger ms", "ledger ms");
+        // A figure not measured stays blank.
+        const auto figure = [](double value, int precision) {
+            if (value < 0) return std::string();
+            char text[32];
+            std::snprintf(text, sizeof text, "%.*f", precision, value);
+            return std::string(text);
+        };
         for (const auto& [key, m] : table_) {
             const auto slash = key.rfind('/');
-            const std::string peak = m.peakMiB < 0 ? "-" : std::to_string(m.peakMiB).substr(0, 6);
-            std::printf("%-34s %8s %12.3f %12.3f %7.2f %10s\n", key.substr(0, slash).c_str(),
+            std::printf("%-34s %8s %12.3f %12.3f %7.2f %10s %12s %12s\n", key.substr(0, slash).c_str(),
                         key.substr(slash + 1).c_str(), m.opMs, m.floorMs, m.floorMs > 0 ? m.opMs / m.floorMs : 0.0,
-                        peak.c_str());
+                        figure(m.peakMiB, 2).c_str(), figure(m.hledgerMs, 1).c_str(), figure(m.ledgerMs, 1).c_str());
         }
     }
 
@@ -122,6 +136,7 @@ int main(int argc, char** argv) {
     for (const int n : Sizes(argc, argv, "--transactions=", {1000})) {
         RegisterStoreBenchmarks(n);
         RegisterReportBenchmarks(n);
+        RegisterPeerBenchmarks(n);
     }
     // The long run's big years: the file reports only, for their memory.
     for (const int n : Sizes(argc, argv, "--report-transactions=", {})) RegisterReportBenchmarks(n);

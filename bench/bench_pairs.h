@@ -44,5 +44,7 @@ void RegisterPair(const MeasuredPair& pair, int transactions);
 
 // The operations below the screens: the record list, recording, start-up.
 void RegisterStoreBenchmarks(int transactions);
-// The four reports' heavy three, the general ledger and the journal export.
+// The file reports and the journal export.
 void RegisterReportBenchmarks(int transactions);
+// hledger's and ledger's register and balance of the same books, where installed.
+void RegisterPeerBenchmarks(int transactions);
