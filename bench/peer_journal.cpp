@@ -27,8 +27,10 @@ std::string OneLine(std::string_view text) {
 std::string Payee(std::string_view summary) {
     std::string payee = OneLine(summary);
     while (!payee.empty() && payee.front() == ' ') payee.erase(0, 1);
-    if (!payee.empty() && std::string_view("(*!;").find(payee.front()) != std::string_view::npos) payee.insert(0, "_");
-    return payee;
+    if (payee.empty() || std::string_view("(*!;").find(payee.front()) == std::string_view::npos) return payee;
+    std::string guarded = "_";
+    guarded += payee;
+    return guarded;
 }
 
 }  // namespace
@@ -45,11 +47,23 @@ void WritePeerJournal(sqlite3* db, int year, const QString& path) {
         std::snprintf(date, sizeof date, "%04d/%02d/%02d", year, static_cast<int>(rows.integer(0)),
                       static_cast<int>(rows.integer(1)));
         const std::int64_t amount = rows.integer(6);
-        text += std::string(date) + " " + Payee(rows.text(7)) + "\n";
-        text += "    " + OneLine(std::string(rows.text(2)) + " " + std::string(rows.text(3))) + "  " +
-                std::to_string(amount) + "\n";
-        text += "    " + OneLine(std::string(rows.text(4)) + " " + std::string(rows.text(5))) + "  " +
-                std::to_string(-amount) + "\n\n";
+        const auto posting = [&text](std::string_view code, std::string_view name, std::int64_t value) {
+            std::string account(code);
+            account += ' ';
+            account += name;
+            text += "    ";
+            text += OneLine(account);
+            text += "  ";
+            text += std::to_string(value);
+            text += '\n';
+        };
+        text += date;
+        text += ' ';
+        text += Payee(rows.text(7));
+        text += '\n';
+        posting(rows.text(2), rows.text(3), amount);
+        posting(rows.text(4), rows.text(5), -amount);
+        text += '\n';
     }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

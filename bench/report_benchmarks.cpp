@@ -52,13 +52,13 @@ MeasuredPair ReportPair(const char* operation, const QString& name, const std::f
     const std::function<void()> op = [name, build] {
         if (WriteReport(build(), name)) throw std::runtime_error("the report could not be written");
     };
-    const QString floorPath = FloorPath(n, name);
-    MeasuredPair pair{operation, op, [op, name, headingLines, makeFloor, floorPath] {
+    MeasuredPair pair{operation, op, [op, name, headingLines, makeFloor, n] {
                           op();
-                          return makeFloor(LeadingLines(ReadFileBytes(ReportPath(name)), headingLines), floorPath);
+                          return makeFloor(LeadingLines(ReadFileBytes(ReportPath(name)), headingLines),
+                                           FloorPath(n, name));
                       }};
     pair.withMemory = true;
-    pair.floorDisagreement = [name, floorPath] { return FilesDiffer(ReportPath(name), floorPath); };
+    pair.floorDisagreement = [name, n] { return FilesDiffer(ReportPath(name), FloorPath(n, name)); };
     return pair;
 }
 
@@ -97,18 +97,18 @@ void RegisterReportBenchmarks(int n) {
         if (WriteJournalExport(QStringLiteral("2026"), QStringLiteral("令和8")))
             throw std::runtime_error("the journal export could not be written");
     };
-    const QString records = FloorPath(n, QStringLiteral("data03ca.txt")),
-                  number = FloorPath(n, QStringLiteral("data03no.txt"));
+    const auto records = [n] { return FloorPath(n, QStringLiteral("data03ca.txt")); };
+    const auto number = [n] { return FloorPath(n, QStringLiteral("data03no.txt")); };
     const auto exported = [](const char* file) { return ctx().exportFolder + QStringLiteral("/") + file; };
     MeasuredPair journalExport{"journal export (data03ca.txt)", exportJournal,
                                [exportJournal, db, records, number] {
                                    exportJournal();
-                                   return ExportFloor(db(), records, number);
+                                   return ExportFloor(db(), records(), number());
                                },
                                true};
     journalExport.floorDisagreement = [exported, records, number] {
-        const QString what = FilesDiffer(exported("data03ca.txt"), records);
-        return what.isEmpty() ? FilesDiffer(exported("data03no.txt"), number) : what;
+        const QString what = FilesDiffer(exported("data03ca.txt"), records());
+        return what.isEmpty() ? FilesDiffer(exported("data03no.txt"), number()) : what;
     };
     // The records carry every valid transaction once, and their amounts add up to the year's shares.
     journalExport.disagreement = [exportJournal, exported] {

@@ -77,7 +77,9 @@ std::function<std::function<void()>()> RecordListFloor(const char* monthConditio
                 item += QStringView(summary).left(units);
                 item.resize(item.size() + 30 - bytes, u' ');
                 item += u' ';
-                right("\\" + std::string(r.text(6)), 10);
+                std::string yen = "\\";
+                yen += r.text(6);
+                right(yen, 10);
                 item += u' ';
                 right(r.text(7), 3);
                 item += u'％';

@@ -3,7 +3,9 @@
 #include "platform/cp932.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -104,13 +106,14 @@ namespace {
 
 // The last `width` characters of the number after `mark`, blanks in front.
 void AppendLastChars(QString& line, QLatin1StringView mark, qint64 n, int width) {
-    const QString number = QString::number(n);
+    char digits[24];
+    const QLatin1StringView number(digits, std::to_chars(digits, std::end(digits), n).ptr);
     const qsizetype length = mark.size() + number.size();
     if (width <= 0) return;
     if (length < width) AppendBlanks(line, width - length);
     const qsizetype skip = std::max<qsizetype>(length - width, 0);
     if (skip < mark.size()) line.append(mark.mid(skip));
-    line.append(QStringView(number).mid(std::max<qsizetype>(skip - mark.size(), 0)));
+    line.append(number.mid(std::max<qsizetype>(skip - mark.size(), 0)));
 }
 
 }  // namespace

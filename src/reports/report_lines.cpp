@@ -2,8 +2,13 @@
 
 #include "app/date_text.h"
 #include "app/sjis_text.h"
+#include "app/text_utils.h"
 #include "store/odd_values.h"
 #include "store/store_common.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -15,9 +20,34 @@ QDate DateOfRow(int year, const QString& month, const QString& day) {
     return DateOf(QString::number(year), month, day);
 }
 
-// "2020/04/01"; a run-time error when the texts name no date.
-QString ReportDate(int year, const QString& month, const QString& day) {
-    return SlashDate(DateOfRow(year, month, day));
+// "2020/04/01"; a run-time error when the texts name no date. Written
+// straight from the numbers: a busy year's report has a million dates.
+void AppendReportDate(QString& line, int year, const QString& month, const QString& day) {
+    const int m = month.toInt(), d = day.toInt();
+    if (!IsDigitsOnly(month) || !IsDigitsOnly(day) || !QDate::isValid(year, m, d)) {
+        line += SlashDate(DateOfRow(year, month, day));
+        return;
+    }
+    const char digits[] = {char('0' + year / 1000 % 10),
+                           char('0' + year / 100 % 10),
+                           char('0' + year / 10 % 10),
+                           char('0' + year % 10),
+                           '/',
+                           char('0' + m / 10),
+                           char('0' + m % 10),
+                           '/',
+                           char('0' + d / 10),
+                           char('0' + d % 10)};
+    line += QLatin1StringView(digits, sizeof digits);
+}
+
+// A whole number right-aligned in the width, cut to its first characters
+// when longer, as the fixed-width field of any text is.
+void AppendNumberField(QString& line, qint64 n, int width) {
+    char digits[24];
+    const auto length = static_cast<int>(std::to_chars(digits, std::end(digits), n).ptr - digits);
+    AppendBlanks(line, width - length);
+    line += QLatin1StringView(digits, std::min(length, width));
 }
 
 QString NewLine() {
@@ -30,7 +60,7 @@ QString NewLine() {
 
 QString TradeRecordReportLine(int year, const TradeRecordRow& row) {
     QString line = NewLine();
-    line += ReportDate(year, row.month, row.day);
+    AppendReportDate(line, year, row.month, row.day);
     line += kBlank;
     AppendByteWidth(line, row.seq, 3, true);
     line += kBlank;
@@ -40,7 +70,7 @@ QString TradeRecordReportLine(int year, const TradeRecordRow& row) {
 
 QString JournalLine(int year, const JournalRow& row) {
     QString line = NewLine();
-    line += ReportDate(year, row.month, row.day);
+    AppendReportDate(line, year, row.month, row.day);
     const auto field = [&line](const QString& text, int width, bool rightAlign) {
         line += kBlank;
         AppendByteWidth(line, text, width, rightAlign);
@@ -52,9 +82,11 @@ QString JournalLine(int year, const JournalRow& row) {
     field(row.debitName, 30, false);
     field(row.creditCd, 3, false);
     field(row.creditName, 30, false);
-    field(QString::number(AmountOrZero(row.amount)), 10, true);
+    const std::optional<qint64> amount = ReadableAmount(row.amount);
+    line += kBlank;
+    AppendNumberField(line, amount.value_or(0), 10);
     field(OneLineSummary(row.detailName), 30, false);
-    line += OddMark(OddShare(row.amount));
+    if (!amount) line += OddMark(OddShare(row.amount));
     return line;
 }
 

@@ -4,7 +4,10 @@
 
 #include <sqlite3.h>
 
+#include <QStringDecoder>
+
 #include <charconv>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -32,9 +35,23 @@ void QueryRow::appendText(QString& line, int column) const {
         case SQLITE_BLOB:
             line += SQLite3ColumnBlobAsText(statement_, column);
             return;
-        default:
-            line += Utf8PtrToString(sqlite3_column_text(statement_, column));
+        default: {
+            // Decoded straight into the line: a report reads a million texts.
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+            const qsizetype bytes = text ? static_cast<qsizetype>(std::strlen(text)) : 0;
+            const qsizetype start = line.size();
+            line.resize(start + bytes);
+            thread_local QStringDecoder utf8(QStringDecoder::Utf8,
+                                             QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+            const QChar* end = utf8.appendToBuffer(line.data() + start, QByteArrayView(text, bytes));
+            line.resize(end - line.constData());
+        }
     }
+}
+
+void QueryRow::assign(QString& value, int column) const {
+    value.resize(0);
+    appendText(value, column);
 }
 
 QString QueryRow::text(int column) const {

@@ -15,6 +15,8 @@ public:
     // and BLOBs taken as UTF-8.
     QString text(int column) const;
     void appendText(QString& line, int column) const;
+    // The text into a string kept from row to row, reusing its room.
+    void assign(QString& value, int column) const;
     // The whole number when the value is stored as an integer; nothing otherwise.
     bool isInteger(int column) const;
     qint64 integer(int column) const;

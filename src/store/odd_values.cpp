@@ -20,6 +20,12 @@ QString OddNumber(const QString& what, const QString& text) {
     return text.trimmed().isEmpty() ? what + QStringLiteral("が空") : what + Quoted(text);
 }
 
+bool HasLineBreakOrTab(const QString& text) {
+    for (const QChar c : text)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n')) return true;
+    return false;
+}
+
 }  // namespace
 
 std::optional<qint64> ReadableAmount(const QString& text) {
@@ -39,14 +45,17 @@ std::optional<qint64> ReadableAmount(const QString& text) {
 qint64 AmountOrZero(const QString& text) { return ReadableAmount(text).value_or(0); }
 
 QString OneLineSummary(const QString& detailName) {
+    if (!HasLineBreakOrTab(detailName)) return detailName;
     QString line = detailName;
     for (const QChar c : {QLatin1Char('\t'), QLatin1Char('\r'), QLatin1Char('\n')}) line.replace(c, QLatin1Char(' '));
     return line;
 }
 
 QString OddTradeValues(const QString& money, const QString& rate, const QString& detailName) {
+    // The usual row, at once: every list and report line asks.
+    if (ReadableAmount(money) && ReadableAmount(rate) && !HasLineBreakOrTab(detailName)) return {};
     QStringList odd{OddNumber(QStringLiteral("金額"), money), OddNumber(QStringLiteral("割合"), rate)};
-    if (OneLineSummary(detailName) != detailName) odd << QStringLiteral("摘要にタブ・改行");
+    if (HasLineBreakOrTab(detailName)) odd << QStringLiteral("摘要にタブ・改行");
     odd.removeAll(QString());
     return odd.join(QStringLiteral("、"));
 }

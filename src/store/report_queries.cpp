@@ -82,15 +82,13 @@ void DBSelTradeRecordsForFile(int year, int month, const RowsTo<TradeRecordRow>&
     if (month != 0) lines << MonthCondition(month);
     lines << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
-    LoggedQuery(SqlLines(lines)).each([&each](const QueryRow& r) {
-        each({.month = r.text(0),
-              .day = r.text(1),
-              .seq = r.text(2),
-              .tradeCd = r.text(3),
-              .detailCd = r.text(4),
-              .detailName = r.text(5),
-              .money = r.text(6),
-              .rate = r.text(7)});
+    // One row kept and filled again: its strings keep their room.
+    TradeRecordRow row;
+    LoggedQuery(SqlLines(lines)).each([&](const QueryRow& r) {
+        QString* fields[] = {&row.month,    &row.day,        &row.seq,   &row.tradeCd,
+                             &row.detailCd, &row.detailName, &row.money, &row.rate};
+        for (int i = 0; i < 8; ++i) r.assign(*fields[i], i);
+        each(row);
     });
 }
 
@@ -115,17 +113,13 @@ void DBSelJournalRecordsForFile(int year, int month, const RowsTo<JournalRow>& e
     if (month != 0) lines << MonthCondition(month);
     lines << QStringLiteral("  and  t.is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
-    LoggedQuery(SqlLines(lines)).each([&each](const QueryRow& r) {
-        each({.month = r.text(0),
-              .day = r.text(1),
-              .seq = r.text(2),
-              .tradeCd = r.text(3),
-              .debitCd = r.text(4),
-              .debitName = r.text(5),
-              .creditCd = r.text(6),
-              .creditName = r.text(7),
-              .amount = r.text(8),
-              .detailName = r.text(9)});
+    // One row kept and filled again: its strings keep their room.
+    JournalRow row;
+    LoggedQuery(SqlLines(lines)).each([&](const QueryRow& r) {
+        QString* fields[] = {&row.month,     &row.day,      &row.seq,        &row.tradeCd, &row.debitCd,
+                             &row.debitName, &row.creditCd, &row.creditName, &row.amount,  &row.detailName};
+        for (int i = 0; i < 10; ++i) r.assign(*fields[i], i);
+        each(row);
     });
 }
 
