@@ -8,6 +8,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include <unistd.h>
+
 namespace {
 
 struct Unit {
@@ -101,7 +103,10 @@ void FloorText::date(int year, int month, int day) {
 
 int FloorText::unitBytes(char16_t unit) { return Table()[unit].length; }
 
-FloorFile::FloorFile(const QString& path) : file_(std::fopen(QFile::encodeName(path).constData(), "wb")) {
+FloorFile::FloorFile(const QString& path)
+    : path_(QFile::encodeName(path).toStdString()),
+      temporary_(path_ + ".floor-tmp"),
+      file_(std::fopen(temporary_.c_str(), "wb")) {
     if (!file_) throw std::runtime_error("the floor's file cannot be made");
     text_.bytes().reserve(80 * 1024);
 }
@@ -112,9 +117,11 @@ FloorFile::~FloorFile() {
 
 void FloorFile::finish() {
     flush();
+    const bool synced = std::fflush(file_) == 0 && ::fsync(fileno(file_)) == 0;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
-    if (!closed) throw std::runtime_error("the floor's file cannot be closed");
+    if (!synced || !closed || std::rename(temporary_.c_str(), path_.c_str()) != 0)
+        throw std::runtime_error("the floor's file cannot be completed");
 }
 
 void FloorFile::lineDone() {

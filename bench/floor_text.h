@@ -33,7 +33,9 @@ private:
     std::string bytes_;
 };
 
-// A file written in pieces of about 64 KiB from a FloorText.
+// A file written in pieces of about 64 KiB from a FloorText. It is made as
+// the program must make a report: under a temporary name, on the disk before
+// it takes its name, so that no reader finds it half-written.
 class FloorFile {
 public:
     explicit FloorFile(const QString& path);
@@ -43,11 +45,12 @@ public:
     FloorText& text() { return text_; }
     // Writes the piece when it has grown past 64 KiB.
     void lineDone();
-    // Writes the rest and closes the file.
+    // Writes the rest, puts the file on the disk and gives it its name.
     void finish();
 
 private:
     void flush();
+    std::string path_, temporary_;
     std::FILE* file_;
     FloorText text_;
 };

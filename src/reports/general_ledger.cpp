@@ -27,12 +27,13 @@ void AppendAmount(QString& line, std::optional<qint64> amount) {
         line += kNoAmount;
 }
 
-// One line of a page; every line is 109 bytes wide, built in one string
-// because a busy year's ledger has hundreds of thousands of them.
-QString LedgerLine(const QString& lineStart, std::optional<qint64> debit, std::optional<qint64> credit,
-                   qint64 balance) {
-    QString line;
-    line.reserve(kLedgerLineWidth);
+// One line of a page; every line is 109 bytes wide, built in one string kept
+// from line to line because a busy year's ledger has millions of them. The
+// line is written before the next one is built.
+const QString& LedgerLine(const QString& lineStart, std::optional<qint64> debit, std::optional<qint64> credit,
+                          qint64 balance) {
+    thread_local QString line;
+    line.resize(0);
     line += lineStart;
     AppendAmount(line, debit);
     AppendAmount(line, credit);
@@ -82,8 +83,9 @@ void PutLedgerPage(int year, LedgerJournal& journal, bool debitIncreases, const 
     if (StartsFromOpening(outputClass)) {
         balance = opening;
         const QString date = SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1")));
-        put(LedgerLine(LedgerLineStart(date, QString(), QStringLiteral("期首の残高")), std::nullopt, std::nullopt,
-                       balance));
+        QString lineStart;
+        AppendLedgerLineStart(lineStart, date, QString(), QStringLiteral("期首の残高"));
+        put(LedgerLine(lineStart, std::nullopt, std::nullopt, balance));
     }
     journal.forEachOf(accountCd, [&](const LedgerPosting& posting) {
         balance = Moved(balance, posting.amount, posting.debit == debitIncreases);
@@ -102,7 +104,11 @@ LineSource GeneralLedgerReport(const ReportValues& values) {
             codes << FindColumn(accounts, i, QStringLiteral("account_cd"));
         LedgerJournal journal(codes);
         const QString yearText = QString::number(values.year);
-        DBSelJournalTable(values.year, [&](const QueryRow& row) { journal.add(LedgerEntryOf(yearText, row)); });
+        LedgerEntry entry;
+        DBSelJournalTable(values.year, [&](const QueryRow& row) {
+            ReadLedgerEntry(entry, yearText, row);
+            journal.add(entry);
+        });
         put(QStringLiteral("総勘定元帳(残高式) ") + yearText + QStringLiteral("年度") + TitleUserAndDbFile(values) +
             kCrLf);
         for (const QString& code : codes) {

@@ -25,7 +25,11 @@ ReportQuestion JournalQuestion(const ReportValues& values) {
 LineSource BuildJournalReport(const ReportValues& values) {
     return [values](const LineSink& put) {
         put(JournalHeading(values));
-        DBSelJournalRecordsForFile(values.year, QueryMonth(values),
-                                   [&](const JournalRow& row) { put(JournalLine(values.year, row)); });
+        QString line;
+        DBSelJournalRecordsForFile(values.year, QueryMonth(values), [&](const JournalRow& row) {
+            line.resize(0);
+            AppendJournalLine(line, values.year, row);
+            put(line);
+        });
     };
 }

@@ -22,27 +22,25 @@ bool DebitIncreases(const QString& accountClass) {
 
 bool StartsFromOpening(const QString& outputClass) { return outputClass != QStringLiteral("B"); }
 
-LedgerEntry LedgerEntryOf(const QString& yearText, const QueryRow& row) {
+void ReadLedgerEntry(LedgerEntry& entry, const QString& yearText, const QueryRow& row) {
     // The columns of DBSelJournalTable: month, day, seq, trade_cd, debit_cd,
     // debit_name, credit_cd, credit_name, money_val, detail_name.
-    return {.date = SlashDate(DateOf(yearText, row.text(0), row.text(1))),
-            .debitCd = row.text(4),
-            .debitName = row.text(5),
-            .creditCd = row.text(6),
-            .creditName = row.text(7),
-            .detailName = OneLineSummary(row.text(9)),
-            .amount = AmountOrZero(row.text(8))};
+    entry.date = SlashDate(DateOf(yearText, row.text(0), row.text(1)));
+    row.assign(entry.debitCd, 4);
+    row.assign(entry.debitName, 5);
+    row.assign(entry.creditCd, 6);
+    row.assign(entry.creditName, 7);
+    row.assign(entry.detailName, 9);
+    entry.detailName = OneLineSummary(entry.detailName);
+    entry.amount = AmountOrZero(row.text(8));
 }
 
-QString LedgerLineStart(const QString& date, const QString& counterAccount, const QString& summary) {
-    QString line;
-    line.reserve(80);
+void AppendLedgerLineStart(QString& line, const QString& date, const QString& counterAccount, const QString& summary) {
     line += date;
     line += kBlank;
     AppendByteWidth(line, counterAccount, 34, false);
     line += kBlank;
     AppendByteWidth(line, summary, 30, false);
-    return line;
 }
 
 LedgerJournal::LedgerJournal(const QStringList& accounts, qsizetype heldBytes) : spill_(accounts.size(), heldBytes) {
@@ -50,16 +48,23 @@ LedgerJournal::LedgerJournal(const QStringList& accounts, qsizetype heldBytes) :
 }
 
 void LedgerJournal::add(const LedgerEntry& entry) {
-    post(entry.debitCd, true, entry.amount, entry.creditCd + kBlank + entry.creditName, entry);
-    if (entry.creditCd != entry.debitCd)
-        post(entry.creditCd, false, entry.amount, entry.debitCd + kBlank + entry.debitName, entry);
+    post(entry.debitCd, true, entry.creditCd, entry.creditName, entry);
+    if (entry.creditCd != entry.debitCd) post(entry.creditCd, false, entry.debitCd, entry.debitName, entry);
 }
 
-void LedgerJournal::post(const QString& accountCd, bool debit, qint64 amount, const QString& counterAccount,
+void LedgerJournal::post(const QString& accountCd, bool debit, const QString& counterCd, const QString& counterName,
                          const LedgerEntry& entry) {
     const auto page = pageOf_.constFind(accountCd);
     if (page == pageOf_.constEnd()) return;
-    const QString line = LedgerLineStart(entry.date, counterAccount, entry.detailName);
+    // Built in strings kept from posting to posting: a busy year has millions.
+    counter_.resize(0);
+    counter_ += counterCd;
+    counter_ += kBlank;
+    counter_ += counterName;
+    line_.resize(0);
+    AppendLedgerLineStart(line_, entry.date, counter_, entry.detailName);
+    const QString& line = line_;
+    const qint64 amount = entry.amount;
     const qsizetype textBytes = line.size() * static_cast<qsizetype>(sizeof(char16_t));
     record_.resize(kSideAndAmount + textBytes);
     record_[0] = debit ? 1 : 0;

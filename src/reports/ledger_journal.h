@@ -19,13 +19,14 @@ struct LedgerEntry {
     qint64 amount = 0;  // the business share
 };
 
-// A row of DBSelJournalTable for the year. A day that does not exist is a
-// run-time error; an amount that is no number is 0; the summary is on one line.
-LedgerEntry LedgerEntryOf(const QString& yearText, const QueryRow& row);
+// A row of DBSelJournalTable for the year, read into the entry (its strings
+// reused). A day that does not exist is a run-time error; an amount that is
+// no number is 0; the summary is on one line.
+void ReadLedgerEntry(LedgerEntry& entry, const QString& yearText, const QueryRow& row);
 
-// One line of a page as far as the amounts: the date, the counter account in
-// 34 bytes and the summary in 30, separated by blanks.
-QString LedgerLineStart(const QString& date, const QString& counterAccount, const QString& summary);
+// One line of a page as far as the amounts, appended: the date, the counter
+// account in 34 bytes and the summary in 30, separated by blanks.
+void AppendLedgerLineStart(QString& line, const QString& date, const QString& counterAccount, const QString& summary);
 
 // One row as a page lists it.
 struct LedgerPosting {
@@ -53,10 +54,11 @@ public:
     void forEachOf(const QString& accountCd, const std::function<void(const LedgerPosting&)>& each);
 
 private:
-    void post(const QString& accountCd, bool debit, qint64 amount, const QString& counterAccount,
+    void post(const QString& accountCd, bool debit, const QString& counterCd, const QString& counterName,
               const LedgerEntry& entry);
 
     QHash<QString, qsizetype> pageOf_;
     PageSpill spill_;
+    QString counter_, line_;
     QByteArray record_;
 };

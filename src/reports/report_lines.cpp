@@ -58,18 +58,15 @@ QString NewLine() {
 
 }  // namespace
 
-QString TradeRecordReportLine(int year, const TradeRecordRow& row) {
-    QString line = NewLine();
+void AppendTradeRecordReportLine(QString& line, int year, const TradeRecordRow& row) {
     AppendReportDate(line, year, row.month, row.day);
     line += kBlank;
     AppendByteWidth(line, row.seq, 3, true);
     line += kBlank;
     AppendTradeRecordTail(line, row);
-    return line;
 }
 
-QString JournalLine(int year, const JournalRow& row) {
-    QString line = NewLine();
+void AppendJournalLine(QString& line, int year, const JournalRow& row) {
     AppendReportDate(line, year, row.month, row.day);
     const auto field = [&line](const QString& text, int width, bool rightAlign) {
         line += kBlank;
@@ -87,7 +84,6 @@ QString JournalLine(int year, const JournalRow& row) {
     AppendNumberField(line, amount.value_or(0), 10);
     field(OneLineSummary(row.detailName), 30, false);
     if (!amount) line += OddMark(OddShare(row.amount));
-    return line;
 }
 
 QString InsuranceLine(int year, const InsuranceRow& row) {

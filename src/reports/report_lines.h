@@ -12,12 +12,14 @@
 // the screen's record list share. Odd values are shown as 0 and named after it.
 void AppendTradeRecordTail(QString& line, const TradeRecordRow& row);
 
-// The line of one row. A row whose texts name no date raises a run-time error.
+// The line of one row appended to a line being built (a report builds each
+// in a string kept from row to row). A row whose texts name no date raises a
+// run-time error.
 inline constexpr int kTradeRecordLineWidth = 68;  // with two-character codes
-QString TradeRecordReportLine(int year, const TradeRecordRow& row);
+void AppendTradeRecordReportLine(QString& line, int year, const TradeRecordRow& row);
 
 inline constexpr int kJournalLineWidth = 129;  // with a two-character trade code
-QString JournalLine(int year, const JournalRow& row);
+void AppendJournalLine(QString& line, int year, const JournalRow& row);
 
 // Insurance premium entries: four TAB-separated fields each.
 QString InsuranceLine(int year, const InsuranceRow& row);

@@ -25,7 +25,11 @@ ReportQuestion TradeRecordQuestion(const ReportValues& values) {
 LineSource BuildTradeRecordReport(const ReportValues& values) {
     return [values](const LineSink& put) {
         put(TradeRecordHeading(values));
-        DBSelTradeRecordsForFile(values.year, QueryMonth(values),
-                                 [&](const TradeRecordRow& row) { put(TradeRecordReportLine(values.year, row)); });
+        QString line;
+        DBSelTradeRecordsForFile(values.year, QueryMonth(values), [&](const TradeRecordRow& row) {
+            line.resize(0);
+            AppendTradeRecordReportLine(line, values.year, row);
+            put(line);
+        });
     };
 }

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -55,6 +56,18 @@ void QueryRow::assign(QString& value, int column) const {
 }
 
 QString QueryRow::text(int column) const {
+    // Months, days, running numbers and rates are small whole numbers: their
+    // texts are made once and shared, not allocated for every row.
+    constexpr qint64 kShared = 1000;
+    static const std::vector<QString> small = [] {
+        std::vector<QString> texts;
+        for (qint64 n = 0; n < kShared; ++n) texts.push_back(QString::number(n));
+        return texts;
+    }();
+    if (isInteger(column)) {
+        const qint64 n = integer(column);
+        if (n >= 0 && n < kShared) return small[static_cast<size_t>(n)];
+    }
     QString value;
     appendText(value, column);
     return value;

@@ -45,12 +45,18 @@ ResultTable Table(const std::function<void(const RowSink&)>& query) {
 
 // The lines the report makes of the rows, element 0 empty for its heading.
 template <class Row>
-QStringList Lines(QString (*lineOf)(int, const Row&), int year,
+QStringList Lines(void (*appendLine)(QString&, int, const Row&), int year,
                   const std::function<void(const std::type_identity_t<RowsTo<Row>>&)>& query) {
     QStringList lines{QString()};
-    query([&](const Row& row) { lines << lineOf(year, row); });
+    query([&](const Row& row) {
+        QString line;
+        appendLine(line, year, row);
+        lines << line;
+    });
     return lines;
 }
+
+void AppendInsuranceLine(QString& line, int year, const InsuranceRow& row) { line += InsuranceLine(year, row); }
 
 using Step = std::function<void(const A&)>;
 const std::map<QString, Step> kSteps = {
@@ -101,20 +107,24 @@ const std::map<QString, Step> kSteps = {
     {"DBSelTM_Trade", [](const A& a) { Put(Table([&](const RowSink& each) { DBSelTM_Trade(a[0])->each(each); })); }},
     {"DBSelTradeRecordsForFile",
      [](const A& a) {
-         Put(Lines(TradeRecordReportLine, N(a[0]),
+         Put(Lines(AppendTradeRecordReportLine, N(a[0]),
                    [&](auto each) { DBSelTradeRecordsForFile(N(a[0]), N(a[1]), each); }));
      }},
     {"DBSelJournalRecordsForFile",
      [](const A& a) {
-         Put(Lines(JournalLine, N(a[0]), [&](auto each) { DBSelJournalRecordsForFile(N(a[0]), N(a[1]), each); }));
+         Put(Lines(AppendJournalLine, N(a[0]), [&](auto each) { DBSelJournalRecordsForFile(N(a[0]), N(a[1]), each); }));
      }},
     {"DBSelJournalTable",
      [](const A& a) { Put(Table([&](const RowSink& each) { DBSelJournalTable(N(a[0]), each); })); }},
     {"DBSelAccountHead", [](const A& a) { Put(DBSelAccountHead(N(a[0]))); }},
     {"DBSelSocialInsurance",
-     [](const A& a) { Put(Lines(InsuranceLine, N(a[0]), [&](auto each) { DBSelSocialInsurance(N(a[0]), each); })); }},
+     [](const A& a) {
+         Put(Lines(AppendInsuranceLine, N(a[0]), [&](auto each) { DBSelSocialInsurance(N(a[0]), each); }));
+     }},
     {"DBSelOtherInsurance",
-     [](const A& a) { Put(Lines(InsuranceLine, N(a[0]), [&](auto each) { DBSelOtherInsurance(N(a[0]), each); })); }},
+     [](const A& a) {
+         Put(Lines(AppendInsuranceLine, N(a[0]), [&](auto each) { DBSelOtherInsurance(N(a[0]), each); }));
+     }},
     {"DBSelSumSocialInsurance",
      [](const A& a) {
          Put(QStringList{QString(), SocialInsuranceTotal(DBSelSumSocialInsurance(N(a[0])))});
