@@ -8,6 +8,11 @@
 #include "store/report_queries.h"
 
 #include <QDir>
+#include <QStringTokenizer>
+#include <QVarLengthArray>
+
+#include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -22,14 +27,15 @@ void AppendTwoDigits(QString& line, QStringView number) {
 
 }  // namespace
 
-QString ConvFormatLine(qsizetype number, QStringView row) {
+void AppendConvFormatLine(QString& line, qsizetype number, QStringView row) {
     const QChar tab = QLatin1Char('\t');
     // A TAB inside a summary would give the record a ninth field that the
     // receiving program does not expect: the summary ends at the TAB.
-    const QList<QStringView> v = row.split(tab);
+    QVarLengthArray<QStringView, 12> v;
+    for (const QStringView field : QStringTokenizer(row, tab)) v.append(field);
     if (v.size() < 8) throw RunTimeError(QStringLiteral("インデックスが有効範囲にありません。"));
-    QString line = QString::number(number);
-    line.reserve(96);
+    char digits[24];
+    line += QLatin1StringView(digits, std::to_chars(digits, std::end(digits), number).ptr);
     line += tab;
     AppendTwoDigits(line, v[0]);
     AppendTwoDigits(line, v[1]);
@@ -37,14 +43,13 @@ QString ConvFormatLine(qsizetype number, QStringView row) {
         line += tab;
         // A share that cannot be read (an amount typed in a database tool) goes as 0, a line break
         // in the summary as a blank, so that each record stays one line.
-        if (field == kAmountField && !ReadableAmount(v[field].toString()))
+        if (field == kAmountField && !ReadableAmount(v[field]))
             line += QLatin1Char('0');
-        else if (field == kSummaryField)
+        else if (field == kSummaryField && !IsOneLine(v[field]))
             line += OneLineSummary(v[field].toString());
         else
             line += v[field];
     }
-    return line;
 }
 
 std::optional<QString> WriteJournalExport(const QString& fiscalYearText, const QString& eraText) {
@@ -64,7 +69,15 @@ std::optional<QString> WriteJournalExport(const QString& fiscalYearText, const Q
     WriteLog(QStringLiteral("data03no.txt レコード番号情報を出力"));
     qsizetype records = 0;
     const LineSource recordLines = [&](const LineSink& put) {
-        rows->each([&](const QueryRow& row) { put(ConvFormatLine(++records, row.line())); });
+        // Each record built in strings kept from record to record.
+        QString joined, line;
+        rows->each([&](const QueryRow& row) {
+            joined.resize(0);
+            row.appendLine(joined);
+            line.resize(0);
+            AppendConvFormatLine(line, ++records, joined);
+            put(line);
+        });
     };
     const LineSource numberLine = [&records](const LineSink& put) { put(QString::number(records + 1)); };
     // The records first, the number after: a crash between the two renames

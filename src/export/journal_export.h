@@ -7,10 +7,10 @@
 #include <optional>
 
 // The data03ca.txt record of one row of DBSelTM_Trade (its values joined by
-// TAB) under that record number: the number, the date as MMDD, both
-// accounts, the amount as the query gave it and the summary, separated by
-// TABs. A row of fewer than eight values is a run-time error.
-QString ConvFormatLine(qsizetype number, QStringView row);
+// TAB) under that record number, appended to the line: the number, the date
+// as MMDD, both accounts, the amount as the query gave it and the summary,
+// separated by TABs. A row of fewer than eight values is a run-time error.
+void AppendConvFormatLine(QString& line, qsizetype number, QStringView row);
 
 // Writes both files of the fiscal year into its export folder, which becomes
 // ExportFolder. The files are written as a pair: both complete before

@@ -84,9 +84,11 @@ TrialBalance ReadTrialBalance(int year) {
     const QString yearText = QString::number(year);
     std::vector<JournalMovement> movements;
     DBSelTrialBalanceMovements(year, [&](const MovementRow& row) {
+        // The days between two days of a month are days of it too.
+        DateOf(yearText, row.month, row.firstDay);
         movements.push_back({.debitCd = row.debitCd,
                              .creditCd = row.creditCd,
-                             .month = DateOf(yearText, row.month, row.day).month(),
+                             .month = DateOf(yearText, row.month, row.lastDay).month(),
                              .amount = AmountOrZero(row.amount)});
     });
     return TrialBalanceOf(accounts, movements);

@@ -77,15 +77,19 @@ bool QueryRow::isInteger(int column) const { return SQLite3ColumnType(statement_
 
 qint64 QueryRow::integer(int column) const { return SQLite3ColumnInt64(statement_, column); }
 
+void QueryRow::appendLine(QString& line) const {
+    for (int i = 0; i < columnCount(); ++i) {
+        if (i > 0) line += kTab;
+        appendText(line, i);
+    }
+}
+
 QString QueryRow::line() const {
     // Built in a buffer kept from row to row and copied at its exact size: a
     // year's query returns a hundred thousand rows, each one allocation.
     thread_local QString buffer;
     buffer.resize(0);
-    for (int i = 0; i < columnCount(); ++i) {
-        if (i > 0) buffer += kTab;
-        appendText(buffer, i);
-    }
+    appendLine(buffer);
     return buffer.isEmpty() ? QString() : QString(buffer.constData(), buffer.size());
 }
 

@@ -22,6 +22,7 @@ public:
     qint64 integer(int column) const;
     // The values joined by TAB, as a ResultTable row.
     QString line() const;
+    void appendLine(QString& line) const;
     QString header() const;  // the column names joined by TAB
 
 private:

@@ -16,11 +16,12 @@
 ResultTable DBSelTrialBalanceAccounts(int year);
 
 // One sum of the year's valid transactions: the business shares of the rows
-// of one day that debit and credit these accounts, each value the text the
-// database returned. A share that is not a whole number is summed by no one:
-// its row comes back alone, for the reader to read as it reads one row.
+// of one month that debit and credit these accounts, with the first and the
+// last day among them, each value the text the database returned. A row
+// whose month, day or share is not a whole number is summed by no one: it
+// comes back alone, for the reader to read as it reads one row.
 struct MovementRow {
-    QString debitCd, creditCd, month, day, amount;
+    QString debitCd, creditCd, month, firstDay, lastDay, amount;
 };
 
 // The year's sums, grouped in the database: the trial balance needs its

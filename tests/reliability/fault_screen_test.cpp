@@ -393,8 +393,11 @@ private slots:
             put("ledger", ledger);
             put("trial balance", TrialBalanceLines(ReadTrialBalance(2026), TrialBalanceLayout::Totals));
             QStringList records{QString()};
-            DBSelTM_Trade("2026")->each(
-                [&](const QueryRow& row) { records << ConvFormatLine(records.size(), row.line()); });
+            DBSelTM_Trade("2026")->each([&](const QueryRow& row) {
+                QString line;
+                AppendConvFormatLine(line, records.size(), row.line());
+                records << line;
+            });
             put("export", records);
         } catch (const ProcessEnded&) {
             QFAIL(qPrintable("a report ended: " + Shown(Last(dialogs.shown).text)));

@@ -101,6 +101,39 @@ TEST(Reports, LedgerAndTrialBalanceOfPlainValues) {
     EXPECT_EQ(GoldenDiff("reports/plain_values.txt", Sjis(lines.join(kCrLf))), "");
 }
 
+// The trial balance reads sums grouped in the database: each share is still
+// read as one row is (a fraction rounded half to even, row by row, never
+// after summing), and a day a month does not have still stops it.
+TEST(Reports, TrialBalanceSumsReadEachShareAsOneRow) {
+    const struct {
+        const char* rows;  // day, money of trade 05: 330 事業主貸 / 150 売掛金, April 2020
+        qint64 moved;      // on each side; -1: refused
+        QString refusal;
+    } cases[] = {
+        {"(1, 1000), (2, 2.5), (3, 2.5)", 1004, {}},
+        {"(1, 1000), (2, '7x'), (30, null), (2, 3.5)", 1011, {}},
+        {"(1, 1000), (31, 5)", -1, "日付に変換できません: 2020/4/31"},
+    };
+    for (const auto& c : cases) {
+        TempInstall install;
+        install.openDatabase();
+        install.exec(
+            QString("create temp table v(day, money); insert into v values %1;"
+                    "insert into t_trade select 2020, 4, day, rowid, '05', '01', 'x', money, 100, 1, '' from v")
+                .arg(c.rows));
+        try {
+            const TrialBalance balance = ReadTrialBalance(2020);
+            ASSERT_TRUE(balance.LineOf("330") && balance.LineOf("150")) << c.rows;
+            EXPECT_EQ(balance.LineOf("330")->debit, c.moved) << c.rows;
+            EXPECT_EQ(balance.LineOf("330")->months[3], c.moved) << c.rows;
+            EXPECT_EQ(balance.LineOf("150")->credit, c.moved) << c.rows;
+        } catch (const std::exception& error) {
+            EXPECT_EQ(c.moved, -1) << c.rows;
+            EXPECT_EQ(QString::fromUtf8(error.what()), c.refusal) << c.rows;
+        }
+    }
+}
+
 QString Entries(const TempInstall& install, const QString& folder) {
     return QDir(install.path(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(',');
 }
