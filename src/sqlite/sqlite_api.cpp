@@ -57,10 +57,6 @@ qint64 SQLite3ColumnInt64(sqlite3_stmt* statement, int column) { return sqlite3_
 
 double SQLite3ColumnDouble(sqlite3_stmt* statement, int column) { return sqlite3_column_double(statement, column); }
 
-QString SQLite3ColumnText(sqlite3_stmt* statement, int column) {
-    return Utf8PtrToString(sqlite3_column_text(statement, column));
-}
-
 QString SQLite3ColumnBlobAsText(sqlite3_stmt* statement, int column) {
     const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, column));
     return QString::fromUtf8(bytes, sqlite3_column_bytes(statement, column));
