@@ -1,9 +1,13 @@
 #include "bench_year.h"
 
 #include "app/context.h"
+#include "sqlite/sqlite_api.h"
 #include "store/opening_balance_store.h"
 
+#include <sqlite3.h>
+
 #include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -25,6 +29,9 @@ BenchYear& BenchYear::ofSize(int transactions) {
 
 BenchYear::BenchYear(int transactions) : install_(std::make_unique<TempInstall>()) {
     install_->openDatabase();
+    // The books opened as the program opens them.
+    sqlite3_close(ctx().db);
+    if (SQLite3Open(dbPath()) != kSqliteOk) throw std::runtime_error("the books cannot be opened");
     generated_ = GenerateYear(ctx().db, 2026, transactions, kSeed);
     DBInsBS_Begining(yearText());
     // A small shop's opening sheet: cash, a bank account and the capital.

@@ -1,7 +1,5 @@
 #include "floors.h"
 
-#include "platform/cp932.h"
-
 #include <sqlite3.h>
 
 #include <QFile>
@@ -24,14 +22,6 @@ QStringList QueryFloor(sqlite3* db, const QString& sql) {
     }
     sqlite3_finalize(statement);
     return rows;
-}
-
-void WriteFloorFile(const QStringList& lines, const QString& path) {
-    QByteArray bytes;
-    for (const QString& line : lines) bytes += platform::toCp932(line) + "\r\n";
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write the floor's file");
 }
 
 void ExecFloor(sqlite3* db, const QString& sql) {

@@ -9,9 +9,6 @@ struct sqlite3;
 // The query stepped to its end, each row's values joined by blanks.
 QStringList QueryFloor(sqlite3* db, const QString& sql);
 
-// The lines encoded to Shift_JIS with CR LF and written in one go.
-void WriteFloorFile(const QStringList& lines, const QString& path);
-
 // One statement run through the C API, its rows ignored.
 void ExecFloor(sqlite3* db, const QString& sql);
 

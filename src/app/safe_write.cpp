@@ -1,7 +1,7 @@
 #include "app/safe_write.h"
 
 #include "app/run_log.h"
-#include "platform/cp932.h"
+#include "app/sjis_text.h"
 #include "platform/file_replace.h"
 
 #include <QDir>
@@ -28,7 +28,7 @@ bool WriteLines(QFile& file, const LineSource& lines) {
     // After a failed write the lines are still built, so that a report runs
     // and logs the same statements whether its file could be written or not.
     const LineSink put = [&](const QString& line) {
-        chunk += platform::toCp932(line);
+        AppendShiftJis(chunk, line);
         chunk += "\r\n";
         if (chunk.size() < kChunkBytes) return;
         written = written && file.write(chunk) == chunk.size();

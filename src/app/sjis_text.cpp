@@ -3,20 +3,32 @@
 #include "platform/cp932.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
-// The bytes each UTF-16 unit takes in Shift_JIS, asked of the converter
-// itself once, so that every count agrees with what is written; reports
-// count widths for every field of every line.
-const std::array<std::uint8_t, 65536>& UnitBytes() {
-    static const std::array<std::uint8_t, 65536> table = [] {
-        std::array<std::uint8_t, 65536> bytes{};
-        for (std::size_t unit = 0; unit < bytes.size(); ++unit)
-            bytes[unit] =
-                static_cast<std::uint8_t>(platform::toCp932(QString(QChar(static_cast<char16_t>(unit)))).size());
-        return bytes;
+// One UTF-16 unit in Shift_JIS: one or two bytes.
+struct Encoded {
+    std::array<char, 2> bytes{};
+    std::uint8_t length = 0;
+};
+
+// Every UTF-16 unit in Shift_JIS, asked of the converter itself once, so that
+// every count agrees with what is written and a report's lines are encoded
+// without calling the converter for each: reports count widths for every
+// field of every line, and a busy year's reports run to a million lines.
+const std::array<Encoded, 65536>& UnitTable() {
+    static const std::array<Encoded, 65536> table = [] {
+        std::array<Encoded, 65536> units{};
+        for (std::size_t unit = 0; unit < units.size(); ++unit) {
+            const QByteArray bytes = platform::toCp932(QString(QChar(static_cast<char16_t>(unit))));
+            units[unit].length = static_cast<std::uint8_t>(bytes.size());
+            for (qsizetype i = 0; i < bytes.size() && i < 2; ++i)
+                units[unit].bytes[static_cast<std::size_t>(i)] = bytes[i];
+        }
+        return units;
     }();
     return table;
 }
@@ -28,12 +40,30 @@ struct Character {
     qsizetype units;
 };
 
-Character CharacterAt(const QString& text, qsizetype i) {
+Character CharacterAt(QStringView text, qsizetype i) {
     if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) return {1, 2};
-    return {UnitBytes()[text[i].unicode()], 1};
+    return {UnitTable()[text[i].unicode()].length, 1};
 }
 
 }  // namespace
+
+void AppendShiftJis(QByteArray& bytes, QStringView text) {
+    const std::array<Encoded, 65536>& table = UnitTable();
+    const qsizetype start = bytes.size();
+    bytes.resize(start + 2 * text.size());
+    char* out = bytes.data() + start;
+    for (qsizetype i = 0; i < text.size();) {
+        const Character c = CharacterAt(text, i);
+        if (c.units == 2) {
+            *out++ = '?';
+        } else {
+            const Encoded& e = table[text[i].unicode()];
+            for (std::uint8_t k = 0; k < e.length; ++k) *out++ = e.bytes[k];
+        }
+        i += c.units;
+    }
+    bytes.resize(out - bytes.constData());
+}
 
 int ByteLength(const QString& text) {
     int bytes = 0;
@@ -76,13 +106,14 @@ namespace {
 
 // The last `width` characters of the number after `mark`, blanks in front.
 void AppendLastChars(QString& line, QLatin1StringView mark, qint64 n, int width) {
-    const QString number = QString::number(n);
+    char digits[24];
+    const QLatin1StringView number(digits, std::to_chars(digits, std::end(digits), n).ptr);
     const qsizetype length = mark.size() + number.size();
     if (width <= 0) return;
     if (length < width) AppendBlanks(line, width - length);
     const qsizetype skip = std::max<qsizetype>(length - width, 0);
     if (skip < mark.size()) line.append(mark.mid(skip));
-    line.append(QStringView(number).mid(std::max<qsizetype>(skip - mark.size(), 0)));
+    line.append(number.mid(std::max<qsizetype>(skip - mark.size(), 0)));
 }
 
 }  // namespace

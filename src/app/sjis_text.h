@@ -2,9 +2,14 @@
 // Fixed-width text counted in Shift_JIS bytes, as every report and export
 // lays out its columns: ASCII and half-width katakana take one byte, other
 // characters two, and a character Shift_JIS cannot hold one (it is written "?").
+#include <QByteArray>
 #include <QString>
 
 int ByteLength(const QString& text);
+
+// The text in Shift_JIS appended to the bytes, byte for byte what the
+// converter gives (platform::toCp932), from a table asked of it once.
+void AppendShiftJis(QByteArray& bytes, QStringView text);
 
 // The same layouts appended to a line being built, so that a report line is
 // made in one string rather than from a dozen temporary ones.

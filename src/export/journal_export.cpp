@@ -8,6 +8,11 @@
 #include "store/report_queries.h"
 
 #include <QDir>
+#include <QStringTokenizer>
+#include <QVarLengthArray>
+
+#include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -22,40 +27,37 @@ void AppendTwoDigits(QString& line, QStringView number) {
 
 }  // namespace
 
-QStringList GetConvFormat(const ResultTable& rows) {
-    WriteLog(QStringLiteral("GetConvFormat"));
+void AppendConvFormatLine(QString& line, qsizetype number, QStringView row) {
     const QChar tab = QLatin1Char('\t');
-    QStringList lines{QString()};
-    for (qsizetype i = 1; i <= RowCount(rows); ++i) {
-        // A TAB inside a summary would give the record a ninth field that the
-        // receiving program does not expect: the summary ends at the TAB.
-        const QList<QStringView> v = QStringView(rows[i]).split(tab);
-        if (v.size() < 8) throw RunTimeError(QStringLiteral("インデックスが有効範囲にありません。"));
-        // One string per record: a busy year has a hundred thousand of them.
-        QString line = QString::number(i);
-        line.reserve(96);
+    // A TAB inside a summary would give the record a ninth field that the
+    // receiving program does not expect: the summary ends at the TAB.
+    QVarLengthArray<QStringView, 12> v;
+    for (const QStringView field : QStringTokenizer(row, tab)) v.append(field);
+    if (v.size() < 8) throw RunTimeError(QStringLiteral("インデックスが有効範囲にありません。"));
+    char digits[24];
+    line += QLatin1StringView(digits, std::to_chars(digits, std::end(digits), number).ptr);
+    line += tab;
+    AppendTwoDigits(line, v[0]);
+    AppendTwoDigits(line, v[1]);
+    for (qsizetype field = 2; field < 8; ++field) {
         line += tab;
-        AppendTwoDigits(line, v[0]);
-        AppendTwoDigits(line, v[1]);
-        for (qsizetype field = 2; field < 8; ++field) {
-            line += tab;
-            // A share that cannot be read (an amount typed in a database tool) goes as 0, a line break
-            // in the summary as a blank, so that each record stays one line.
-            if (field == kAmountField && !ReadableAmount(v[field].toString()))
-                line += QLatin1Char('0');
-            else if (field == kSummaryField)
-                line += OneLineSummary(v[field].toString());
-            else
-                line += v[field];
-        }
-        lines << line;
+        // A share that cannot be read (an amount typed in a database tool) goes as 0, a line break
+        // in the summary as a blank, so that each record stays one line.
+        if (field == kAmountField && !ReadableAmount(v[field]))
+            line += QLatin1Char('0');
+        else if (field == kSummaryField && !IsOneLine(v[field]))
+            line += OneLineSummary(v[field].toString());
+        else
+            line += v[field];
     }
-    return lines;
 }
 
 std::optional<QString> WriteJournalExport(const QString& fiscalYearText, const QString& eraText) {
     WriteLog(QStringLiteral("仕訳情報を取得"));
-    const QStringList lines = GetConvFormat(DBSelTM_Trade(fiscalYearText));
+    // Logged here, stepped while data03ca.txt is written: a busy year's
+    // records are never held.
+    const std::unique_ptr<LoggedQuery> rows = DBSelTM_Trade(fiscalYearText);
+    WriteLog(QStringLiteral("GetConvFormat"));
     const QString folder = ExportFolderOf(fiscalYearText, eraText);
     if (std::optional<QString> failure = MakeExportFolder(folder, QStringLiteral("に西暦のフォルダがなければ作成")))
         return failure;
@@ -65,11 +67,22 @@ std::optional<QString> WriteJournalExport(const QString& fiscalYearText, const Q
         if (std::optional<QString> failure = RemoveStrayTemporaries(file)) return failure;
     WriteLog(QStringLiteral("data03ca.txt 仕訳情報を出力"));
     WriteLog(QStringLiteral("data03no.txt レコード番号情報を出力"));
-    const qsizetype lastIndex = lines.size() - 1;
+    qsizetype records = 0;
+    const LineSource recordLines = [&](const LineSink& put) {
+        // Each record built in strings kept from record to record.
+        QString joined, line;
+        rows->each([&](const QueryRow& row) {
+            joined.resize(0);
+            row.appendLine(joined);
+            line.resize(0);
+            AppendConvFormatLine(line, ++records, joined);
+            put(line);
+        });
+    };
+    const LineSource numberLine = [&records](const LineSink& put) { put(QString::number(records + 1)); };
     // The records first, the number after: a crash between the two renames
     // leaves the new records beside the old number, which no longer equals
     // their count plus 1, and the number's temporary file, which the next
     // export removes as it writes the pair again.
-    return WriteFilesForUser(
-        {{recordFile, SourceOf(lines, 1)}, {numberFile, SourceOf({QString(), QString::number(lastIndex + 1)}, 1)}});
+    return WriteFilesForUser({{recordFile, recordLines}, {numberFile, numberLine}});
 }

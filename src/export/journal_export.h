@@ -2,18 +2,15 @@
 // The journal export for the receiving program: data03ca.txt (one record
 // per valid transaction of the fiscal year) and data03no.txt (the next free
 // record number), in the year's export folder.
-#include "sqlite/result_table.h"
-
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
-// data03ca.txt's lines, elements 1..n, from the rows of DBSelTM_Trade: the
-// record number, the date as MMDD, both accounts, the amount as the query
-// gave it and the summary, separated by TABs. A row of fewer than eight
-// values is a run-time error.
-QStringList GetConvFormat(const ResultTable& rows);
+// The data03ca.txt record of one row of DBSelTM_Trade (its values joined by
+// TAB) under that record number, appended to the line: the number, the date
+// as MMDD, both accounts, the amount as the query gave it and the summary,
+// separated by TABs. A row of fewer than eight values is a run-time error.
+void AppendConvFormatLine(QString& line, qsizetype number, QStringView row);
 
 // Writes both files of the fiscal year into its export folder, which becomes
 // ExportFolder. The files are written as a pair: both complete before

@@ -28,17 +28,14 @@ void AppendAmount(QString& line, std::optional<qint64> amount) {
         line += kNoAmount;
 }
 
-// One line of a page; every line is 109 bytes wide, built in one string
-// because a busy year's ledger has hundreds of thousands of them.
-QString LedgerLine(const QString& date, const QString& counterAccount, const QString& summary,
-                   std::optional<qint64> debit, std::optional<qint64> credit, qint64 balance) {
-    QString line;
-    line.reserve(kLedgerLineWidth);
-    line += date;
-    line += kBlank;
-    AppendByteWidth(line, counterAccount, 34, false);
-    line += kBlank;
-    AppendByteWidth(line, summary, 30, false);
+// One line of a page; every line is 109 bytes wide, built in one string kept
+// from line to line because a busy year's ledger has millions of them. The
+// line is written before the next one is built.
+const QString& LedgerLine(const QString& lineStart, std::optional<qint64> debit, std::optional<qint64> credit,
+                          qint64 balance) {
+    thread_local QString line;
+    line.resize(0);
+    line += lineStart;
     AppendAmount(line, debit);
     AppendAmount(line, credit);
     AppendAmount(line, balance);
@@ -78,7 +75,7 @@ ReportQuestion GeneralLedgerQuestion(const ReportValues& values) {
                        year + QStringLiteral("_総勘定元帳(残高式).txt"));
 }
 
-void PutLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
+void PutLedgerPage(int year, LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
                    const QString& accountName, qint64 opening, const QString& outputClass, const LineSink& put) {
     put(QString());
     put(QStringLiteral("■") + accountCd + kBlank + accountName + QStringLiteral("のページ") + kCrLf);
@@ -86,30 +83,36 @@ void PutLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, 
     qint64 balance = 0;
     if (StartsFromOpening(outputClass)) {
         balance = opening;
-        put(LedgerLine(SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1"))), QString(),
-                       QStringLiteral("期首の残高"), std::nullopt, std::nullopt, balance));
+        const QString date = SlashDate(DateOf(QString::number(year), QStringLiteral("1"), QStringLiteral("1")));
+        QString lineStart;
+        AppendLedgerLineStart(lineStart, date, QString(), QStringLiteral("期首の残高"));
+        put(LedgerLine(lineStart, std::nullopt, std::nullopt, balance));
     }
-    for (const LedgerEntry* entry : journal.EntriesOf(accountCd)) {
-        if (entry->debitCd == accountCd) {
-            balance = Moved(balance, entry->amount, debitIncreases);
-            put(LedgerLine(entry->date, entry->creditCd + kBlank + entry->creditName, entry->detailName, entry->amount,
-                           std::nullopt, balance));
-        } else {
-            balance = Moved(balance, entry->amount, !debitIncreases);
-            put(LedgerLine(entry->date, entry->debitCd + kBlank + entry->debitName, entry->detailName, std::nullopt,
-                           entry->amount, balance));
-        }
-    }
+    journal.forEachOf(accountCd, [&](const LedgerPosting& posting) {
+        balance = Moved(balance, posting.amount, posting.debit == debitIncreases);
+        if (posting.debit)
+            put(LedgerLine(posting.lineStart, posting.amount, std::nullopt, balance));
+        else
+            put(LedgerLine(posting.lineStart, std::nullopt, posting.amount, balance));
+    });
 }
 
 LineSource GeneralLedgerReport(const ReportValues& values) {
     return [values](const LineSink& put) {
         const ResultTable accounts = DBSelAccountHead(values.year);
-        const LedgerJournal journal(values.year, DBSelJournalTable(values.year));
-        put(QStringLiteral("総勘定元帳(残高式) ") + QString::number(values.year) + QStringLiteral("年度") +
-            TitleUserAndDbFile(values) + kCrLf);
-        for (qsizetype i = 1; i <= RowCount(accounts); ++i) {
-            const QString code = FindColumn(accounts, i, QStringLiteral("account_cd"));
+        QStringList codes;
+        for (qsizetype i = 1; i <= RowCount(accounts); ++i)
+            codes << FindColumn(accounts, i, QStringLiteral("account_cd"));
+        LedgerJournal journal(codes);
+        const QString yearText = QString::number(values.year);
+        LedgerEntry entry;
+        DBSelJournalTable(values.year, [&](const QueryRow& row) {
+            ReadLedgerEntry(entry, yearText, row);
+            journal.add(entry);
+        });
+        put(QStringLiteral("総勘定元帳(残高式) ") + yearText + QStringLiteral("年度") + TitleUserAndDbFile(values) +
+            kCrLf);
+        for (const QString& code : codes) {
             const int opening = DBSelBSBeginingMoney(values.year, code);
             QString name, accountClass, outputClass;
             DBSelMAccount(code, name, accountClass, outputClass);

@@ -23,11 +23,11 @@ ReportQuestion GeneralLedgerQuestion(const ReportValues& values);
 // balance and a credit lowers it, or the reverse when false. An account of
 // output class "B" starts at 0 without an opening line. A balance beyond 64
 // bits is a run-time error.
-void PutLedgerPage(int year, const LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
+void PutLedgerPage(int year, LedgerJournal& journal, bool debitIncreases, const QString& accountCd,
                    const QString& accountName, qint64 opening, const QString& outputClass, const LineSink& put);
 
 // The whole report, the title first, then every account's page in the order
-// of the account list (DBSelAccountHead); the journal is read once. Each
-// page is handed over as it is built: a busy year's ledger is tens of
-// megabytes of text.
+// of the account list (DBSelAccountHead); the journal is read once, its
+// postings set aside page by page. Each page is handed over as it is built:
+// a busy year's ledger is hundreds of megabytes of text.
 LineSource GeneralLedgerReport(const ReportValues& values);

@@ -1,7 +1,20 @@
 #include "reports/ledger_journal.h"
 
+#include "app/date_text.h"
+#include "app/sjis_text.h"
 #include "store/odd_values.h"
 #include "store/store_common.h"
+
+#include <cstring>
+
+namespace {
+
+const QChar kBlank = QLatin1Char(' ');
+
+// The record of a posting: the side, the amount, the line's UTF-16 units.
+constexpr qsizetype kSideAndAmount = 1 + sizeof(qint64);
+
+}  // namespace
 
 bool DebitIncreases(const QString& accountClass) {
     return accountClass == QStringLiteral("a") || accountClass == QStringLiteral("c");
@@ -9,38 +22,67 @@ bool DebitIncreases(const QString& accountClass) {
 
 bool StartsFromOpening(const QString& outputClass) { return outputClass != QStringLiteral("B"); }
 
-LedgerJournal::LedgerJournal(int year, const ResultTable& rows) {
-    // A year without rows has no column names to look up.
-    if (RowCount(rows) == 0) return;
-    const auto column = [&rows](const char* name) { return ColumnIndex(rows, QString::fromLatin1(name)); };
-    const qsizetype month = column("month"), day = column("day"), debitCd = column("debit_cd"),
-                    debitName = column("debit_name"), creditCd = column("credit_cd"),
-                    creditName = column("credit_name"), amount = column("money_val"),
-                    detailName = column("detail_name");
-    const qsizetype columnCount = rows.value(0).count(QLatin1Char('\t')) + 1;
-    const QString yearText = QString::number(year);
-    entries_.reserve(static_cast<size_t>(RowCount(rows)));
-    for (qsizetype i = 1; i <= RowCount(rows); ++i) {
-        const QStringList f = RowFields(rows[i], columnCount, detailName);
-        const QDate date = DateOf(yearText, f[month], f[day]);
-        entries_.push_back({.date = SlashDate(date),
-                            .month = date.month(),
-                            .debitCd = f[debitCd],
-                            .debitName = f[debitName],
-                            .creditCd = f[creditCd],
-                            .creditName = f[creditName],
-                            .detailName = OneLineSummary(f[detailName]),
-                            .amount = AmountOrZero(f[amount])});
-    }
-    // Filled only now: the entries no longer move.
-    for (const LedgerEntry& entry : entries_) {
-        byAccount_[entry.debitCd].push_back(&entry);
-        if (entry.creditCd != entry.debitCd) byAccount_[entry.creditCd].push_back(&entry);
-    }
+void ReadLedgerEntry(LedgerEntry& entry, const QString& yearText, const QueryRow& row) {
+    // The columns of DBSelJournalTable: month, day, seq, trade_cd, debit_cd,
+    // debit_name, credit_cd, credit_name, money_val, detail_name.
+    entry.date = SlashDate(DateOf(yearText, row.text(0), row.text(1)));
+    row.assign(entry.debitCd, 4);
+    row.assign(entry.debitName, 5);
+    row.assign(entry.creditCd, 6);
+    row.assign(entry.creditName, 7);
+    row.assign(entry.detailName, 9);
+    entry.detailName = OneLineSummary(entry.detailName);
+    entry.amount = AmountOrZero(row.text(8));
 }
 
-const std::vector<const LedgerEntry*>& LedgerJournal::EntriesOf(const QString& accountCd) const {
-    static const std::vector<const LedgerEntry*> none;
-    const auto found = byAccount_.constFind(accountCd);
-    return found == byAccount_.constEnd() ? none : *found;
+void AppendLedgerLineStart(QString& line, const QString& date, const QString& counterAccount, const QString& summary) {
+    line += date;
+    line += kBlank;
+    AppendByteWidth(line, counterAccount, 34, false);
+    line += kBlank;
+    AppendByteWidth(line, summary, 30, false);
+}
+
+LedgerJournal::LedgerJournal(const QStringList& accounts, qsizetype heldBytes) : spill_(accounts.size(), heldBytes) {
+    for (qsizetype page = 0; page < accounts.size(); ++page) pageOf_.insert(accounts[page], page);
+}
+
+void LedgerJournal::add(const LedgerEntry& entry) {
+    post(entry.debitCd, true, entry.creditCd, entry.creditName, entry);
+    if (entry.creditCd != entry.debitCd) post(entry.creditCd, false, entry.debitCd, entry.debitName, entry);
+}
+
+void LedgerJournal::post(const QString& accountCd, bool debit, const QString& counterCd, const QString& counterName,
+                         const LedgerEntry& entry) {
+    const auto page = pageOf_.constFind(accountCd);
+    if (page == pageOf_.constEnd()) return;
+    // Built in strings kept from posting to posting: a busy year has millions.
+    counter_.resize(0);
+    counter_ += counterCd;
+    counter_ += kBlank;
+    counter_ += counterName;
+    line_.resize(0);
+    AppendLedgerLineStart(line_, entry.date, counter_, entry.detailName);
+    const QString& line = line_;
+    const qint64 amount = entry.amount;
+    const qsizetype textBytes = line.size() * static_cast<qsizetype>(sizeof(char16_t));
+    record_.resize(kSideAndAmount + textBytes);
+    record_[0] = debit ? 1 : 0;
+    std::memcpy(record_.data() + 1, &amount, sizeof amount);
+    std::memcpy(record_.data() + kSideAndAmount, line.utf16(), static_cast<size_t>(textBytes));
+    spill_.add(*page, record_);
+}
+
+void LedgerJournal::forEachOf(const QString& accountCd, const std::function<void(const LedgerPosting&)>& each) {
+    const auto page = pageOf_.constFind(accountCd);
+    if (page == pageOf_.constEnd()) return;
+    LedgerPosting posting;
+    spill_.read(*page, [&](QByteArrayView record) {
+        posting.debit = record[0] != 0;
+        std::memcpy(&posting.amount, record.data() + 1, sizeof posting.amount);
+        const qsizetype textBytes = record.size() - kSideAndAmount;
+        posting.lineStart.resize(textBytes / static_cast<qsizetype>(sizeof(char16_t)));
+        std::memcpy(posting.lineStart.data(), record.data() + kSideAndAmount, static_cast<size_t>(textBytes));
+        each(posting);
+    });
 }

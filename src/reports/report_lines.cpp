@@ -2,8 +2,13 @@
 
 #include "app/date_text.h"
 #include "app/sjis_text.h"
+#include "app/text_utils.h"
 #include "store/odd_values.h"
 #include "store/store_common.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -15,9 +20,34 @@ QDate DateOfRow(int year, const QString& month, const QString& day) {
     return DateOf(QString::number(year), month, day);
 }
 
-// "2020/04/01"; a run-time error when the texts name no date.
-QString ReportDate(int year, const QString& month, const QString& day) {
-    return SlashDate(DateOfRow(year, month, day));
+// "2020/04/01"; a run-time error when the texts name no date. Written
+// straight from the numbers: a busy year's report has a million dates.
+void AppendReportDate(QString& line, int year, const QString& month, const QString& day) {
+    const int m = month.toInt(), d = day.toInt();
+    if (!IsDigitsOnly(month) || !IsDigitsOnly(day) || !QDate::isValid(year, m, d)) {
+        line += SlashDate(DateOfRow(year, month, day));
+        return;
+    }
+    const char digits[] = {char('0' + year / 1000 % 10),
+                           char('0' + year / 100 % 10),
+                           char('0' + year / 10 % 10),
+                           char('0' + year % 10),
+                           '/',
+                           char('0' + m / 10),
+                           char('0' + m % 10),
+                           '/',
+                           char('0' + d / 10),
+                           char('0' + d % 10)};
+    line += QLatin1StringView(digits, sizeof digits);
+}
+
+// A whole number right-aligned in the width, cut to its first characters
+// when longer, as the fixed-width field of any text is.
+void AppendNumberField(QString& line, qint64 n, int width) {
+    char digits[24];
+    const auto length = static_cast<int>(std::to_chars(digits, std::end(digits), n).ptr - digits);
+    AppendBlanks(line, width - length);
+    line += QLatin1StringView(digits, std::min(length, width));
 }
 
 QString NewLine() {
@@ -26,19 +56,18 @@ QString NewLine() {
     return line;
 }
 
-QString TradeRecordReportLine(int year, const TradeRecordRow& row) {
-    QString line = NewLine();
-    line += ReportDate(year, row.month, row.day);
+}  // namespace
+
+void AppendTradeRecordReportLine(QString& line, int year, const TradeRecordRow& row) {
+    AppendReportDate(line, year, row.month, row.day);
     line += kBlank;
     AppendByteWidth(line, row.seq, 3, true);
     line += kBlank;
     AppendTradeRecordTail(line, row);
-    return line;
 }
 
-QString JournalLine(int year, const JournalRow& row) {
-    QString line = NewLine();
-    line += ReportDate(year, row.month, row.day);
+void AppendJournalLine(QString& line, int year, const JournalRow& row) {
+    AppendReportDate(line, year, row.month, row.day);
     const auto field = [&line](const QString& text, int width, bool rightAlign) {
         line += kBlank;
         AppendByteWidth(line, text, width, rightAlign);
@@ -50,10 +79,11 @@ QString JournalLine(int year, const JournalRow& row) {
     field(row.debitName, 30, false);
     field(row.creditCd, 3, false);
     field(row.creditName, 30, false);
-    field(QString::number(AmountOrZero(row.amount)), 10, true);
+    const std::optional<qint64> amount = ReadableAmount(row.amount);
+    line += kBlank;
+    AppendNumberField(line, amount.value_or(0), 10);
     field(OneLineSummary(row.detailName), 30, false);
-    line += OddMark(OddShare(row.amount));
-    return line;
+    if (!amount) line += OddMark(OddShare(row.amount));
 }
 
 QString InsuranceLine(int year, const InsuranceRow& row) {
@@ -70,17 +100,6 @@ QString InsuranceLine(int year, const InsuranceRow& row) {
     return line;
 }
 
-// The lines of the rows, element 0 left for the heading.
-template <class Row, class LineOf>
-QStringList LinesOf(const std::vector<Row>& rows, LineOf lineOf) {
-    QStringList lines{QString()};
-    lines.reserve(static_cast<qsizetype>(rows.size()) + 1);
-    for (const Row& row : rows) lines << lineOf(row);
-    return lines;
-}
-
-}  // namespace
-
 void AppendTradeRecordTail(QString& line, const TradeRecordRow& row) {
     line += row.tradeCd;
     line += kBlank;
@@ -93,18 +112,6 @@ void AppendTradeRecordTail(QString& line, const TradeRecordRow& row) {
     AppendRightAlign(line, AmountOrZero(row.rate), 3);
     line += QChar(u'％');
     line += OddMark(OddTradeValues(row.money, row.rate, row.detailName));
-}
-
-QStringList TradeRecordReportLines(int year, const std::vector<TradeRecordRow>& rows) {
-    return LinesOf(rows, [year](const TradeRecordRow& row) { return TradeRecordReportLine(year, row); });
-}
-
-QStringList JournalLines(int year, const std::vector<JournalRow>& rows) {
-    return LinesOf(rows, [year](const JournalRow& row) { return JournalLine(year, row); });
-}
-
-QStringList InsuranceLines(int year, const std::vector<InsuranceRow>& rows) {
-    return LinesOf(rows, [year](const InsuranceRow& row) { return InsuranceLine(year, row); });
 }
 
 QString SocialInsuranceTotal(qint64 sum) {

@@ -6,25 +6,23 @@
 #include "store/trade_record_row.h"
 
 #include <QString>
-#include <QStringList>
-
-#include <vector>
 
 // Codes, summary in 30 bytes, amount with the yen mark in 10 characters,
 // rate in 3 and "％", appended to the line: the part the record report and
 // the screen's record list share. Odd values are shown as 0 and named after it.
 void AppendTradeRecordTail(QString& line, const TradeRecordRow& row);
 
-// The lines of the rows, element 0 left empty for the report's heading. A row
-// whose texts name no date raises a run-time error.
+// The line of one row appended to a line being built (a report builds each
+// in a string kept from row to row). A row whose texts name no date raises a
+// run-time error.
 inline constexpr int kTradeRecordLineWidth = 68;  // with two-character codes
-QStringList TradeRecordReportLines(int year, const std::vector<TradeRecordRow>& rows);
+void AppendTradeRecordReportLine(QString& line, int year, const TradeRecordRow& row);
 
 inline constexpr int kJournalLineWidth = 129;  // with a two-character trade code
-QStringList JournalLines(int year, const std::vector<JournalRow>& rows);
+void AppendJournalLine(QString& line, int year, const JournalRow& row);
 
 // Insurance premium entries: four TAB-separated fields each.
-QStringList InsuranceLines(int year, const std::vector<InsuranceRow>& rows);
+QString InsuranceLine(int year, const InsuranceRow& row);
 
 // The hyphen rule and the social-insurance total below it, as one element.
 inline constexpr int kInsuranceTotalWidth = 52;

@@ -4,7 +4,6 @@
 // month and the closing balance, the accounts in the groups the report
 // totals. Balances follow the general ledger, so that each closing balance
 // is the last balance of the account's ledger page.
-#include "reports/ledger_journal.h"
 #include "sqlite/result_table.h"
 
 #include <QString>
@@ -38,14 +37,23 @@ struct TrialBalance {
     const TrialBalanceLine* LineOf(const QString& accountCd) const;
 };
 
+// What the year's journal moves: the sum of the rows of one month that
+// debit and credit these two accounts (several sums may share them).
+struct JournalMovement {
+    QString debitCd, creditCd;
+    int month = 0;
+    qint64 amount = 0;
+};
+
 // A line for every account that the journal moves or that opens with an
 // amount. Accounts are the rows of DBSelTrialBalanceAccounts: class "a" is an
 // asset, "r" revenue, "c" a cost, any other class liabilities and capital.
-// A row that debits and credits the same account counts on both sides.
-TrialBalance TrialBalanceOf(const ResultTable& accounts, const LedgerJournal& journal);
+// A movement that debits and credits the same account counts on both sides.
+TrialBalance TrialBalanceOf(const ResultTable& accounts, const std::vector<JournalMovement>& movements);
 
-// The year's trial balance from the books, the accounts and the journal
-// each read once.
+// The year's trial balance from the books: the accounts and the sums of the
+// journal, each read once. A day that does not exist is a run-time error;
+// an amount that is no number counts as 0, as in the general ledger.
 TrialBalance ReadTrialBalance(int year);
 
 // Revenue less costs, the income before the blue-return special deduction.

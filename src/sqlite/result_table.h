@@ -5,21 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-struct sqlite3_stmt;
-
 using ResultTable = QStringList;
 
 // The number of rows, n.
 inline qsizetype RowCount(const ResultTable& table) { return table.size() - 1; }
-
-// The current row's values as text joined by TAB.
-QString SQLite3RowLine(sqlite3_stmt* statement);
-// The column names and the current row's values, each joined by TAB.
-struct HeaderAndRow {
-    QString header;
-    QString row;
-};
-HeaderAndRow SQLite3HeaderAndRowLine(sqlite3_stmt* statement);
 
 // The position of the named column among the column names. A name missing
 // from the header is reported and ends the process.

@@ -49,7 +49,6 @@ int SQLite3ColumnType(sqlite3_stmt* statement, int column);
 QString SQLite3ColumnName(sqlite3_stmt* statement, int column);
 qint64 SQLite3ColumnInt64(sqlite3_stmt* statement, int column);
 double SQLite3ColumnDouble(sqlite3_stmt* statement, int column);
-QString SQLite3ColumnText(sqlite3_stmt* statement, int column);
 // The bytes of a BLOB taken as UTF-8 text.
 QString SQLite3ColumnBlobAsText(sqlite3_stmt* statement, int column);
 

@@ -10,7 +10,9 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <exception>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -39,34 +41,56 @@ private:
 
 enum class StepOutcome { Done, Misuse };
 
-// Steps the query to its end, collecting rows. BUSY is stepped again (another
-// program's lock is waited for); any other failing code is retried a bounded
-// number of times and then treated as misuse.
-StepOutcome CollectRows(sqlite3_stmt* statement, ResultTable& table) {
-    table = ResultTable{QString()};
+struct Stepped {
+    StepOutcome outcome = StepOutcome::Done;
+    QString header;  // the column names, empty when there was no row
+    qsizetype rows = 0;
+    std::exception_ptr sinkFailure;
+};
+
+// Steps the query to its end, handing each row over. BUSY is stepped again
+// (another program's lock is waited for); any other failing code is retried a
+// bounded number of times and then treated as misuse. After a failure of the
+// sink the rest is stepped without it, so that the query ends and is logged
+// as it would have been had its rows been read first and worked on after.
+Stepped StepRows(sqlite3_stmt* statement, const RowSink& sink) {
+    Stepped stepped;
     int failedTries = 0;
     for (;;) {
         const int code = SQLite3Step(statement);
         if (code == kSqliteRow) {
-            if (RowCount(table) == 0) {
-                const HeaderAndRow first = SQLite3HeaderAndRowLine(statement);
-                table[0] = first.header;
-                table << first.row;
-            } else {
-                table << SQLite3RowLine(statement);
+            const QueryRow row(statement);
+            if (stepped.rows++ == 0) stepped.header = row.header();
+            if (stepped.sinkFailure) continue;
+            try {
+                sink(row);
+            } catch (...) {
+                stepped.sinkFailure = std::current_exception();
             }
         } else if (code == kSqliteDone) {
-            return StepOutcome::Done;
+            return stepped;
         } else if (code == kSqliteMisuse) {
-            return StepOutcome::Misuse;
+            stepped.outcome = StepOutcome::Misuse;
+            return stepped;
         } else if (code == kSqliteBusy) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         } else {
             WriteLog(QStringLiteral("SQLite3Step=") + QString::number(code) + QStringLiteral(":") +
                      QString::fromUtf8(sqlite3_errmsg(ctx().db)));
-            if (++failedTries >= kFailedStepTries) return StepOutcome::Misuse;
+            if (++failedTries >= kFailedStepTries) {
+                stepped.outcome = StepOutcome::Misuse;
+                return stepped;
+            }
         }
     }
+}
+
+RowSink Filling(ResultTable& table) {
+    table = ResultTable{QString()};
+    return [&table](const QueryRow& row) {
+        if (RowCount(table) == 0) table[0] = row.header();
+        table << row.line();
+    };
 }
 
 [[noreturn]] void NonQueryFailed(const QString& sql) {
@@ -101,37 +125,52 @@ int SQLite3NonQuery(const QString& sql) {
     }
 }
 
-void SQLite3Query(const QString& sql, ResultTable& table) {
-    LogStatement(QStringLiteral("SQLite3Query"), sql);
-    Statement statement(sql);
-    if (CollectRows(statement.get(), table) == StepOutcome::Misuse) {
-        WriteLog(kMisuseLog);
-        statement.finalize();
-        EndProcess(1);
-    }
-}
+void SQLite3Query(const QString& sql, ResultTable& table) { LoggedQuery(sql).each(Filling(table)); }
 
 bool SQLite3QueryEx(const QString& sql, ResultTable& table, QString& errText) {
+    return LoggedQuery(sql).eachEx(Filling(table), errText);
+}
+
+LoggedQuery::LoggedQuery(const QString& sql) : sql_(sql) {
     LogStatement(QStringLiteral("SQLite3Query"), sql);
+    statement_ = SQLite3PrepareV2(sql).statement;
+}
+
+LoggedQuery::~LoggedQuery() { SQLite3Finalize(statement_); }
+
+void LoggedQuery::each(const RowSink& sink) {
+    const Stepped stepped = StepRows(statement_, sink);
+    if (stepped.outcome == StepOutcome::Misuse) {
+        WriteLog(kMisuseLog);
+        SQLite3Finalize(std::exchange(statement_, nullptr));
+        EndProcess(1);
+    }
+    if (stepped.sinkFailure) std::rethrow_exception(stepped.sinkFailure);
+}
+
+bool LoggedQuery::eachEx(const RowSink& sink, QString& errText) {
+    Stepped stepped;
     try {
-        Statement statement(sql);
         errText.clear();
-        if (CollectRows(statement.get(), table) == StepOutcome::Misuse) {
-            statement.finalize();
+        stepped = StepRows(statement_, sink);
+        if (stepped.outcome == StepOutcome::Misuse) {
+            SQLite3Finalize(std::exchange(statement_, nullptr));
             WriteLog(QStringLiteral("SQLite3Close"));
             SQLite3Close();
-            errText = QStringLiteral("Returned ") + kMisuseLog + QStringLiteral("\r\n") + sql + QStringLiteral("\r\n");
+            errText = QStringLiteral("Returned ") + kMisuseLog + QStringLiteral("\r\n") + sql_ + QStringLiteral("\r\n");
             WriteLog(errText);
             return false;
         }
-        WriteLog(QStringLiteral("cols=") + table[0]);
-        WriteLog(QStringLiteral("row.count=") + QString::number(RowCount(table)));
-        return true;
+        WriteLog(QStringLiteral("cols=") + stepped.header);
+        WriteLog(QStringLiteral("row.count=") + QString::number(stepped.rows));
     } catch (const std::exception& error) {
+        SQLite3Finalize(std::exchange(statement_, nullptr));
         WriteLog(QStringLiteral("SQLite3Close"));
         SQLite3Close();
         WriteLog(DescriptionOf(error));
         WriteLog(QStringLiteral("DBファイルを閉じました"));
         EndProcess(1);
     }
+    if (stepped.sinkFailure) std::rethrow_exception(stepped.sinkFailure);
+    return true;
 }

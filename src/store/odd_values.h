@@ -11,10 +11,12 @@
 // The whole number of a stored amount, rate or business share: digits as
 // they are, a fraction rounded to the nearest (halves to the even neighbour);
 // nothing when the text is empty, no number, or beyond 64 bits.
-std::optional<qint64> ReadableAmount(const QString& text);
+std::optional<qint64> ReadableAmount(QStringView text);
 // The same, 0 when it cannot be read.
-qint64 AmountOrZero(const QString& text);
+qint64 AmountOrZero(QStringView text);
 
+// True when the text holds no TAB, CR or LF.
+bool IsOneLine(QStringView text);
 // The summary on one line: TAB, CR and LF shown as blanks.
 QString OneLineSummary(const QString& detailName);
 

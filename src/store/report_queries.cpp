@@ -5,20 +5,14 @@
 #include "sqlite/statements.h"
 #include "store/store_common.h"
 
-namespace {
+#include <exception>
 
-// The rows of a result, each read by `rowOf`.
-template <class RowOf>
-auto RowsOf(const ResultTable& table, RowOf rowOf) {
-    std::vector<decltype(rowOf(QString()))> rows;
-    rows.reserve(static_cast<size_t>(RowCount(table)));
-    for (qsizetype i = 1; i <= RowCount(table); ++i) rows.push_back(rowOf(table[i]));
-    return rows;
-}
+namespace {
 
 QString MonthCondition(int month) { return QStringLiteral("  and  month = ") + QString::number(month); }
 
-std::vector<InsuranceRow> InsuranceRows(const QString& procedure, int year, const QString& insuranceClass) {
+void InsuranceRows(const QString& procedure, int year, const QString& insuranceClass,
+                   const RowsTo<InsuranceRow>& each) {
     WriteLog(procedure);
     const QString sql = SqlLines({
         QStringLiteral("select month"),
@@ -35,18 +29,19 @@ std::vector<InsuranceRow> InsuranceRows(const QString& procedure, int year, cons
         QStringLiteral("order by"),
         QStringLiteral("       month,day,seq"),
     });
-    ResultTable table;
-    QueryExOrEnd(sql, table, OnQueryFailure::Silent);
     // The select list fixes the column order: month, day, seq, detail_name, mny.
-    return RowsOf(table, [](const QString& row) {
-        const QStringList f = RowFields(row, 5, 3);
-        return InsuranceRow{.month = f[0], .day = f[1], .seq = f[2], .detailName = f[3], .amount = f[4]};
-    });
+    QueryExEachOrEnd(
+        sql,
+        [&each](const QueryRow& r) {
+            each(
+                {.month = r.text(0), .day = r.text(1), .seq = r.text(2), .detailName = r.text(3), .amount = r.text(4)});
+        },
+        OnQueryFailure::Silent);
 }
 
 }  // namespace
 
-ResultTable DBSelTM_Trade(const QString& year) {
+std::unique_ptr<LoggedQuery> DBSelTM_Trade(const QString& year) {
     WriteLog(QStringLiteral("DBSelTM_Trade"));
     const QString sql = SqlLines({
         QString(),
@@ -66,12 +61,10 @@ ResultTable DBSelTM_Trade(const QString& year) {
         QStringLiteral("order by"),
         QStringLiteral("       t.month,t.day,t.seq"),
     });
-    ResultTable table;
-    SQLite3Query(sql, table);
-    return table;
+    return std::make_unique<LoggedQuery>(sql);
 }
 
-std::vector<TradeRecordRow> DBSelTradeRecordsForFile(int year, int month) {
+void DBSelTradeRecordsForFile(int year, int month, const RowsTo<TradeRecordRow>& each) {
     WriteLog(QStringLiteral("DBSelTradeRecordsForFile"));
     QStringList lines = {
         QString(),
@@ -89,22 +82,17 @@ std::vector<TradeRecordRow> DBSelTradeRecordsForFile(int year, int month) {
     if (month != 0) lines << MonthCondition(month);
     lines << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
-    ResultTable table;
-    SQLite3Query(SqlLines(lines), table);
-    return RowsOf(table, [](const QString& row) {
-        const QStringList f = RowFields(row, 8, 5);
-        return TradeRecordRow{.month = f[0],
-                              .day = f[1],
-                              .seq = f[2],
-                              .tradeCd = f[3],
-                              .detailCd = f[4],
-                              .detailName = f[5],
-                              .money = f[6],
-                              .rate = f[7]};
+    // One row kept and filled again: its strings keep their room.
+    TradeRecordRow row;
+    LoggedQuery(SqlLines(lines)).each([&](const QueryRow& r) {
+        QString* fields[] = {&row.month,    &row.day,        &row.seq,   &row.tradeCd,
+                             &row.detailCd, &row.detailName, &row.money, &row.rate};
+        for (int i = 0; i < 8; ++i) r.assign(*fields[i], i);
+        each(row);
     });
 }
 
-std::vector<JournalRow> DBSelJournalRecordsForFile(int year, int month) {
+void DBSelJournalRecordsForFile(int year, int month, const RowsTo<JournalRow>& each) {
     WriteLog(QStringLiteral("DBSelJournalRecordsForFile"));
     QStringList lines = {
         QStringLiteral("select month"),
@@ -125,49 +113,56 @@ std::vector<JournalRow> DBSelJournalRecordsForFile(int year, int month) {
     if (month != 0) lines << MonthCondition(month);
     lines << QStringLiteral("  and  t.is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
-    ResultTable table;
-    SQLite3Query(SqlLines(lines), table);
-    return RowsOf(table, [](const QString& row) {
-        const QStringList f = RowFields(row, 10, 9);
-        return JournalRow{.month = f[0],
-                          .day = f[1],
-                          .seq = f[2],
-                          .tradeCd = f[3],
-                          .debitCd = f[4],
-                          .debitName = f[5],
-                          .creditCd = f[6],
-                          .creditName = f[7],
-                          .amount = f[8],
-                          .detailName = f[9]};
+    // One row kept and filled again: its strings keep their room.
+    JournalRow row;
+    LoggedQuery(SqlLines(lines)).each([&](const QueryRow& r) {
+        QString* fields[] = {&row.month,     &row.day,      &row.seq,        &row.tradeCd, &row.debitCd,
+                             &row.debitName, &row.creditCd, &row.creditName, &row.amount,  &row.detailName};
+        for (int i = 0; i < 10; ++i) r.assign(*fields[i], i);
+        each(row);
     });
 }
 
-ResultTable DBSelJournalTable(int year) {
-    return TrapRunTimeErrors([year] {
-        WriteLog(QStringLiteral("DBSelJournalTable"));
-        const QString sql = SqlLines({
-            QStringLiteral("select month"),
-            QStringLiteral("      ,day"),
-            QStringLiteral("      ,seq"),
-            QStringLiteral("      ,t.trade_cd"),
-            QStringLiteral("      ,debit_cd"),
-            QStringLiteral("      ,debit_name"),
-            QStringLiteral("      ,credit_cd"),
-            QStringLiteral("      ,credit_name"),
-            QStringLiteral("      ,money * rate / 100 as money_val"),
-            QStringLiteral("      ,detail_name"),
-            QStringLiteral("from   t_trade t"),
-            QStringLiteral("       inner join m_trade m"),
-            QStringLiteral("          on t.trade_cd = m.trade_cd"),
-            QStringLiteral("where  year  = ") + QString::number(year),
-            QStringLiteral("  and  t.is_valid = 1"),
-            QStringLiteral("order by"),
-            QStringLiteral("       month,day,seq"),
+void DBSelJournalTable(int year, const RowSink& each) {
+    // A failure of the caller's work on a row leaves as it came, past the
+    // trap of the query's own failures.
+    struct RowFailure {
+        std::exception_ptr error;
+    };
+    try {
+        TrapRunTimeErrors([year, &each] {
+            WriteLog(QStringLiteral("DBSelJournalTable"));
+            const QString sql = SqlLines({
+                QStringLiteral("select month"),
+                QStringLiteral("      ,day"),
+                QStringLiteral("      ,seq"),
+                QStringLiteral("      ,t.trade_cd"),
+                QStringLiteral("      ,debit_cd"),
+                QStringLiteral("      ,debit_name"),
+                QStringLiteral("      ,credit_cd"),
+                QStringLiteral("      ,credit_name"),
+                QStringLiteral("      ,money * rate / 100 as money_val"),
+                QStringLiteral("      ,detail_name"),
+                QStringLiteral("from   t_trade t"),
+                QStringLiteral("       inner join m_trade m"),
+                QStringLiteral("          on t.trade_cd = m.trade_cd"),
+                QStringLiteral("where  year  = ") + QString::number(year),
+                QStringLiteral("  and  t.is_valid = 1"),
+                QStringLiteral("order by"),
+                QStringLiteral("       month,day,seq"),
+            });
+            const RowSink passing = [&each](const QueryRow& row) {
+                try {
+                    each(row);
+                } catch (...) {
+                    throw RowFailure{std::current_exception()};
+                }
+            };
+            QueryExEachOrEnd(sql, passing, OnQueryFailure::ShowError);
         });
-        ResultTable table;
-        QueryExOrEnd(sql, table, OnQueryFailure::ShowError);
-        return table;
-    });
+    } catch (const RowFailure& failure) {
+        std::rethrow_exception(failure.error);
+    }
 }
 
 ResultTable DBSelAccountHead(int year) {
@@ -210,12 +205,12 @@ ResultTable DBSelAccountHead(int year) {
     });
 }
 
-std::vector<InsuranceRow> DBSelSocialInsurance(int year) {
-    return InsuranceRows(QStringLiteral("DBSelSocialInsurance"), year, QStringLiteral("S"));
+void DBSelSocialInsurance(int year, const RowsTo<InsuranceRow>& each) {
+    InsuranceRows(QStringLiteral("DBSelSocialInsurance"), year, QStringLiteral("S"), each);
 }
 
-std::vector<InsuranceRow> DBSelOtherInsurance(int year) {
-    return InsuranceRows(QStringLiteral("DBSelOtherInsurance"), year, QStringLiteral("O"));
+void DBSelOtherInsurance(int year, const RowsTo<InsuranceRow>& each) {
+    InsuranceRows(QStringLiteral("DBSelOtherInsurance"), year, QStringLiteral("O"), each);
 }
 
 qint64 DBSelSumSocialInsurance(int year) {

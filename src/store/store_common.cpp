@@ -63,6 +63,13 @@ void QueryExOrEnd(const QString& sql, ResultTable& table, OnQueryFailure onFailu
     EndProcess(1);
 }
 
+void QueryExEachOrEnd(const QString& sql, const RowSink& each, OnQueryFailure onFailure) {
+    QString errText;
+    if (LoggedQuery(sql).eachEx(each, errText)) return;
+    if (onFailure == OnQueryFailure::ShowError) ShowMessage(errText);
+    EndProcess(1);
+}
+
 bool IsStorableAmount(const QString& digits) {
     bool ok = false;
     const qint64 value = digits.toLongLong(&ok);

@@ -3,6 +3,7 @@
 // the update time stamp, dates from texts, and the two ways a failed query ends.
 #include "app/date_text.h"
 #include "sqlite/result_table.h"
+#include "sqlite/statements.h"
 
 #include <QDate>
 #include <QString>
@@ -27,6 +28,8 @@ QDate DateFromText(const QString& dateText);
 // showing the error text when `showError` is set.
 enum class OnQueryFailure { ShowError, Silent };
 void QueryExOrEnd(const QString& sql, ResultTable& table, OnQueryFailure onFailure);
+// The same, each row handed to `each` as it is stepped.
+void QueryExEachOrEnd(const QString& sql, const RowSink& each, OnQueryFailure onFailure);
 
 // The fields of a result row by position. The summary phrase is the only
 // text the user types; a TAB inside it would split it and shift every field

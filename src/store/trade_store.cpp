@@ -77,18 +77,14 @@ std::vector<TradeRecordRow> RecordRows(const QString& year, const QStringList& c
     };
     lines << conditions << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
-    ResultTable table;
-    SQLite3Query(SqlLines(lines), table);
-
-    // The select list fixes the column order; a TAB in a summary stays in it.
+    // The select list fixes the column order; each row read in place.
     std::vector<TradeRecordRow> rows;
-    rows.reserve(static_cast<size_t>(RowCount(table)));
-    for (qsizetype row = 1; row <= RowCount(table); ++row) {
-        const QStringList v = RowFields(table[row], 8, 5);
-        rows.push_back({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
-        const QString odd = OddTradeValues(v[6], v[7], v[5]);
-        if (oddRows && !odd.isEmpty()) *oddRows << OddRowName(year, v[0], v[1], v[2], odd);
-    }
+    LoggedQuery(SqlLines(lines)).each([&](const QueryRow& r) {
+        rows.push_back({r.text(0), r.text(1), r.text(2), r.text(3), r.text(4), r.text(5), r.text(6), r.text(7)});
+        const TradeRecordRow& v = rows.back();
+        const QString odd = OddTradeValues(v.money, v.rate, v.detailName);
+        if (oddRows && !odd.isEmpty()) *oddRows << OddRowName(year, v.month, v.day, v.seq, odd);
+    });
     return rows;
 }
 

@@ -27,3 +27,33 @@ ResultTable DBSelTrialBalanceAccounts(int year) {
     SQLite3Query(sql, table);
     return table;
 }
+
+void DBSelTrialBalanceMovements(int year, const std::function<void(const MovementRow& row)>& each) {
+    WriteLog(QStringLiteral("DBSelTrialBalanceMovements"));
+    const QString share = QStringLiteral("t.money * t.rate / 100");
+    const QString sql = SqlLines({
+        QStringLiteral("select m.debit_cd"),
+        QStringLiteral("      ,m.credit_cd"),
+        QStringLiteral("      ,t.month"),
+        QStringLiteral("      ,min(t.day) as first_day"),
+        QStringLiteral("      ,max(t.day) as last_day"),
+        QStringLiteral("      ,sum(") + share + QStringLiteral(") as amount"),
+        QStringLiteral("from   t_trade t"),
+        QStringLiteral("       inner join m_trade m"),
+        QStringLiteral("          on t.trade_cd = m.trade_cd"),
+        QStringLiteral("where  t.year  = ") + QString::number(year),
+        QStringLiteral("  and  t.is_valid = 1"),
+        QStringLiteral("group by"),
+        QStringLiteral("       m.debit_cd,m.credit_cd,t.month"),
+        QStringLiteral("      ,case when typeof(t.month) = 'integer' and typeof(t.day) = 'integer'"),
+        QStringLiteral("             and typeof(") + share + QStringLiteral(") = 'integer' then null else t.rowid end"),
+    });
+    LoggedQuery(sql).each([&each](const QueryRow& r) {
+        each({.debitCd = r.text(0),
+              .creditCd = r.text(1),
+              .month = r.text(2),
+              .firstDay = r.text(3),
+              .lastDay = r.text(4),
+              .amount = r.text(5)});
+    });
+}

@@ -154,9 +154,10 @@ TEST(TextFiles, AsLogged) {
     EXPECT_EQ(GoldenDiff("app/text_files.log", RunLogBytes()), "");
 }
 
-// Padding as the report columns use it; then the byte count
-// against what the writer writes, whatever the mix: katakana, kanji, fallback
-// characters, pairs and lone halves of surrogate pairs.
+// Padding as the report columns use it; then the byte count and the bytes
+// from the table against what the converter writes, whatever the mix:
+// katakana, kanji, fallback characters, pairs and lone halves of surrogate
+// pairs, and every UTF-16 unit between two letters.
 TEST(TextHelpers, PadAndCountAsWritten) {
     const std::tuple<QString, int, bool, QString> pads[] = {
         {"あいう", 5, false, "あい "}, {"あいう", 5, true, " あい"},  {"ab", 5, true, "   ab"},
@@ -169,7 +170,19 @@ TEST(TextHelpers, PadAndCountAsWritten) {
         QString text;
         for (int i = 0, size = static_cast<int>(random() % 12); i < size; ++i) text += QChar(pool[random() % 12]);
         EXPECT_EQ(ByteLength(text), Sjis(text).size()) << text.toStdString();
+        QByteArray bytes = "x";
+        AppendShiftJis(bytes, text);
+        EXPECT_EQ(bytes, "x" + Sjis(text)) << text.toStdString();
     }
+    QString every;
+    for (char32_t unit = 0; unit < 0x10000; ++unit) {
+        every += QChar(u'a');
+        every += QChar(static_cast<char16_t>(unit));
+        every += QChar(u'b');
+    }
+    QByteArray bytes;
+    AppendShiftJis(bytes, every);
+    EXPECT_TRUE(bytes == Sjis(every));
 }
 
 }  // namespace

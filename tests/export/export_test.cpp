@@ -63,9 +63,10 @@ TEST(Export, FilesAndFailuresAsLogged) {
     EXPECT_TRUE(install.desktop.dialogs.shown.empty());
     EXPECT_EQ(GoldenDiff("export/exports.log", RunLogWithInstallFolder(install)), "");
     // A TAB inside a summary ends it there; a row of fewer than eight values is refused.
-    EXPECT_EQ(GetConvFormat({"", "12\t5\t100\t現金\t700\t売上\t-3\ta\tb"}),
-              QStringList({"", "1\t1205\t100\t現金\t700\t売上\t-3\ta"}));
-    EXPECT_THROW(GetConvFormat({"", "4\t1\t100\t現金\t700\t売上\t3"}), RunTimeError);
+    QString line = "前:";
+    AppendConvFormatLine(line, 12, u"12\t5\t100\t現金\t700\t売上\t-3\ta\tb");
+    EXPECT_EQ(line, "前:12\t1205\t100\t現金\t700\t売上\t-3\ta");
+    EXPECT_THROW(AppendConvFormatLine(line, 1, u"4\t1\t100\t現金\t700\t売上\t3"), RunTimeError);
 }
 
 }  // namespace

@@ -369,15 +369,26 @@ private slots:
                 if (QRegularExpression("12/05|\t1205\t|合計|\\d$").match(line).hasMatch()) log << Shown(line);
         };
         try {
-            put("journal", BuildJournalReport(values));
-            put("records", BuildTradeRecordReport(values));
-            put("insurance", BuildInsuranceReport(values));
+            const auto lines = [](const LineSource& source) {
+                QStringList all;
+                source([&all](const QString& line) { all << line; });
+                return all;
+            };
+            put("journal", lines(BuildJournalReport(values)));
+            put("records", lines(BuildTradeRecordReport(values)));
+            put("insurance", lines(BuildInsuranceReport(values)));
             put("history", BuildHistoryReport(values));
             QStringList ledger{QString()};
             GeneralLedgerReport(values)([&](const QString& line) { ledger << line.split("\r\n"); });
             put("ledger", ledger);
             put("trial balance", TrialBalanceLines(ReadTrialBalance(2026), TrialBalanceLayout::Totals));
-            put("export", GetConvFormat(DBSelTM_Trade("2026")));
+            QStringList records{QString()};
+            DBSelTM_Trade("2026")->each([&](const QueryRow& row) {
+                QString line;
+                AppendConvFormatLine(line, records.size(), row.line());
+                records << line;
+            });
+            put("export", records);
         } catch (const ProcessEnded&) {
             QFAIL(qPrintable("a report ended: " + Shown(Last(dialogs.shown).text)));
         }

@@ -33,6 +33,31 @@ void Put(const QString& text) { LogResult({text}); }
 void Put(qint64 number) { LogResult({QString::number(number)}); }
 int N(const QString& text) { return text.toInt(); }
 
+// The rows a query hands over one by one, as a result table.
+ResultTable Table(const std::function<void(const RowSink&)>& query) {
+    ResultTable table{QString()};
+    query([&table](const QueryRow& row) {
+        if (RowCount(table) == 0) table[0] = row.header();
+        table << row.line();
+    });
+    return table;
+}
+
+// The lines the report makes of the rows, element 0 empty for its heading.
+template <class Row>
+QStringList Lines(void (*appendLine)(QString&, int, const Row&), int year,
+                  const std::function<void(const std::type_identity_t<RowsTo<Row>>&)>& query) {
+    QStringList lines{QString()};
+    query([&](const Row& row) {
+        QString line;
+        appendLine(line, year, row);
+        lines << line;
+    });
+    return lines;
+}
+
+void AppendInsuranceLine(QString& line, int year, const InsuranceRow& row) { line += InsuranceLine(year, row); }
+
 using Step = std::function<void(const A&)>;
 const std::map<QString, Step> kSteps = {
     {"DBSelM_Trade", [](const A&) { Put(DBSelM_Trade()); }},
@@ -79,15 +104,27 @@ const std::map<QString, Step> kSteps = {
     {"DBInsBS_BeginingFromYear", [](const A& a) { DBInsBS_BeginingFromYear(a[0], a[1]); }},
     {"DBUpdBS_BeginingCarried", [](const A& a) { DBUpdBS_BeginingCarried(a[0], a[1], N(a[2]), a[3]); }},
     {"DBSelTrialBalanceAccounts", [](const A& a) { Put(DBSelTrialBalanceAccounts(N(a[0]))); }},
-    {"DBSelTM_Trade", [](const A& a) { Put(DBSelTM_Trade(a[0])); }},
+    {"DBSelTM_Trade", [](const A& a) { Put(Table([&](const RowSink& each) { DBSelTM_Trade(a[0])->each(each); })); }},
     {"DBSelTradeRecordsForFile",
-     [](const A& a) { Put(TradeRecordReportLines(N(a[0]), DBSelTradeRecordsForFile(N(a[0]), N(a[1])))); }},
+     [](const A& a) {
+         Put(Lines(AppendTradeRecordReportLine, N(a[0]),
+                   [&](auto each) { DBSelTradeRecordsForFile(N(a[0]), N(a[1]), each); }));
+     }},
     {"DBSelJournalRecordsForFile",
-     [](const A& a) { Put(JournalLines(N(a[0]), DBSelJournalRecordsForFile(N(a[0]), N(a[1])))); }},
-    {"DBSelJournalTable", [](const A& a) { Put(DBSelJournalTable(N(a[0]))); }},
+     [](const A& a) {
+         Put(Lines(AppendJournalLine, N(a[0]), [&](auto each) { DBSelJournalRecordsForFile(N(a[0]), N(a[1]), each); }));
+     }},
+    {"DBSelJournalTable",
+     [](const A& a) { Put(Table([&](const RowSink& each) { DBSelJournalTable(N(a[0]), each); })); }},
     {"DBSelAccountHead", [](const A& a) { Put(DBSelAccountHead(N(a[0]))); }},
-    {"DBSelSocialInsurance", [](const A& a) { Put(InsuranceLines(N(a[0]), DBSelSocialInsurance(N(a[0])))); }},
-    {"DBSelOtherInsurance", [](const A& a) { Put(InsuranceLines(N(a[0]), DBSelOtherInsurance(N(a[0])))); }},
+    {"DBSelSocialInsurance",
+     [](const A& a) {
+         Put(Lines(AppendInsuranceLine, N(a[0]), [&](auto each) { DBSelSocialInsurance(N(a[0]), each); }));
+     }},
+    {"DBSelOtherInsurance",
+     [](const A& a) {
+         Put(Lines(AppendInsuranceLine, N(a[0]), [&](auto each) { DBSelOtherInsurance(N(a[0]), each); }));
+     }},
     {"DBSelSumSocialInsurance",
      [](const A& a) {
          Put(QStringList{QString(), SocialInsuranceTotal(DBSelSumSocialInsurance(N(a[0])))});
