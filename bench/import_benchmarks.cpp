@@ -111,17 +111,20 @@ void RegisterImportBenchmarks(int n) {
                           ClearImportYear(ImportYear(n));
                           benchmark::DoNotOptimize(RecordStatement(path, PreviewOf(path, ImportYear(n))));
                       },
+                      // The rows the import stored, recorded again in one transaction.
                       [n, rows] {
                           PreparedStatement(n);
                           if (rows->empty()) *rows = Rows(ImportYear(n));
-                          ClearImportYear(ImportYear(n));
-                          SQLite3Transaction(
-                              [&] {
-                                  for (const ImportedTrade& r : *rows)
-                                      DBInsT_TradeUnderNextSeq(r.year, r.month, r.day, r.tradeCd, r.detailCd,
-                                                               r.detailName, r.money, r.rate);
-                              },
-                              QStringLiteral("begin immediate"));
+                          return std::function<void()>([n, rows] {
+                              ClearImportYear(ImportYear(n));
+                              SQLite3Transaction(
+                                  [&] {
+                                      for (const ImportedTrade& r : *rows)
+                                          DBInsT_TradeUnderNextSeq(r.year, r.month, r.day, r.tradeCd, r.detailCd,
+                                                                   r.detailName, r.money, r.rate);
+                                  },
+                                  QStringLiteral("begin immediate"));
+                          });
                       }};
     pair.disagreement = [n] {
         const QStringList stored = QueryFloor(
