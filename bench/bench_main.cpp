@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
         RegisterStoreBenchmarks(n);
         RegisterReportBenchmarks(n);
         RegisterImportBenchmarks(n);
+        RegisterSearchBenchmarks(n);
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

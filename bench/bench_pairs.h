@@ -37,3 +37,5 @@ void RegisterStoreBenchmarks(int transactions);
 void RegisterReportBenchmarks(int transactions);
 // A statement imported beside recording its rows through the store.
 void RegisterImportBenchmarks(int transactions);
+// The search by its conditions.
+void RegisterSearchBenchmarks(int transactions);

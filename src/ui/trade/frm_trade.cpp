@@ -60,6 +60,9 @@ void FrmTrade::WireHandlers() {
         {cmdOpenFolder, &FrmTrade::cmdOpenFolder_Click},
     };
     for (const auto& [button, handler] : outputs) connect(button, &QPushButton::clicked, this, handler);
+    connect(cmdSearch, &QPushButton::clicked, this, &FrmTrade::cmdSearch_Click);
+    connect(cmdSearchClear, &QPushButton::clicked, this, &FrmTrade::cmdSearchClear_Click);
+    connect(cmdWriteFileSearch, &QPushButton::clicked, this, &FrmTrade::cmdWriteFileSearch_Click);
 }
 
 void FrmTrade::Form_Load() {
@@ -82,6 +85,7 @@ void FrmTrade::LoadScreen() {
 void FrmTrade::ResetToDesign() {
     SkipMonthClick = false;
     LastRefreshKey = {};
+    ShownSearch.reset();
     ReplaceItems(lstTradeDetail, {});
     ReplaceItems(lstTradeRecord, {});
     txtTradeDetail->clear();
@@ -124,6 +128,7 @@ void FrmTrade::ActivateScreen() {
     // the user cannot see.
     if (lstTrade->currentRow() >= 0 && ClassOfItem(SelectedTradeItem()) != kSharedTradeClass)
         txtPercent->setText(QStringLiteral("100"));
+    FillSearchLists();
     RefreshTradeRecords();
     lstMonth->setFocus();
 }
