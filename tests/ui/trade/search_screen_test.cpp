@@ -60,8 +60,8 @@ private slots:
             Type(from, "１，０００");
             Type(Find<QLineEdit>(&s, "txtSearchMoneyTo"), "40000");
             PressAccessKey(&s, Qt::Key_F);
-            const QStringList found{"2020/06/15( 火)  1 58 01 ガソリン代                          \\4321  60％",
-                                    "2020/08/08( 土)  1 16 01 Aチラシ印刷代とポスター印刷代金    \\33000 100％"};
+            const QStringList found{"2020/06/15(月)  1 58 01 ガソリン代                          \\4321  60％",
+                                    "2020/08/08(土)  1 16 01 Aチラシ印刷代とポスター印刷代      \\33000 100％"};
             QCOMPARE(Items(list), found);
             QCOMPARE(Find<QLabel>(&s, "lblSum")->text(), QString("2件 \\35592"));
             // Loaded and corrected as a line of the period list is.
