@@ -75,6 +75,7 @@ void FrmTrade::LoadScreen() {
     SetLstMonth();
     SetLstTrade(lstTrade);
     lstTrade->setCurrentRow(-1);
+    FillSearchLists();
     optRange[1]->setChecked(true);
     setWindowTitle(kProductName + QStringLiteral(" Ver") + VersionText() + QStringLiteral(" 取引画面"));
     optTrade[0]->setChecked(true);
@@ -128,7 +129,6 @@ void FrmTrade::ActivateScreen() {
     // the user cannot see.
     if (lstTrade->currentRow() >= 0 && ClassOfItem(SelectedTradeItem()) != kSharedTradeClass)
         txtPercent->setText(QStringLiteral("100"));
-    FillSearchLists();
     RefreshTradeRecords();
     lstMonth->setFocus();
 }

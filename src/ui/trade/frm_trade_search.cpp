@@ -6,7 +6,6 @@
 #include "app/message_box.h"
 #include "app/run_log.h"
 #include "reports/search_report.h"
-#include "store/master_store.h"
 #include "ui/common/controls.h"
 #include "ui/trade/frm_trade.h"
 #include "ui/trade/record_line.h"
@@ -17,14 +16,11 @@
 
 namespace {
 
-// The lists' items, "01 現金売上" and "100 現金", after an empty one for "any".
-void FillChoice(QComboBox* box, const ResultTable& table) {
+// The items after an empty one for "any", the one chosen before kept.
+void FillChoice(QComboBox* box, const QStringList& choices) {
     const QString kept = box->currentText();
     QStringList items{QString()};
-    for (qsizetype row = 1; row <= RowCount(table); ++row) {
-        const QStringList f = table[row].split(QLatin1Char('\t'));
-        items << f[0] + QLatin1Char(' ') + f[1];
-    }
+    items << choices;
     box->clear();
     box->addItems(items);
     box->setCurrentIndex(std::max(0, static_cast<int>(items.indexOf(kept))));
@@ -34,9 +30,17 @@ QString CodeOfChoice(const QComboBox* box) { return box->currentText().section(Q
 
 }  // namespace
 
+// The trades as the trade list shows them, "01 B 現金売上", without its
+// gaps between the groups; the accounts as "100 現金".
 void FrmTrade::FillSearchLists() {
-    FillChoice(cboSearchTrade, DBSelM_Trade());
-    FillChoice(cboSearchAccount, DBSelM_AccountForSearch());
+    QStringList trades = ItemTexts(lstTrade);
+    trades.removeAll(QString());
+    FillChoice(cboSearchTrade, trades);
+    const ResultTable accounts = DBSelM_AccountForSearch();
+    QStringList items;
+    for (qsizetype row = 1; row <= RowCount(accounts); ++row)
+        items << QString(accounts[row]).replace(QLatin1Char('\t'), QLatin1Char(' '));
+    FillChoice(cboSearchAccount, items);
 }
 
 void FrmTrade::cmdSearch_Click() {
