@@ -19,49 +19,53 @@ std::vector<SearchRow> DBSelT_TradeSearch(const SearchConditions& c) {
         QStringLiteral("      ,t.detail_name"), QStringLiteral("      ,t.money"),
         QStringLiteral("      ,t.rate"),        QStringLiteral("      ,t.money * t.rate / 100 as booked"),
         QStringLiteral("      ,t.is_valid"),    QStringLiteral("from   t_trade t"),
-        QStringLiteral("where  1 = 1"),
     };
+    // Each condition given, with the value bound to its parameter.
+    QStringList where;
     QList<BoundValue> values;
     if (!c.allYears) {
-        lines << QStringLiteral("  and  t.year = :year");
+        where << QStringLiteral("t.year = :year");
         values << BoundValue{QStringLiteral(":year"), qint64{c.fiscalYear}};
     }
     const QString dateKey = QStringLiteral("t.year * 10000 + t.month * 100 + t.day");
     if (c.dateFrom) {
-        lines << QStringLiteral("  and  ") + dateKey + QStringLiteral(" >= :date_from");
+        where << dateKey + QStringLiteral(" >= :date_from");
         values << BoundValue{QStringLiteral(":date_from"), DateNumber(*c.dateFrom)};
     }
     if (c.dateTo) {
-        lines << QStringLiteral("  and  ") + dateKey + QStringLiteral(" <= :date_to");
+        where << dateKey + QStringLiteral(" <= :date_to");
         values << BoundValue{QStringLiteral(":date_to"), DateNumber(*c.dateTo)};
     }
     const QString amount = c.bookedAmount ? QStringLiteral("t.money * t.rate / 100") : QStringLiteral("t.money");
     if (c.amountFrom) {
-        lines << QStringLiteral("  and  ") + amount + QStringLiteral(" >= :amount_from");
+        where << amount + QStringLiteral(" >= :amount_from");
         values << BoundValue{QStringLiteral(":amount_from"), *c.amountFrom};
     }
     if (c.amountTo) {
-        lines << QStringLiteral("  and  ") + amount + QStringLiteral(" <= :amount_to");
+        where << amount + QStringLiteral(" <= :amount_to");
         values << BoundValue{QStringLiteral(":amount_to"), *c.amountTo};
     }
     if (!c.text.isEmpty()) {
         // instr compares plainly: no character of the text is a wildcard.
-        lines << QStringLiteral("  and  instr(t.detail_name, :text) > 0");
+        where << QStringLiteral("instr(t.detail_name, :text) > 0");
         values << BoundValue{QStringLiteral(":text"), c.text};
     }
     if (!c.tradeCd.isEmpty()) {
-        lines << QStringLiteral("  and  t.trade_cd = :trade_cd");
+        where << QStringLiteral("t.trade_cd = :trade_cd");
         values << BoundValue{QStringLiteral(":trade_cd"), c.tradeCd};
     }
     if (!c.accountCd.isEmpty()) {
         // A transaction's accounts are its trade's debit and credit accounts.
-        lines << QStringLiteral("  and  t.trade_cd in (select m.trade_cd")
-              << QStringLiteral("                      from   m_trade m")
-              << QStringLiteral("                      where  m.debit_cd = :account_cd")
-              << QStringLiteral("                         or  m.credit_cd = :account_cd)");
+        where << SqlLines({QStringLiteral("t.trade_cd in (select m.trade_cd"),
+                           QStringLiteral("                      from   m_trade m"),
+                           QStringLiteral("                      where  m.debit_cd = :account_cd"),
+                           QStringLiteral("                         or  m.credit_cd = :account_cd)")},
+                          false);
         values << BoundValue{QStringLiteral(":account_cd"), c.accountCd};
     }
-    if (!c.withVoided) lines << QStringLiteral("  and  t.is_valid = 1");
+    if (!c.withVoided) where << QStringLiteral("t.is_valid = 1");
+    for (qsizetype i = 0; i < where.size(); ++i)
+        lines << (i == 0 ? QStringLiteral("where  ") : QStringLiteral("  and  ")) + where[i];
     lines << QStringLiteral("order by") << QStringLiteral("       t.year,t.month,t.day,t.seq");
     ResultTable table;
     SQLite3QueryBound(SqlLines(lines), values, table);
