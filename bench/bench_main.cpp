@@ -143,6 +143,7 @@ int main(int argc, char** argv) {
         RegisterReportBenchmarks(n);
         RegisterImportBenchmarks(n);
         RegisterPeerBenchmarks(n);
+        RegisterSearchBenchmarks(n);
     }
     // The long run's big years: the file reports only, for their memory.
     for (const int n : Sizes(argc, argv, "--report-transactions=", {})) RegisterReportBenchmarks(n);

@@ -50,3 +50,5 @@ void RegisterReportBenchmarks(int transactions);
 void RegisterImportBenchmarks(int transactions);
 // hledger's and ledger's register and balance of the same books, where installed.
 void RegisterPeerBenchmarks(int transactions);
+// The search by its conditions.
+void RegisterSearchBenchmarks(int transactions);

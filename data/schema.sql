@@ -7,9 +7,10 @@
 -- compare, sort and sum as numbers. Codes are TEXT so that '01' keeps its
 -- leading zero.
 --
--- The program creates no index; the keys below are all it needs. Tables
--- added later (t_bs_carry and the four import tables at the end) are
--- created at start-up in books made before them, with the same columns.
+-- Besides the keys below, one index serves the search by trade and by
+-- account. Tables and the index added later (t_bs_carry, the four import
+-- tables at the end, the index) are created at start-up in books made
+-- before them, with the same columns.
 
 create table t_trade (
     year        integer not null,
@@ -25,6 +26,8 @@ create table t_trade (
     dt_update   text,
     primary key (year, month, day, seq)
 );
+
+create index t_trade_trade_cd on t_trade (trade_cd, year);
 
 create table t_trade_history (
     year        integer not null,

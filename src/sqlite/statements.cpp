@@ -174,3 +174,37 @@ bool LoggedQuery::eachEx(const RowSink& sink, QString& errText) {
     if (stepped.sinkFailure) std::rethrow_exception(stepped.sinkFailure);
     return true;
 }
+
+namespace {
+
+QString BoundValueText(const BoundValue& value) {
+    if (const auto* number = std::get_if<qint64>(&value.second)) return value.first + '=' + QString::number(*number);
+    return value.first + QStringLiteral("='") + std::get<QString>(value.second) + '\'';
+}
+
+bool Bind(sqlite3_stmt* statement, const BoundValue& value) {
+    const int index = sqlite3_bind_parameter_index(statement, value.first.toUtf8().constData());
+    if (index == 0) return false;
+    if (const auto* number = std::get_if<qint64>(&value.second))
+        return sqlite3_bind_int64(statement, index, *number) == SQLITE_OK;
+    const QString& text = std::get<QString>(value.second);
+    return sqlite3_bind_text16(statement, index, text.utf16(), static_cast<int>(text.size() * 2), SQLITE_TRANSIENT) ==
+           SQLITE_OK;
+}
+
+}  // namespace
+
+void SQLite3QueryBound(const QString& sql, const QList<BoundValue>& values, ResultTable& table) {
+    LogStatement(QStringLiteral("SQLite3Query"), sql);
+    QStringList texts;
+    for (const BoundValue& value : values) texts << BoundValueText(value);
+    WriteLog(QStringLiteral("bind ") + texts.join(' '));
+    Statement statement(sql);
+    bool bound = statement.prepareCode() == kSqliteOk;
+    for (const BoundValue& value : values) bound = bound && Bind(statement.get(), value);
+    if (!bound || CollectRows(statement.get(), table) == StepOutcome::Misuse) {
+        WriteLog(kMisuseLog);
+        statement.finalize();
+        EndProcess(1);
+    }
+}

@@ -4,9 +4,12 @@
 #include "sqlite/query_row.h"
 #include "sqlite/result_table.h"
 
+#include <QList>
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <variant>
 
 // A query step that keeps failing with a code other than BUSY is taken as
 // misuse after this many tries, so a damaged file can never hang the program.
@@ -48,3 +51,12 @@ private:
     QString sql_;
     sqlite3_stmt* statement_ = nullptr;
 };
+
+// A value for a named parameter (":name") of a statement: a number or a text,
+// handed to the library apart from the statement text.
+using BoundValue = std::pair<QString, std::variant<qint64, QString>>;
+
+// Runs a query with its values bound: logged as SQLite3Query is, the values
+// on a line of their own after it. A query the library rejects, or a value
+// whose name the statement lacks, ends the process.
+void SQLite3QueryBound(const QString& sql, const QList<BoundValue>& values, ResultTable& table);

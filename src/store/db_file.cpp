@@ -7,6 +7,7 @@
 #include "sqlite/sqlite_api.h"
 #include "store/carry_record_store.h"
 #include "store/import_store.h"
+#include "store/search_store.h"
 
 #include <sqlite3.h>
 
@@ -23,6 +24,7 @@ const QStringList kBooksTables{QStringLiteral("t_trade"),        QStringLiteral(
                                QStringLiteral("m_money")};
 
 const QString kSchemaQuery = QStringLiteral("select name from sqlite_master where type = 'table'");
+const QString kIndexQuery = QStringLiteral("select name from sqlite_master where type = 'index'");
 
 // Another program writing the books holds its lock for moments only; a
 // lock held longer is reported within a second rather than waited out.
@@ -169,6 +171,10 @@ bool DBFileOpen(const QString& dbPath, QString& errText) {
         if (problem.isEmpty()) {
             if (!found.contains(kCarryTable)) DBCreateT_BsCarry();
             DBCreateImportTables(found);
+            SchemaCheck indexCheck;
+            const QStringList indexes = FirstColumn(ctx().db, kIndexQuery, indexCheck);
+            problem = indexCheck.problem;
+            if (problem.isEmpty()) DBCreateSearchIndex(indexes);
         }
     }
     if (problem.isEmpty()) return true;

@@ -60,6 +60,9 @@ void FrmTrade::WireHandlers() {
         {cmdOpenFolder, &FrmTrade::cmdOpenFolder_Click},
     };
     for (const auto& [button, handler] : outputs) connect(button, &QPushButton::clicked, this, handler);
+    connect(cmdSearch, &QPushButton::clicked, this, &FrmTrade::cmdSearch_Click);
+    connect(cmdSearchClear, &QPushButton::clicked, this, &FrmTrade::cmdSearchClear_Click);
+    connect(cmdWriteFileSearch, &QPushButton::clicked, this, &FrmTrade::cmdWriteFileSearch_Click);
 }
 
 void FrmTrade::Form_Load() {
@@ -72,6 +75,7 @@ void FrmTrade::LoadScreen() {
     SetLstMonth();
     SetLstTrade(lstTrade);
     lstTrade->setCurrentRow(-1);
+    FillSearchLists();
     optRange[1]->setChecked(true);
     setWindowTitle(kProductName + QStringLiteral(" Ver") + VersionText() + QStringLiteral(" 取引画面"));
     optTrade[0]->setChecked(true);
@@ -82,6 +86,7 @@ void FrmTrade::LoadScreen() {
 void FrmTrade::ResetToDesign() {
     SkipMonthClick = false;
     LastRefreshKey = {};
+    ShownSearch.reset();
     ReplaceItems(lstTradeDetail, {});
     ReplaceItems(lstTradeRecord, {});
     txtTradeDetail->clear();

@@ -4,6 +4,7 @@
 #include "app/safe_write.h"
 #include "import/trade_entry.h"
 #include "reports/report_text.h"
+#include "store/search_store.h"
 #include "ui/common/kept_selection.h"
 #include "ui/common/list_box.h"
 #include "ui/common/number_box.h"
@@ -12,6 +13,8 @@
 #include "ui/trade/month_calendar.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +63,11 @@ public:
     // Bank and card statements recorded as transactions.
     void cmdInputCSV_Click();
 
+    // The search: its results in the record list until 解除, and their report.
+    void cmdSearch_Click();
+    void cmdSearchClear_Click();
+    void cmdWriteFileSearch_Click();
+
     // The correction and deletion history report.
     void cmdWriteFileHistory_Click();
     // The reports and the export for the receiving program.
@@ -94,6 +102,7 @@ private:
     void PlaceEntryFrame();
     void PlaceRecordFrame();
     void PlaceOutputFrames();
+    void PlaceSearchFrame();
     // The controls' events to their procedures.
     void WireHandlers();
 
@@ -112,6 +121,9 @@ private:
     int RangeKind() const;
     int TradeFilterKind() const;
     void DispTradeRecords(const QDate& date, int rangeKind, int tradeFilterKind, QListWidget* list);
+    // The list, count and total of the search in force.
+    void ShowSearchResults();
+    void FillSearchLists();
     // Names, in one message, the listed rows with odd values not yet named in this showing of the screen.
     void NameOddRows(const QStringList& oddRows);
 
@@ -201,7 +213,26 @@ private:
     QPushButton* cmdRupaFiles;
     QPushButton* cmdOpenFolder;
 
+    QGroupBox* fraSearch;
+    QLineEdit* txtSearchDateFrom;
+    QLineEdit* txtSearchDateTo;
+    QCheckBox* chkSearchAllYears;
+    QLineEdit* txtSearchMoneyFrom;
+    QLineEdit* txtSearchMoneyTo;
+    QCheckBox* chkSearchStoredMoney;
+    QLineEdit* txtSearchText;
+    QComboBox* cboSearchTrade;
+    QComboBox* cboSearchAccount;
+    QCheckBox* chkSearchVoided;
+    QPushButton* cmdSearch;
+    QPushButton* cmdSearchClear;
+    QPushButton* cmdWriteFileSearch;
+
     bool SkipMonthClick = false;
+    // The search whose results the record list shows; none while it shows the period.
+    std::optional<SearchConditions> ShownSearch;
+    // Its conditions in words, the trade and account as their lists showed them.
+    QString ShownSearchText;
     RefreshKey LastRefreshKey;
     QStringList NamedOddRows;
 };

@@ -29,13 +29,15 @@ QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& caption
 }  // namespace
 
 void FrmTrade::PlaceControls() {
-    setFixedSize(TwipsRect(0, 0, 16515, 10275).size());
+    // Taller than first laid out by the search frame's strip along the bottom.
+    setFixedSize(TwipsRect(0, 0, 16515, 11415).size());
     cmdToMenu->setGeometry(TwipsRect(14160, 0, 1395, 435));
     cmdEnd->setGeometry(TwipsRect(15600, 0, 915, 435));
     // Tab follows the order the controls are made in.
     PlaceEntryFrame();
     PlaceRecordFrame();
     PlaceOutputFrames();
+    PlaceSearchFrame();
 }
 
 void FrmTrade::PlaceEntryFrame() {

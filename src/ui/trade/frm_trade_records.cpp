@@ -27,6 +27,8 @@ int FrmTrade::RangeKind() const { return CheckedIndex(optRange); }
 int FrmTrade::TradeFilterKind() const { return CheckedIndex(optTrade); }
 
 void FrmTrade::RefreshTradeRecords() {
+    // A search stays in force through corrections and the calendar, until 解除.
+    if (ShownSearch) return ShowSearchResults();
     DispTradeRecords(Calendar->selectedDate(), RangeKind(), TradeFilterKind(), lstTradeRecord);
 }
 
