@@ -50,7 +50,8 @@ QStringList BuildSearchReport(const ReportValues& values, const QString& conditi
                       columns + kCrLf + rule};
     for (const SearchRow& row : rows) {
         // The record report's line for the row's own year, which a search across years needs.
-        const QString line = TradeRecordReportLines(row.year.toInt(), {row.record}).at(1);
+        QString line;
+        AppendTradeRecordReportLine(line, row.year.toInt(), row.record);
         lines << line + RightAlignYen(WholeNumberOf(row.booked), 11) +
                      (row.valid ? QString() : QStringLiteral(" 無効"));
     }

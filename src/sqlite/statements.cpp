@@ -202,7 +202,7 @@ void SQLite3QueryBound(const QString& sql, const QList<BoundValue>& values, Resu
     Statement statement(sql);
     bool bound = statement.prepareCode() == kSqliteOk;
     for (const BoundValue& value : values) bound = bound && Bind(statement.get(), value);
-    if (!bound || CollectRows(statement.get(), table) == StepOutcome::Misuse) {
+    if (!bound || StepRows(statement.get(), Filling(table)).outcome == StepOutcome::Misuse) {
         WriteLog(kMisuseLog);
         statement.finalize();
         EndProcess(1);
