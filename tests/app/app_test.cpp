@@ -1,9 +1,13 @@
 // The run logs' lines and pruning, the fatal-error report, the settings file,
-// text files and the text helpers, against tests/data/app.
+// text files, the text helpers, numbers as typed and the public holidays,
+// against tests/data/app.
 #include "app/context.h"
 #include "app/db_file_name.h"
 #include "app/fatal_error.h"
 #include "app/file_list.h"
+#include "app/fiscal_year.h"
+#include "app/holidays.h"
+#include "app/number_text.h"
 #include "app/run_log.h"
 #include "app/settings.h"
 #include "app/sjis_text.h"
@@ -11,6 +15,7 @@
 #include "golden_log.h"
 #include "platform/cp932.h"
 #include "platform/system_seams.h"
+#include "store/store_common.h"
 
 #include <QDir>
 
@@ -54,44 +59,36 @@ TEST(PruneOldFiles, KeepsTheNewestMatchingFilesByName) {
     EXPECT_EQ(GoldenDiff("app/prune.log", RunLogBytes()), "");
 }
 
-// What backups cut off by a crash left goes, logged, the unfinished backup beside a journal with it;
-// whole backups, other databases' files and look-alikes stay.
+// What backups cut off by a crash left goes, logged, the unfinished backup
+// beside a journal with it; whole backups, other databases' files and
+// look-alikes stay, as tests/data/app/crashed_backups.log shows.
 TEST(RemoveCrashedBackups, RemovesOnlyWhatACutOffBackupLeft) {
     TempInstall install;
-    const QStringList gone{"velmo_2026_1201-0800_00.sqlite3.tmp",     "velmo_2026_1201-0800_00.sqlite3.tmp-journal",
-                           "velmo_2026_1202-0800_00.sqlite3",         "velmo_2026_1202-0800_00.sqlite3-journal",
-                           "velmo_2026_1203-0800_00.sqlite3-journal", "velmo_2026_1204-0800_00.sqlite3.tmp-wal"};
-    const QStringList kept{"notes.tmp",
-                           "velmo.sqlite3-journal",
-                           "velmo_2026_1201-0800_0.sqlite3.tmp",
-                           "velmo_2026_1201-0800_00.sqlite3.tmp.bak",
-                           "velmo_2026_1201-0800_00.sqlite3-wal",
-                           "velmo_2026_1204-0800_00.sqlite3",
-                           "velmox_2026_1201-0800_00.sqlite3.tmp",
-                           "velmox_2026_1201-0800_00.sqlite3-journal"};
-    for (const QString& name : gone + kept) install.writeBytes("db_backup/" + name, "x");
+    for (const QString& name :
+         QString("velmo_2026_1201-0800_00.sqlite3.tmp velmo_2026_1201-0800_00.sqlite3.tmp-journal "
+                 "velmo_2026_1202-0800_00.sqlite3 velmo_2026_1202-0800_00.sqlite3-journal "
+                 "velmo_2026_1203-0800_00.sqlite3-journal velmo_2026_1204-0800_00.sqlite3.tmp-wal notes.tmp "
+                 "velmo.sqlite3-journal velmo_2026_1201-0800_0.sqlite3.tmp velmo_2026_1201-0800_00.sqlite3.tmp.bak "
+                 "velmo_2026_1201-0800_00.sqlite3-wal velmo_2026_1204-0800_00.sqlite3 "
+                 "velmox_2026_1201-0800_00.sqlite3.tmp velmox_2026_1201-0800_00.sqlite3-journal")
+             .split(' '))
+        install.writeBytes("db_backup/" + name, "x");
     install.makeFolder("db_backup/velmo_2026_1205-0800_00.sqlite3.tmp");
     RemoveCrashedBackups(install.path("db_backup"), "velmo.sqlite3");
-    QStringList left = kept;
-    left << "velmo_2026_1205-0800_00.sqlite3.tmp";
-    left.sort();
-    EXPECT_EQ(QDir(install.path("db_backup")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), left);
-    QString logged;
-    for (const QString& name : gone)  // in name order
-        logged += "09:30:05   途中で終わったバックアップを削除 " + name + "\r\n";
-    EXPECT_EQ(platform::fromCp932(RunLogBytes()), logged);
+    LogResult(QDir(install.path("db_backup")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name));
+    EXPECT_EQ(GoldenDiff("app/crashed_backups.log", RunLogBytes()), "");
 }
 
-// The setting names a file inside the db folder: a folder in it, or "..", is refused by name.
+// The setting names a file inside the db folder: a folder in it, or "..", is
+// refused by name, as tests/data/app/db_file_names.txt shows.
 TEST(DbFileNameProblem, RefusesFoldersAndNamesTheSetting) {
-    for (const QString plain : {"velmo.sqlite3", "book", "a.b.sqlite3", "帳簿 2026.sqlite3", ""})
-        EXPECT_EQ(DbFileNameProblem(plain), QString()) << plain.toStdString();
-    for (const QString value : {"../../outside.sqlite3", "sub/velmo.sqlite3", "..\\velmo.sqlite3", "..",
-                                "/home/x/velmo.sqlite3", "C:\\books\\velmo.sqlite3", "velmo..sqlite3"})
-        EXPECT_EQ(DbFileNameProblem(value),
-                  "設定ファイル VelmoAccount.ini の filename= には、DBファイルの名前だけを書いてください。\r\n"
-                  "フォルダの区切り（/ や \\）や .. は使えません。\r\n\r\n　filename=" +
-                      value);
+    EXPECT_EQ(CasesDiff("app/db_file_names.txt",
+                        QString("velmo.sqlite3|book|a.b.sqlite3|帳簿 2026.sqlite3||../../outside.sqlite3|"
+                                "sub/velmo.sqlite3|..\\velmo.sqlite3|..|/home/x/velmo.sqlite3|"
+                                "C:\\books\\velmo.sqlite3|velmo..sqlite3")
+                            .split('|'),
+                        DbFileNameProblem),
+              "");
 }
 
 // Logged and the database closed, then the real end of the process, in a child.
@@ -164,25 +161,60 @@ TEST(TextHelpers, PadAndCountAsWritten) {
         {"ab", 5, false, "ab   "},     {"会計2020", 3, false, "会 "}, {"会計2020", 1, true, " "},
         {"ｱｲｳｴ", 2, false, "ｱｲ"},      {"a😀b", 2, false, "a😀"},       {"abc", 0, false, ""}};
     for (const auto& [text, width, right, padded] : pads) EXPECT_EQ(PadByteWidth(text, width, right), padded) << width;
+    QStringList texts;
     const char16_t pool[] = {u'a', u'\\', u'ｱ', u'会', u'～', u'¥', u'①', u'\t', u'\u00e9', 0xd83d, 0xde00, u'\u3000'};
     std::mt19937 random(7);
     for (int n = 0; n < 2000; ++n) {
-        QString text;
+        QString& text = texts.emplace_back();
         for (int i = 0, size = static_cast<int>(random() % 12); i < size; ++i) text += QChar(pool[random() % 12]);
-        EXPECT_EQ(ByteLength(text), Sjis(text).size()) << text.toStdString();
+    }
+    QString& every = texts.emplace_back();
+    for (char32_t unit = 0; unit < 0x10000; ++unit)
+        every.append(u'a').append(QChar(static_cast<char16_t>(unit))).append(u'b');
+    for (const QString& text : texts) {
         QByteArray bytes = "x";
         AppendShiftJis(bytes, text);
-        EXPECT_EQ(bytes, "x" + Sjis(text)) << text.toStdString();
+        ASSERT_TRUE(ByteLength(text) == Sjis(text).size() && bytes == "x" + Sjis(text)) << text.toStdString();
     }
-    QString every;
-    for (char32_t unit = 0; unit < 0x10000; ++unit) {
-        every += QChar(u'a');
-        every += QChar(static_cast<char16_t>(unit));
-        every += QChar(u'b');
-    }
-    QByteArray bytes;
-    AppendShiftJis(bytes, every);
-    EXPECT_TRUE(bytes == Sjis(every));
+}
+
+// Numbers typed the way Japanese users type them, against the checks that
+// follow: what the box then shows, and whether the year and the amount checks
+// take it, as in tests/data/app/number_text.txt. Full-width digits, commas, a
+// leading yen mark and blanks around are taken; nothing, letters, signs,
+// fractions, blanks inside, a mark elsewhere and amounts past the limit are
+// still refused.
+TEST(NormalizedNumberText, FullWidthDigitsCommasYenMarksAndBlanksOnly) {
+    EXPECT_EQ(
+        CasesDiff(
+            "app/number_text.txt",
+            QString("１２００|1,500,000|１，５００，０００|¥1,200|￥１２００|\\980|￥　1,500 | ２０２６　|007|"
+                    "２，１４７，４８３，６４７||　 |￥|１２a|-1,200|－１２００|1.5|１．５|12 00|1\t200|¥¥100|100¥|"
+                    "1200円|2,147,483,648|２０２０ー")
+                .split('|'),
+            [](const QString& text) {
+                const QString shown = NormalizedNumberText(text);
+                return "[" + shown + "]" + (IsFiscalYearText(shown) ? " year" : "") +
+                       (IsStorableAmount(shown) ? " amount" : "");
+            }),
+        "");
+}
+
+// The public holidays against the Cabinet Office's published lists in
+// tests/data/app/holidays.txt: the recent years; 2019's accession (5/1 and
+// 10/22, 4/30 and 5/2 between holidays, no Emperor's birthday); 2020 and
+// 2021's Olympic moves; 2026's and 2009's citizens' holiday; 2009's
+// substitute passing 5/4 and 5/5 and 2006's and 2001's Monday-only one; and
+// none, rather than wrong ones, outside the years the rules cover.
+TEST(PublicHolidays, AsPublished) {
+    EXPECT_EQ(
+        CasesDiff("app/holidays.txt", QString("2024 2025 2026 2019 2020 2021 2009 2006 2001 1999 2100").split(' '),
+                  [](const QString& year) {
+                      QStringList days;
+                      for (const QDate& day : PublicHolidays(year.toInt())) days << day.toString("M/d");
+                      return days.join(' ');
+                  }),
+        "");
 }
 
 }  // namespace

@@ -44,6 +44,14 @@ std::string GoldenDiff(const QString& relative, const QByteArray& actual) {
            "\n  expected: " + want.value(line).toStdString() + "\n  actual:   " + got.value(line).toStdString() + whole;
 }
 
+std::string CasesDiff(const QString& relative, const QStringList& inputs,
+                      const std::function<QString(const QString&)>& result) {
+    QString text;
+    for (const QString& input : inputs)
+        text += QLatin1Char('[') + input + QStringLiteral("] ") + result(input) + QStringLiteral("\r\n");
+    return GoldenDiff(relative, Sjis(text));
+}
+
 QString DataText(const QString& relative) {
     QFile file(DataPath(relative));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();

@@ -20,6 +20,11 @@
 // created. A match removes an .actual file left by an earlier run.
 std::string GoldenDiff(const QString& relative, const QByteArray& actual);
 
+// Each input in brackets, then what `result` makes of it, a line each,
+// against tests/data/<relative> as GoldenDiff compares them.
+std::string CasesDiff(const QString& relative, const QStringList& inputs,
+                      const std::function<QString(const QString&)>& result);
+
 // A fixture file under tests/data/, as UTF-8 text.
 QString DataText(const QString& relative);
 
