@@ -22,6 +22,7 @@
 #include <QFile>
 
 #include <functional>
+#include <span>
 
 namespace {
 
@@ -133,7 +134,6 @@ TEST(Import, FilesRefusedWhole) {
     TempInstall install;
     QFile huge(install.path("huge.csv"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(100LL * 1024 * 1024));
-    huge.close();
     const QDir refused(SourcePath("tests/data/import/refused"));
     EXPECT_EQ(CasesDiff("import/refused.txt",
                         refused.entryList(QDir::Files, QDir::Name) + QStringList{"huge.csv", "missing.csv"},
@@ -197,9 +197,7 @@ TEST(ImportScenario, StatementsPreviewedRecordedAndVoided) {
     WriteLog("> choose");
     ChooseTrade(card[0], books, "32", "02");
     DBInsImportRule("out", "文具店", "32", "02", "");
-    ChooseTrade(card[1], books, "32", "01");
-    ChooseTrade(card[2], books, "32", "01");
-    ChooseTrade(card[3], books, "32", "01");
+    for (PreviewLine& line : std::span(card).subspan(1)) ChooseTrade(line, books, "32", "01");
     card[3].leftOut = true;
     books.rules = LoadRules();
     ApplyRules(card, books);

@@ -84,10 +84,9 @@ TEST(Reports, MatchTheirGoldenFiles) {
 TEST(Reports, LedgerAndTrialBalanceOfPlainValues) {
     // Every posting goes through the temporary file, as a busy year's would.
     LedgerJournal journal({"100", "230", "999"}, 1);
-    for (const LedgerEntry& entry : {LedgerEntry{"2020/02/04", "100", "現　金", "100", "現　金", "振替", 70},
-                                     LedgerEntry{"2020/04/04", "900", "償却", "230", "車両", "償却", 1234567890},
-                                     LedgerEntry{"2020/12/02", "999", "名", "100", "現　金", "謎", 9}})
-        journal.add(entry);
+    journal.add({"2020/02/04", "100", "現　金", "100", "現　金", "振替", 70});
+    journal.add({"2020/04/04", "900", "償却", "230", "車両", "償却", 1234567890});
+    journal.add({"2020/12/02", "999", "名", "100", "現　金", "謎", 9});
     QStringList lines;
     const LineSink put = [&lines](const QString& line) { lines << line; };
     PutLedgerPage(2020, journal, true, "100", "現　金", -700, "A", put);
@@ -101,33 +100,33 @@ TEST(Reports, LedgerAndTrialBalanceOfPlainValues) {
     EXPECT_EQ(GoldenDiff("reports/plain_values.txt", Sjis(lines.join(kCrLf))), "");
 }
 
+// Each side's move over the rows given as day and money of trade 05 (330
+// 事業主貸 / 150 売掛金) in April 2020, or why the trial balance stops.
+QString MovesOfTradeFive(const QString& rows) {
+    TempInstall install;
+    install.openDatabase();
+    install.exec(QString("create temp table v(day, money); insert into v values %1; insert into t_trade select 2020,"
+                         " 4, day, rowid, '05', '01', 'x', money, 100, 1, '' from v")
+                     .arg(rows));
+    try {
+        const TrialBalance balance = ReadTrialBalance(2020);
+        const TrialBalanceLine *owner = balance.LineOf("330"), *due = balance.LineOf("150");
+        if (!owner || !due) return "missing";
+        return QString("%1 %2 %3").arg(owner->debit).arg(owner->months[3]).arg(due->credit);
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+}
+
 // The trial balance reads sums grouped in the database: each share is still
 // read as one row is (a fraction rounded half to even, row by row, never
-// after summing), and a day a month does not have still stops it. The rows
-// are day and money of trade 05 (330 事業主貸 / 150 売掛金) in April 2020; each
-// side's move, as in tests/data/reports/grouped_sums.txt.
+// after summing), and a day a month does not have still stops it, as
+// tests/data/reports/grouped_sums.txt shows.
 TEST(Reports, TrialBalanceSumsReadEachShareAsOneRow) {
-    const QStringList rows{"(1, 1000), (2, 2.5), (3, 2.5)", "(1, 1000), (2, '7x'), (30, null), (2, 3.5)",
-                           "(1, 1000), (31, 5)"};
     EXPECT_EQ(
-        CasesDiff("reports/grouped_sums.txt", rows,
-                  [](const QString& values) {
-                      TempInstall install;
-                      install.openDatabase();
-                      install.exec(QString("create temp table v(day, money); insert into v values %1;"
-                                           "insert into t_trade select 2020, 4, day, rowid, '05', '01', 'x',"
-                                           " money, 100, 1, '' from v")
-                                       .arg(values));
-                      try {
-                          const TrialBalance balance = ReadTrialBalance(2020);
-                          const TrialBalanceLine *owner = balance.LineOf("330"), *due = balance.LineOf("150");
-                          return owner && due
-                                     ? QString("%1 %2 %3").arg(owner->debit).arg(owner->months[3]).arg(due->credit)
-                                     : "missing";
-                      } catch (const std::exception& error) {
-                          return QString::fromUtf8(error.what());
-                      }
-                  }),
+        CasesDiff("reports/grouped_sums.txt",
+                  {"(1, 1000), (2, 2.5), (3, 2.5)", "(1, 1000), (2, '7x'), (30, null), (2, 3.5)", "(1, 1000), (31, 5)"},
+                  MovesOfTradeFive),
         "");
 }
 

@@ -17,8 +17,6 @@
 
 namespace {
 
-SearchConditions Year(int year) { return {.fiscalYear = year}; }
-
 TEST(Search, FindsWhatEachConditionAndTheirCombinationsNameAsLogged) {
     TempInstall install;
     OpenFixtureBooks(install);
@@ -34,8 +32,8 @@ TEST(Search, FindsWhatEachConditionAndTheirCombinationsNameAsLogged) {
         const char* name;
         SearchConditions conditions;
     } cases[] = {
-        {"the fiscal year alone", Year(2020)},
-        {"a year with nothing", Year(2019)},
+        {"the fiscal year alone", {.fiscalYear = 2020}},
+        {"a year with nothing", {.fiscalYear = 2019}},
         {"dates", {.fiscalYear = 2020, .dateFrom = QDate(2020, 4, 1), .dateTo = QDate(2020, 6, 15)}},
         {"dates past the fiscal year's end stay in it", {.fiscalYear = 2020, .dateFrom = QDate(2020, 12, 31)}},
         {"dates across years", {.allYears = true, .dateFrom = QDate(2020, 12, 25), .dateTo = QDate(2021, 3, 3)}},

@@ -43,16 +43,20 @@ ResultTable Table(const std::function<void(const RowSink&)>& query) {
     return table;
 }
 
-// The lines the report makes of the rows, element 0 empty for its heading.
-template <class Row>
-QStringList Lines(void (*appendLine)(QString&, int, const Row&), int year,
-                  const std::function<void(const std::type_identity_t<RowsTo<Row>>&)>& query) {
+// The lines the report makes of the rows the query hands over for the step's
+// year, or year and month; element 0 empty for its heading.
+template <class Row, class Query>
+QStringList Lines(void (*appendLine)(QString&, int, const Row&), Query query, const A& a) {
     QStringList lines{QString()};
-    query([&](const Row& row) {
+    const RowsTo<Row> each = [&](const Row& row) {
         QString line;
-        appendLine(line, year, row);
+        appendLine(line, N(a[0]), row);
         lines << line;
-    });
+    };
+    if constexpr (std::is_invocable_v<Query, int, const RowsTo<Row>&>)
+        query(N(a[0]), each);
+    else
+        query(N(a[0]), N(a[1]), each);
     return lines;
 }
 
@@ -106,28 +110,16 @@ const std::map<QString, Step> kSteps = {
     {"DBSelTrialBalanceAccounts", [](const A& a) { Put(DBSelTrialBalanceAccounts(N(a[0]))); }},
     {"DBSelTM_Trade", [](const A& a) { Put(Table([&](const RowSink& each) { DBSelTM_Trade(a[0])->each(each); })); }},
     {"DBSelTradeRecordsForFile",
-     [](const A& a) {
-         Put(Lines(AppendTradeRecordReportLine, N(a[0]),
-                   [&](auto each) { DBSelTradeRecordsForFile(N(a[0]), N(a[1]), each); }));
-     }},
-    {"DBSelJournalRecordsForFile",
-     [](const A& a) {
-         Put(Lines(AppendJournalLine, N(a[0]), [&](auto each) { DBSelJournalRecordsForFile(N(a[0]), N(a[1]), each); }));
-     }},
+     [](const A& a) { Put(Lines(AppendTradeRecordReportLine, DBSelTradeRecordsForFile, a)); }},
+    {"DBSelJournalRecordsForFile", [](const A& a) { Put(Lines(AppendJournalLine, DBSelJournalRecordsForFile, a)); }},
     {"DBSelJournalTable",
      [](const A& a) { Put(Table([&](const RowSink& each) { DBSelJournalTable(N(a[0]), each); })); }},
     {"DBSelAccountHead", [](const A& a) { Put(DBSelAccountHead(N(a[0]))); }},
-    {"DBSelSocialInsurance",
-     [](const A& a) {
-         Put(Lines(AppendInsuranceLine, N(a[0]), [&](auto each) { DBSelSocialInsurance(N(a[0]), each); }));
-     }},
-    {"DBSelOtherInsurance",
-     [](const A& a) {
-         Put(Lines(AppendInsuranceLine, N(a[0]), [&](auto each) { DBSelOtherInsurance(N(a[0]), each); }));
-     }},
+    {"DBSelSocialInsurance", [](const A& a) { Put(Lines(AppendInsuranceLine, DBSelSocialInsurance, a)); }},
+    {"DBSelOtherInsurance", [](const A& a) { Put(Lines(AppendInsuranceLine, DBSelOtherInsurance, a)); }},
     {"DBSelSumSocialInsurance",
      [](const A& a) {
-         Put(QStringList{QString(), SocialInsuranceTotal(DBSelSumSocialInsurance(N(a[0])))});
+         Put({QString(), SocialInsuranceTotal(DBSelSumSocialInsurance(N(a[0])))});
      }},
     {"WholeNumberOf", [](const A& a) { Put(WholeNumberOf(a[0])); }},
 };
@@ -139,10 +131,9 @@ const std::map<QString, Step> kSteps = {
 TEST(Store, ScenariosAsLogged) {
     for (const QString name : {"master_store", "trade_store", "opening_balance_store", "carry_forward_store",
                                "report_queries", "corrections_and_failures"}) {
-        const QStringList lines = DataText("store/" + name + ".steps").split('\n');
         std::unique_ptr<TempInstall> install;
         QByteArray log;
-        for (const QString& line : lines) {
+        for (const QString& line : DataText("store/" + name + ".steps").split('\n')) {
             if (line.isEmpty() || line.startsWith('#')) continue;
             const QStringList a = line.split('|').mid(1);
             const QString step = line.section('|', 0, 0);
