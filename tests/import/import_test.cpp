@@ -27,14 +27,9 @@
 namespace {
 
 QString LayoutText(const ColumnLayout& l) {
-    return l.name + QString(" header=%1 date=%2 text=%3 amount=%4 out=%5 in=%6 positiveIsOut=%7")
-                        .arg(l.headerLines)
-                        .arg(l.dateColumn)
-                        .arg(l.textColumn)
-                        .arg(l.amountColumn)
-                        .arg(l.outColumn)
-                        .arg(l.inColumn)
-                        .arg(l.positiveIsOut);
+    return l.name + QString::asprintf(" header=%d date=%d text=%d amount=%d out=%d in=%d positiveIsOut=%d",
+                                      l.headerLines, l.dateColumn, l.textColumn, l.amountColumn, l.outColumn,
+                                      l.inColumn, l.positiveIsOut);
 }
 
 // The value or "-", then the problem, against tests/data/import/amounts.txt.
