@@ -26,6 +26,7 @@
 
 namespace {
 
+// A column layout as the goldens show it.
 QString LayoutText(const ColumnLayout& l) {
     return l.name + QString::asprintf(" header=%d date=%d text=%d amount=%d out=%d in=%d positiveIsOut=%d",
                                       l.headerLines, l.dateColumn, l.textColumn, l.amountColumn, l.outColumn,
