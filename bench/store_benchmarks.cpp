@@ -103,7 +103,9 @@ QString ItemsDiffer(const QStringList& screen, const QStringList& floor) {
 
 // The record list's items as the screen makes them from the store's rows.
 QStringList RecordList(const QString& year, const QString& month) {
-    return RecordListItems(year, DBSelT_TradeRecordsYM(year, month, QString()));
+    QStringList items;
+    DBSelT_TradeRecordsYM(year, month, QString(), ItemsInto(items, year));
+    return items;
 }
 
 // Each recording goes to the next seq of one date, as the screen does.

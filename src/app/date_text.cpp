@@ -14,15 +14,35 @@ void AppendPadded(QString& out, int value, int width) {
     out += QLatin1StringView(digits, end - digits);
 }
 
-void AppendSlashDate(QString& text, const QDate& date) {
-    AppendPadded(text, date.year(), 4);
-    text += QLatin1Char('/');
-    AppendPadded(text, date.month(), 2);
-    text += QLatin1Char('/');
-    AppendPadded(text, date.day(), 2);
+}  // namespace
+
+void AppendSlashDate(QString& text, int year, int month, int day) {
+    if (year < 1000 || year > 9999) {
+        AppendPadded(text, year, 4);
+        text += QLatin1Char('/');
+        AppendPadded(text, month, 2);
+        text += QLatin1Char('/');
+        AppendPadded(text, day, 2);
+        return;
+    }
+    const char digits[] = {char('0' + year / 1000),
+                           char('0' + year / 100 % 10),
+                           char('0' + year / 10 % 10),
+                           char('0' + year % 10),
+                           '/',
+                           char('0' + month / 10),
+                           char('0' + month % 10),
+                           '/',
+                           char('0' + day / 10),
+                           char('0' + day % 10)};
+    text += QLatin1StringView(digits, sizeof digits);
 }
 
-}  // namespace
+void AppendSlashDate(QString& text, const QDate& date) {
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    AppendSlashDate(text, year, month, day);
+}
 
 QString SlashDate(const QDate& date) {
     QString text;

@@ -19,9 +19,11 @@ struct Encoded {
 // every count agrees with what is written and a report's lines are encoded
 // without calling the converter for each: reports count widths for every
 // field of every line, and a busy year's reports run to a million lines.
-const std::array<Encoded, 65536>& UnitTable() {
-    static const std::array<Encoded, 65536> table = [] {
-        std::array<Encoded, 65536> units{};
+using UnitArray = std::array<Encoded, 65536>;
+
+const UnitArray& UnitTable() {
+    static const UnitArray table = [] {
+        UnitArray units{};
         for (std::size_t unit = 0; unit < units.size(); ++unit) {
             const QByteArray bytes = platform::toCp932(QString(QChar(static_cast<char16_t>(unit))));
             units[unit].length = static_cast<std::uint8_t>(bytes.size());
@@ -33,42 +35,51 @@ const std::array<Encoded, 65536>& UnitTable() {
     return table;
 }
 
+bool IsSurrogatePair(QStringView text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+}
+
 // The character starting at position i: its bytes and its UTF-16 units. A
-// surrogate pair is one character outside Shift_JIS, written as one "?".
+// surrogate pair is one character outside Shift_JIS, written as one "?". The
+// table is fetched once per text by the caller: this runs for every character
+// of every report line.
 struct Character {
     int bytes;
     qsizetype units;
 };
 
-Character CharacterAt(QStringView text, qsizetype i) {
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) return {1, 2};
-    return {UnitTable()[text[i].unicode()].length, 1};
+Character CharacterAt(const UnitArray& table, QStringView text, qsizetype i) {
+    if (IsSurrogatePair(text, i)) return {1, 2};
+    return {table[text[i].unicode()].length, 1};
 }
 
 }  // namespace
 
 void AppendShiftJis(QByteArray& bytes, QStringView text) {
-    const std::array<Encoded, 65536>& table = UnitTable();
+    const UnitArray& table = UnitTable();
     const qsizetype start = bytes.size();
     bytes.resize(start + 2 * text.size());
     char* out = bytes.data() + start;
-    for (qsizetype i = 0; i < text.size();) {
-        const Character c = CharacterAt(text, i);
-        if (c.units == 2) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsSurrogatePair(text, i)) {
             *out++ = '?';
-        } else {
-            const Encoded& e = table[text[i].unicode()];
-            for (std::uint8_t k = 0; k < e.length; ++k) *out++ = e.bytes[k];
+            ++i;
+            continue;
         }
-        i += c.units;
+        // Both bytes copied whatever the length: the room for two per unit is there.
+        const Encoded& e = table[text[i].unicode()];
+        out[0] = e.bytes[0];
+        out[1] = e.bytes[1];
+        out += e.length;
     }
     bytes.resize(out - bytes.constData());
 }
 
 int ByteLength(const QString& text) {
+    const UnitArray& table = UnitTable();
     int bytes = 0;
     for (qsizetype i = 0; i < text.size();) {
-        const Character c = CharacterAt(text, i);
+        const Character c = CharacterAt(table, text, i);
         bytes += c.bytes;
         i += c.units;
     }
@@ -81,10 +92,11 @@ void AppendBlanks(QString& line, qsizetype count) {
 
 void AppendByteWidth(QString& line, const QString& text, int width, bool rightAlign) {
     // The longest run of whole characters from the start that fits.
+    const UnitArray& table = UnitTable();
     int bytes = 0;
     qsizetype end = 0;
     while (end < text.size()) {
-        const Character c = CharacterAt(text, end);
+        const Character c = CharacterAt(table, text, end);
         if (bytes + c.bytes > width) break;
         bytes += c.bytes;
         end += c.units;

@@ -7,6 +7,16 @@ bool IsDigitsOnly(const QString& text) {
     return true;
 }
 
+std::optional<int> DigitsValue(QStringView text) {
+    if (text.isEmpty() || text.size() > 9) return std::nullopt;
+    int n = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
 QString CollapseSpaces(const QString& text) {
     QString result;
     result.reserve(text.size());

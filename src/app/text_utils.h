@@ -7,6 +7,8 @@
 
 // True when the text is not empty and holds only the ASCII digits 0 to 9.
 bool IsDigitsOnly(const QString& text);
+// The value of a text of one to nine ASCII digits; nothing for anything else.
+std::optional<int> DigitsValue(QStringView text);
 
 // Trailing blanks removed, every run of ASCII blanks reduced to one.
 QString CollapseSpaces(const QString& text);

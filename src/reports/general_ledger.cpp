@@ -105,11 +105,7 @@ LineSource GeneralLedgerReport(const ReportValues& values) {
             codes << FindColumn(accounts, i, QStringLiteral("account_cd"));
         LedgerJournal journal(codes);
         const QString yearText = QString::number(values.year);
-        LedgerEntry entry;
-        DBSelJournalTable(values.year, [&](const QueryRow& row) {
-            ReadLedgerEntry(entry, yearText, row);
-            journal.add(entry);
-        });
+        DBSelJournalTable(values.year, [&](const QueryRow& row) { journal.addRow(yearText, row); });
         put(QStringLiteral("総勘定元帳(残高式) ") + yearText + QStringLiteral("年度") + TitleUserAndDbFile(values) +
             kCrLf);
         for (const QString& code : codes) {

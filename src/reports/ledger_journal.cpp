@@ -22,19 +22,6 @@ bool DebitIncreases(const QString& accountClass) {
 
 bool StartsFromOpening(const QString& outputClass) { return outputClass != QStringLiteral("B"); }
 
-void ReadLedgerEntry(LedgerEntry& entry, const QString& yearText, const QueryRow& row) {
-    // The columns of DBSelJournalTable: month, day, seq, trade_cd, debit_cd,
-    // debit_name, credit_cd, credit_name, money_val, detail_name.
-    entry.date = SlashDate(DateOf(yearText, row.text(0), row.text(1)));
-    row.assign(entry.debitCd, 4);
-    row.assign(entry.debitName, 5);
-    row.assign(entry.creditCd, 6);
-    row.assign(entry.creditName, 7);
-    row.assign(entry.detailName, 9);
-    entry.detailName = OneLineSummary(entry.detailName);
-    entry.amount = AmountOrZero(row.text(8));
-}
-
 void AppendLedgerLineStart(QString& line, const QString& date, const QString& counterAccount, const QString& summary) {
     line += date;
     line += kBlank;
@@ -47,22 +34,52 @@ LedgerJournal::LedgerJournal(const QStringList& accounts, qsizetype heldBytes) :
     for (qsizetype page = 0; page < accounts.size(); ++page) pageOf_.insert(accounts[page], page);
 }
 
-void LedgerJournal::add(const LedgerEntry& entry) {
-    post(entry.debitCd, true, entry.creditCd, entry.creditName, entry);
-    if (entry.creditCd != entry.debitCd) post(entry.creditCd, false, entry.debitCd, entry.debitName, entry);
+void LedgerJournal::addRow(const QString& yearText, const QueryRow& row) {
+    // The columns of DBSelJournalTable: month, day, seq, trade_cd, debit_cd,
+    // debit_name, credit_cd, credit_name, money_val, detail_name.
+    LedgerEntry& entry = entry_;
+    entry.date.resize(0);
+    AppendSlashDate(entry.date, DateOf(yearText, row.text(0), row.text(1)));
+    row.assign(entry.tradeCd, 3);
+    if (!trades_.contains(entry.tradeCd)) {
+        row.assign(entry.debitCd, 4);
+        row.assign(entry.debitName, 5);
+        row.assign(entry.creditCd, 6);
+        row.assign(entry.creditName, 7);
+    }
+    row.assign(entry.detailName, 9);
+    if (!IsOneLine(entry.detailName)) entry.detailName = OneLineSummary(entry.detailName);
+    entry.amount = row.isInteger(8) ? row.integer(8) : AmountOrZero(row.text(8));
+    add(entry);
 }
 
-void LedgerJournal::post(const QString& accountCd, bool debit, const QString& counterCd, const QString& counterName,
-                         const LedgerEntry& entry) {
-    const auto page = pageOf_.constFind(accountCd);
-    if (page == pageOf_.constEnd()) return;
-    // Built in strings kept from posting to posting: a busy year has millions.
-    counter_.resize(0);
-    counter_ += counterCd;
-    counter_ += kBlank;
-    counter_ += counterName;
+const LedgerJournal::TradeSides& LedgerJournal::sidesOf(const LedgerEntry& entry) {
+    const auto known = trades_.constFind(entry.tradeCd);
+    if (known != trades_.constEnd()) return *known;
+    TradeSides sides;
+    sides.debitPage = pageOf_.value(entry.debitCd, -1);
+    if (entry.creditCd != entry.debitCd) sides.creditPage = pageOf_.value(entry.creditCd, -1);
+    AppendByteWidth(sides.debitPageCounter, entry.creditCd + kBlank + entry.creditName, 34, false);
+    AppendByteWidth(sides.creditPageCounter, entry.debitCd + kBlank + entry.debitName, 34, false);
+    return *trades_.insert(entry.tradeCd, sides);
+}
+
+void LedgerJournal::add(const LedgerEntry& entry) {
+    const TradeSides& sides = sidesOf(entry);
+    summary_.resize(0);
+    AppendByteWidth(summary_, entry.detailName, 30, false);
+    if (sides.debitPage >= 0) post(sides.debitPage, true, sides.debitPageCounter, entry);
+    if (sides.creditPage >= 0) post(sides.creditPage, false, sides.creditPageCounter, entry);
+}
+
+void LedgerJournal::post(qsizetype page, bool debit, const QString& counter, const LedgerEntry& entry) {
+    // Built in a string kept from posting to posting: a busy year has millions.
     line_.resize(0);
-    AppendLedgerLineStart(line_, entry.date, counter_, entry.detailName);
+    line_ += entry.date;
+    line_ += kBlank;
+    line_ += counter;
+    line_ += kBlank;
+    line_ += summary_;
     const QString& line = line_;
     const qint64 amount = entry.amount;
     const qsizetype textBytes = line.size() * static_cast<qsizetype>(sizeof(char16_t));
@@ -70,7 +87,7 @@ void LedgerJournal::post(const QString& accountCd, bool debit, const QString& co
     record_[0] = debit ? 1 : 0;
     std::memcpy(record_.data() + 1, &amount, sizeof amount);
     std::memcpy(record_.data() + kSideAndAmount, line.utf16(), static_cast<size_t>(textBytes));
-    spill_.add(*page, record_);
+    spill_.add(page, record_);
 }
 
 void LedgerJournal::forEachOf(const QString& accountCd, const std::function<void(const LedgerPosting&)>& each) {

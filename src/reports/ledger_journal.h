@@ -14,15 +14,11 @@
 #include <functional>
 
 struct LedgerEntry {
-    QString date;  // 2020/04/01
+    QString date;     // 2020/04/01
+    QString tradeCd;  // the trade names the two accounts: each of its rows has the same
     QString debitCd, debitName, creditCd, creditName, detailName;
     qint64 amount = 0;  // the business share
 };
-
-// A row of DBSelJournalTable for the year, read into the entry (its strings
-// reused). A day that does not exist is a run-time error; an amount that is
-// no number is 0; the summary is on one line.
-void ReadLedgerEntry(LedgerEntry& entry, const QString& yearText, const QueryRow& row);
 
 // One line of a page as far as the amounts, appended: the date, the counter
 // account in 34 bytes and the summary in 30, separated by blanks.
@@ -48,17 +44,30 @@ public:
     explicit LedgerJournal(const QStringList& accounts, qsizetype heldBytes = PageSpill::kHeldBytes);
 
     // The row on the page of its debit and of its credit account; a row
-    // whose two accounts are the same is listed once, on the debit side.
+    // whose two accounts are the same is listed once, on the debit side. The
+    // accounts of a trade are taken from its first row.
     void add(const LedgerEntry& entry);
+    // A row of DBSelJournalTable for the year, added. A day that does not
+    // exist is a run-time error; an amount that is no number is 0; the
+    // summary is on one line.
+    void addRow(const QString& yearText, const QueryRow& row);
     // The postings of the account's page in journal order.
     void forEachOf(const QString& accountCd, const std::function<void(const LedgerPosting&)>& each);
 
 private:
-    void post(const QString& accountCd, bool debit, const QString& counterCd, const QString& counterName,
-              const LedgerEntry& entry);
+    // A trade's two pages and the counter account each lists, laid out once:
+    // a year has a hundred thousand rows of a few dozen trades.
+    struct TradeSides {
+        qsizetype debitPage = -1, creditPage = -1;
+        QString debitPageCounter, creditPageCounter;
+    };
+    const TradeSides& sidesOf(const LedgerEntry& entry);
+    void post(qsizetype page, bool debit, const QString& counter, const LedgerEntry& entry);
 
     QHash<QString, qsizetype> pageOf_;
+    QHash<QString, TradeSides> trades_;
     PageSpill spill_;
-    QString counter_, line_;
+    LedgerEntry entry_;
+    QString summary_, line_;
     QByteArray record_;
 };

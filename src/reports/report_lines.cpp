@@ -23,22 +23,12 @@ QDate DateOfRow(int year, const QString& month, const QString& day) {
 // "2020/04/01"; a run-time error when the texts name no date. Written
 // straight from the numbers: a busy year's report has a million dates.
 void AppendReportDate(QString& line, int year, const QString& month, const QString& day) {
-    const int m = month.toInt(), d = day.toInt();
-    if (!IsDigitsOnly(month) || !IsDigitsOnly(day) || !QDate::isValid(year, m, d)) {
+    const std::optional<int> m = DigitsValue(month), d = DigitsValue(day);
+    if (!m || !d || !QDate::isValid(year, *m, *d)) {
         line += SlashDate(DateOfRow(year, month, day));
         return;
     }
-    const char digits[] = {char('0' + year / 1000 % 10),
-                           char('0' + year / 100 % 10),
-                           char('0' + year / 10 % 10),
-                           char('0' + year % 10),
-                           '/',
-                           char('0' + m / 10),
-                           char('0' + m % 10),
-                           '/',
-                           char('0' + d / 10),
-                           char('0' + d % 10)};
-    line += QLatin1StringView(digits, sizeof digits);
+    AppendSlashDate(line, year, *m, *d);
 }
 
 // A whole number right-aligned in the width, cut to its first characters
@@ -101,17 +91,20 @@ QString InsuranceLine(int year, const InsuranceRow& row) {
 }
 
 void AppendTradeRecordTail(QString& line, const TradeRecordRow& row) {
+    const std::optional<qint64> money = ReadableAmount(row.money), rate = ReadableAmount(row.rate);
+    const bool oneLine = IsOneLine(row.detailName);
     line += row.tradeCd;
     line += kBlank;
     line += row.detailCd;
     line += kBlank;
-    AppendByteWidth(line, OneLineSummary(row.detailName), 30, false);
+    AppendByteWidth(line, oneLine ? row.detailName : OneLineSummary(row.detailName), 30, false);
     line += kBlank;
-    AppendRightAlignYen(line, AmountOrZero(row.money), 10);
+    AppendRightAlignYen(line, money.value_or(0), 10);
     line += kBlank;
-    AppendRightAlign(line, AmountOrZero(row.rate), 3);
+    AppendRightAlign(line, rate.value_or(0), 3);
     line += QChar(u'％');
-    line += OddMark(OddTradeValues(row.money, row.rate, row.detailName));
+    // The usual row has nothing to mark; what is odd is put into words only when something is.
+    if (!money || !rate || !oneLine) line += OddMark(OddTradeValues(row.money, row.rate, row.detailName));
 }
 
 QString SocialInsuranceTotal(qint64 sum) {

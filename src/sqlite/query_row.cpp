@@ -6,6 +6,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <iterator>
@@ -40,6 +41,11 @@ void QueryRow::appendText(QString& line, int column) const {
             // Decoded straight into the line: a report reads a million texts.
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
             const qsizetype bytes = text ? static_cast<qsizetype>(std::strlen(text)) : 0;
+            // Codes, amounts and most names are plain ASCII, which needs no decoder.
+            if (std::all_of(text, text + bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+                line += QLatin1StringView(text, bytes);
+                return;
+            }
             const qsizetype start = line.size();
             line.resize(start + bytes);
             thread_local QStringDecoder utf8(QStringDecoder::Utf8,

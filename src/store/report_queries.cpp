@@ -82,12 +82,9 @@ void DBSelTradeRecordsForFile(int year, int month, const RowsTo<TradeRecordRow>&
     if (month != 0) lines << MonthCondition(month);
     lines << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
-    // One row kept and filled again: its strings keep their room.
     TradeRecordRow row;
     LoggedQuery(SqlLines(lines)).each([&](const QueryRow& r) {
-        QString* fields[] = {&row.month,    &row.day,        &row.seq,   &row.tradeCd,
-                             &row.detailCd, &row.detailName, &row.money, &row.rate};
-        for (int i = 0; i < 8; ++i) r.assign(*fields[i], i);
+        ReadTradeRecordRow(row, r);
         each(row);
     });
 }

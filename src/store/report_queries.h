@@ -28,10 +28,6 @@ struct InsuranceRow {
 // it writes them.
 std::unique_ptr<LoggedQuery> DBSelTM_Trade(const QString& year);
 
-// The reports' rows are handed to `each` one by one as they are read.
-template <class Row>
-using RowsTo = std::function<void(const Row& row)>;
-
 // The valid transactions for the record report by month, day, seq; month 0
 // reads the whole year.
 void DBSelTradeRecordsForFile(int year, int month, const RowsTo<TradeRecordRow>& each);

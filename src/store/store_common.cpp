@@ -42,8 +42,10 @@ QString SqlQuoted(const QString& text) {
 QString NowText() { return Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); }
 
 QDate DateOf(const QString& year, const QString& month, const QString& day) {
-    const QDate date(year.toInt(), month.toInt(), day.toInt());
-    if (!IsDigitsOnly(year) || !IsDigitsOnly(month) || !IsDigitsOnly(day) || !date.isValid())
+    // Read digit by digit: every line of the record list names its date.
+    const std::optional<int> y = DigitsValue(year), m = DigitsValue(month), d = DigitsValue(day);
+    const QDate date = y && m && d ? QDate(*y, *m, *d) : QDate();
+    if (!date.isValid())
         throw RunTimeError(QStringLiteral("日付に変換できません: ") + year + QLatin1Char('/') + month +
                            QLatin1Char('/') + day);
     return date;

@@ -69,7 +69,8 @@ QStringList TradeConditions(const QString& tradeCd, const QString& detailCd) {
     return lines;
 }
 
-std::vector<TradeRecordRow> RecordRows(const QString& year, const QStringList& conditions, QStringList* oddRows) {
+void RecordRows(const QString& year, const QStringList& conditions, const RowsTo<TradeRecordRow>& each,
+                QStringList* oddRows) {
     QStringList lines{
         QStringLiteral("select month"),    QStringLiteral("      ,day"),       QStringLiteral("      ,seq"),
         QStringLiteral("      ,trade_cd"), QStringLiteral("      ,detail_cd"), QStringLiteral("      ,detail_name"),
@@ -77,15 +78,13 @@ std::vector<TradeRecordRow> RecordRows(const QString& year, const QStringList& c
     };
     lines << conditions << QStringLiteral("  and  is_valid = 1") << QStringLiteral("order by")
           << QStringLiteral("       month,day,seq");
-    // The select list fixes the column order; each row read in place.
-    std::vector<TradeRecordRow> rows;
+    TradeRecordRow row;
     LoggedQuery(SqlLines(lines)).each([&](const QueryRow& r) {
-        rows.push_back({r.text(0), r.text(1), r.text(2), r.text(3), r.text(4), r.text(5), r.text(6), r.text(7)});
-        const TradeRecordRow& v = rows.back();
-        const QString odd = OddTradeValues(v.money, v.rate, v.detailName);
-        if (oddRows && !odd.isEmpty()) *oddRows << OddRowName(year, v.month, v.day, v.seq, odd);
+        ReadTradeRecordRow(row, r);
+        const QString odd = OddTradeValues(row.money, row.rate, row.detailName);
+        if (oddRows && !odd.isEmpty()) *oddRows << OddRowName(year, row.month, row.day, row.seq, odd);
+        each(row);
     });
-    return rows;
 }
 
 }  // namespace
@@ -234,20 +233,19 @@ int DBSelTradeHistoryMaxNum(const QString& dateText, int seq) {
     });
 }
 
-std::vector<TradeRecordRow> DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
-                                                  QStringList* oddRows) {
+void DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
+                           const RowsTo<TradeRecordRow>& each, QStringList* oddRows) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYM"));
-    return TrapRunTimeErrors([&] { return RecordRows(year, PeriodConditions(year, month, day), oddRows); },
-                             OnRunTimeError::ShowThenReport);
+    TrapRunTimeErrors([&] { RecordRows(year, PeriodConditions(year, month, day), each, oddRows); },
+                      OnRunTimeError::ShowThenReport);
 }
 
-std::vector<TradeRecordRow> DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
-                                                    const QString& tradeCd, const QString& detailCd,
-                                                    QStringList* oddRows) {
+void DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day, const QString& tradeCd,
+                             const QString& detailCd, const RowsTo<TradeRecordRow>& each, QStringList* oddRows) {
     WriteLog(QStringLiteral("DBSelT_TradeRecordsYMTD"));
-    return TrapRunTimeErrors(
+    TrapRunTimeErrors(
         [&] {
-            return RecordRows(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd), oddRows);
+            RecordRows(year, PeriodConditions(year, month, day) + TradeConditions(tradeCd, detailCd), each, oddRows);
         },
         OnRunTimeError::ShowThenReport);
 }

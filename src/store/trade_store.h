@@ -9,7 +9,6 @@
 #include "store/trade_record_row.h"
 
 #include <optional>
-#include <vector>
 
 // The seq a record line can show: three characters.
 inline constexpr int kLastAddressableSeq = 999;
@@ -56,14 +55,15 @@ int DBSelT_TradeMaxSeq(int year, int month, int day);
 int DBSelTradeHistoryMaxNum(const QString& dateText, int seq);
 
 // The valid transactions of the year, or of its month, or of one day (month
-// and day may be empty), ordered by month, day, seq, for the record list. A
-// row holding odd values (see odd_values.h) is named in `oddRows` when given.
-std::vector<TradeRecordRow> DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
-                                                  QStringList* oddRows = nullptr);
+// and day may be empty), ordered by month, day, seq, for the record list,
+// each handed to `each` as it is read. A row holding odd values (see
+// odd_values.h) is named in `oddRows` when given.
+void DBSelT_TradeRecordsYM(const QString& year, const QString& month, const QString& day,
+                           const RowsTo<TradeRecordRow>& each, QStringList* oddRows = nullptr);
 // The same, narrowed to one trade and, when detailCd is not empty, one detail.
-std::vector<TradeRecordRow> DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day,
-                                                    const QString& tradeCd, const QString& detailCd,
-                                                    QStringList* oddRows = nullptr);
+void DBSelT_TradeRecordsYMTD(const QString& year, const QString& month, const QString& day, const QString& tradeCd,
+                             const QString& detailCd, const RowsTo<TradeRecordRow>& each,
+                             QStringList* oddRows = nullptr);
 
 // The caption of the total label: "\" and the sum of the business shares of
 // the same rows as DBSelT_TradeRecordsYMTD, or empty when there is none.

@@ -5,6 +5,10 @@
 #include "store/default_chart.h"
 #include "store/store_common.h"
 
+#include <QHash>
+
+#include <utility>
+
 ResultTable DBSelTrialBalanceAccounts(int year) {
     WriteLog(QStringLiteral("DBSelTrialBalanceAccounts"));
     const QString sql = SqlLines({
@@ -30,30 +34,44 @@ ResultTable DBSelTrialBalanceAccounts(int year) {
 
 void DBSelTrialBalanceMovements(int year, const std::function<void(const MovementRow& row)>& each) {
     WriteLog(QStringLiteral("DBSelTrialBalanceMovements"));
-    const QString share = QStringLiteral("t.money * t.rate / 100");
+    // The accounts of each trade, read once: joining the master in the grouped
+    // statement would look it up again for every transaction of the year.
+    QHash<QString, std::pair<QString, QString>> accountsOf;
+    LoggedQuery(SqlLines({
+                    QStringLiteral("select trade_cd"),
+                    QStringLiteral("      ,debit_cd"),
+                    QStringLiteral("      ,credit_cd"),
+                    QStringLiteral("from   m_trade"),
+                    QStringLiteral("where  trade_cd is not null"),
+                }))
+        .each([&accountsOf](const QueryRow& r) {
+            accountsOf.insert(r.text(0), {r.text(1), r.text(2)});
+        });
+    const QString share = QStringLiteral("money * rate / 100");
     const QString sql = SqlLines({
-        QStringLiteral("select m.debit_cd"),
-        QStringLiteral("      ,m.credit_cd"),
-        QStringLiteral("      ,t.month"),
-        QStringLiteral("      ,min(t.day) as first_day"),
-        QStringLiteral("      ,max(t.day) as last_day"),
+        QStringLiteral("select trade_cd"),
+        QStringLiteral("      ,month"),
+        QStringLiteral("      ,min(day) as first_day"),
+        QStringLiteral("      ,max(day) as last_day"),
         QStringLiteral("      ,sum(") + share + QStringLiteral(") as amount"),
-        QStringLiteral("from   t_trade t"),
-        QStringLiteral("       inner join m_trade m"),
-        QStringLiteral("          on t.trade_cd = m.trade_cd"),
-        QStringLiteral("where  t.year  = ") + QString::number(year),
-        QStringLiteral("  and  t.is_valid = 1"),
+        QStringLiteral("from   t_trade"),
+        QStringLiteral("where  year  = ") + QString::number(year),
+        QStringLiteral("  and  is_valid = 1"),
+        QStringLiteral("  and  trade_cd is not null"),
         QStringLiteral("group by"),
-        QStringLiteral("       m.debit_cd,m.credit_cd,t.month"),
-        QStringLiteral("      ,case when typeof(t.month) = 'integer' and typeof(t.day) = 'integer'"),
-        QStringLiteral("             and typeof(") + share + QStringLiteral(") = 'integer' then null else t.rowid end"),
+        QStringLiteral("       trade_cd,month"),
+        QStringLiteral("      ,case when typeof(month) = 'integer' and typeof(day) = 'integer'"),
+        QStringLiteral("             and typeof(") + share + QStringLiteral(") = 'integer' then null else rowid end"),
     });
-    LoggedQuery(sql).each([&each](const QueryRow& r) {
-        each({.debitCd = r.text(0),
-              .creditCd = r.text(1),
-              .month = r.text(2),
-              .firstDay = r.text(3),
-              .lastDay = r.text(4),
-              .amount = r.text(5)});
+    LoggedQuery(sql).each([&](const QueryRow& r) {
+        // A trade the master does not know names no accounts: its rows move none.
+        const auto accounts = accountsOf.constFind(r.text(0));
+        if (accounts == accountsOf.constEnd()) return;
+        each({.debitCd = accounts->first,
+              .creditCd = accounts->second,
+              .month = r.text(1),
+              .firstDay = r.text(2),
+              .lastDay = r.text(3),
+              .amount = r.text(4)});
     });
 }

@@ -16,8 +16,9 @@
 ResultTable DBSelTrialBalanceAccounts(int year);
 
 // One sum of the year's valid transactions: the business shares of the rows
-// of one month that debit and credit these accounts, with the first and the
-// last day among them, each value the text the database returned. A row
+// of one trade in one month, with the accounts the trade debits and credits
+// and the first and the last day among them, each value the text the
+// database returned. A row
 // whose month, day or share is not a whole number is summed by no one: it
 // comes back alone, for the reader to read as it reads one row.
 struct MovementRow {

@@ -84,9 +84,11 @@ TEST(Reports, MatchTheirGoldenFiles) {
 TEST(Reports, LedgerAndTrialBalanceOfPlainValues) {
     // Every posting goes through the temporary file, as a busy year's would.
     LedgerJournal journal({"100", "230", "999"}, 1);
-    journal.add({"2020/02/04", "100", "現　金", "100", "現　金", "振替", 70});
-    journal.add({"2020/04/04", "900", "償却", "230", "車両", "償却", 1234567890});
-    journal.add({"2020/12/02", "999", "名", "100", "現　金", "謎", 9});
+    // The fourth row's accounts come from the first row of its trade.
+    journal.add({"2020/02/04", "01", "100", "現　金", "100", "現　金", "振替", 70});
+    journal.add({"2020/04/04", "02", "900", "償却", "230", "車両", "償却", 1234567890});
+    journal.add({"2020/12/02", "03", "999", "名", "100", "現　金", "謎", 9});
+    journal.add({"2020/12/03", "02", "", "", "", "", "償却", 5});
     QStringList lines;
     const LineSink put = [&lines](const QString& line) { lines << line; };
     PutLedgerPage(2020, journal, true, "100", "現　金", -700, "A", put);

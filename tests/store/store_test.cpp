@@ -89,9 +89,18 @@ const std::map<QString, Step> kSteps = {
     {"DBUpdT_TradeIsValid", [](const A& a) { DBUpdT_TradeIsValid(a[0], a[1], a[2], N(a[3])); }},
     {"DBInsTradeHistoryBeforeUpdate", [](const A& a) { DBInsTradeHistoryBeforeUpdate(a[0], N(a[1]), N(a[2])); }},
     {"DBSelTradeHistoryMaxNum", [](const A& a) { Put(DBSelTradeHistoryMaxNum(a[0], N(a[1]))); }},
-    {"DBSelT_TradeRecordsYM", [](const A& a) { Put(RecordListItems(a[0], DBSelT_TradeRecordsYM(a[0], a[1], a[2]))); }},
+    {"DBSelT_TradeRecordsYM",
+     [](const A& a) {
+         QStringList items;
+         DBSelT_TradeRecordsYM(a[0], a[1], a[2], ItemsInto(items, a[0]));
+         Put(items);
+     }},
     {"DBSelT_TradeRecordsYMTD",
-     [](const A& a) { Put(RecordListItems(a[0], DBSelT_TradeRecordsYMTD(a[0], a[1], a[2], a[3], a[4]))); }},
+     [](const A& a) {
+         QStringList items;
+         DBSelT_TradeRecordsYMTD(a[0], a[1], a[2], a[3], a[4], ItemsInto(items, a[0]));
+         Put(items);
+     }},
     {"DBSelT_TradeSumYMTD", [](const A& a) { Put(DBSelT_TradeSumYMTD(a[0], a[1], a[2], a[3], a[4])); }},
     {"DBSelTradeRecord", [](const A& a) { Put(DBSelTradeRecord(a[0], N(a[1]))); }},
     {"DBSelBS_Begining", [](const A& a) { Put(DBSelBS_Begining(a[0])); }},

@@ -40,15 +40,18 @@ void FrmTrade::DispTradeRecords(const QDate& date, int rangeKind, int tradeFilte
     const QString day = rangeKind == 2 ? date.toString(QStringLiteral("dd")) : QString();
     QStringList oddRows;
     if (tradeFilterKind == 0) {
-        ReplaceItems(list, RecordListItems(year, DBSelT_TradeRecordsYM(year, month, day, &oddRows)));
+        QStringList items;
+        DBSelT_TradeRecordsYM(year, month, day, ItemsInto(items, year), &oddRows);
+        ReplaceItems(list, items);
         lblDesc->hide();
         NameOddRows(oddRows);
         return;
     }
     const QString trade = SelectedTradeItem();
     const QString detail = tradeFilterKind == 2 ? CodeOfItem(SelectedDetailItem()) : QString();
-    ReplaceItems(list,
-                 RecordListItems(year, DBSelT_TradeRecordsYMTD(year, month, day, CodeOfItem(trade), detail, &oddRows)));
+    QStringList items;
+    DBSelT_TradeRecordsYMTD(year, month, day, CodeOfItem(trade), detail, ItemsInto(items, year), &oddRows);
+    ReplaceItems(list, items);
     lblSumTitle->show();
     lblSum->setText(DBSelT_TradeSumYMTD(year, month, day, CodeOfItem(trade), detail));
     lblSum->show();

@@ -1,7 +1,6 @@
 #include "ui/trade/record_line.h"
 
 #include "app/date_text.h"
-#include "app/error_trap.h"
 #include "app/sjis_text.h"
 #include "app/text_utils.h"
 #include "reports/report_lines.h"
@@ -21,7 +20,10 @@ constexpr int kValuesStart = 17;
 }  // namespace
 
 QString TradeListItem(const QString& year, const TradeRecordRow& row) {
+    // Room for the usual item at once: a year's list makes a hundred thousand.
+    constexpr qsizetype kItemCapacity = 72;
     QString line;
+    line.reserve(kItemCapacity);
     AppendDateWithWeekday(line, DateOf(year, row.month, row.day));
     AppendBlanks(line, kSeqLength - row.seq.size());
     line += QStringView(row.seq).right(kSeqLength);
@@ -30,15 +32,8 @@ QString TradeListItem(const QString& year, const TradeRecordRow& row) {
     return line;
 }
 
-QStringList RecordListItems(const QString& year, const std::vector<TradeRecordRow>& rows) {
-    return TrapRunTimeErrors(
-        [&] {
-            QStringList items;
-            items.reserve(static_cast<qsizetype>(rows.size()));
-            for (const TradeRecordRow& row : rows) items << TradeListItem(year, row);
-            return items;
-        },
-        OnRunTimeError::ShowThenReport);
+RowsTo<TradeRecordRow> ItemsInto(QStringList& items, const QString& year) {
+    return [&items, year](const TradeRecordRow& row) { items << TradeListItem(year, row); };
 }
 
 RecordKey RecordKeyOf(const QString& line) {

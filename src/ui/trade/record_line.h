@@ -9,15 +9,14 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 // An item of the record list: the date with its weekday, then seq in three
 // characters (a larger seq keeps its last three digits, as RecordKeyOf reads
 // it back by position), then the values as the record report shows them.
 QString TradeListItem(const QString& year, const TradeRecordRow& row);
-// The items of the rows. A row whose texts name no date ends in the
+// Appends the item of each row handed to it. A row whose texts name no date
+// is a run-time error, which the record list's queries end in the
 // fatal-error report, shown first in a message box of its own.
-QStringList RecordListItems(const QString& year, const std::vector<TradeRecordRow>& rows);
+RowsTo<TradeRecordRow> ItemsInto(QStringList& items, const QString& year);
 
 // The transaction a record line shows: "2020/04/05( 日)  2 …".
 struct RecordKey {
