@@ -8,9 +8,9 @@
 -- leading zero.
 --
 -- Besides the keys below, one index serves the search by trade and by
--- account. Tables and the index added later (t_bs_carry, the four import
--- tables at the end, the index) are created at start-up in books made
--- before them, with the same columns.
+-- account and one the year's sums. Tables and indexes added later
+-- (t_bs_carry, the four import tables at the end, the two indexes) are
+-- created at start-up in books made before them, with the same columns.
 
 create table t_trade (
     year        integer not null,
@@ -28,6 +28,10 @@ create table t_trade (
 );
 
 create index t_trade_trade_cd on t_trade (trade_cd, year);
+
+-- The year's sums (the trial balance, the general ledger's accounts, the
+-- social insurance total) are read from this index alone.
+create index t_trade_year_sums on t_trade (year, is_valid, trade_cd, month, day, money, rate);
 
 create table t_trade_history (
     year        integer not null,

@@ -7,7 +7,7 @@
 #include "sqlite/sqlite_api.h"
 #include "store/carry_record_store.h"
 #include "store/import_store.h"
-#include "store/search_store.h"
+#include "store/book_indexes.h"
 
 #include <sqlite3.h>
 
@@ -174,7 +174,7 @@ bool DBFileOpen(const QString& dbPath, QString& errText) {
             SchemaCheck indexCheck;
             const QStringList indexes = FirstColumn(ctx().db, kIndexQuery, indexCheck);
             problem = indexCheck.problem;
-            if (problem.isEmpty()) DBCreateSearchIndex(indexes);
+            if (problem.isEmpty()) DBCreateAddedIndexes(indexes);
         }
     }
     if (problem.isEmpty()) return true;

@@ -101,9 +101,3 @@ ResultTable DBSelM_AccountForSearch() {
                  table);
     return table;
 }
-
-void DBCreateSearchIndex(const QStringList& presentIndexes) {
-    if (presentIndexes.contains(kSearchIndex)) return;
-    WriteLog(QStringLiteral("DBCreateSearchIndex"));
-    SQLite3NonQuery(QStringLiteral("create index ") + kSearchIndex + QStringLiteral(" on t_trade (trade_cd, year)"));
-}

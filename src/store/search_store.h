@@ -36,8 +36,3 @@ std::vector<SearchRow> DBSelT_TradeSearch(const SearchConditions& conditions);
 
 // account_cd, account_name of every account, by code, for choosing one to search by.
 ResultTable DBSelM_AccountForSearch();
-
-// The index the search by trade and by account needs, created in books made
-// before it when `presentIndexes` lacks it; logged only then.
-inline const QString kSearchIndex = QStringLiteral("t_trade_trade_cd");
-void DBCreateSearchIndex(const QStringList& presentIndexes);

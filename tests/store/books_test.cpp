@@ -82,7 +82,8 @@ TEST(OlderBooks, GetWhatNewBooksHaveOnOpening) {
         " from sqlite_master m left join pragma_table_info(m.name) p order by m.name, p.cid";
     QByteArray log;
     for (const QString drop :
-         {"", "drop table t_bs_carry", "drop index t_trade_trade_cd", "drop table t_import_rule",
+         {"", "drop table t_bs_carry", "drop index t_trade_trade_cd; drop index t_trade_year_sums",
+          "drop table t_import_rule",
           "drop table t_import_layout; drop table t_import_rule; drop table t_import; drop table t_import_trade"}) {
         TempInstall install;
         install.openDatabase();
