@@ -1,6 +1,6 @@
-// Shift_JIS as Windows writes it, the sound player and the file lock.
+// Shift_JIS as Windows writes it, and the sound player. The file lock is the start-up's and the
+// reliability tests', which take it in one process and in several and kill its holder.
 #include "platform/cp932.h"
-#include "platform/file_lock.h"
 #include "platform/system_seams.h"
 #include "temp_install.h"
 
@@ -8,11 +8,6 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
 
 namespace {
 
@@ -50,39 +45,6 @@ TEST(SdlSound, ReturnsAtOnceWithNothingToPlayAndWaitsForTheEndOfACue) {
         EXPECT_TRUE(name == "cue.wav" ? timer.elapsed() >= 800 : timer.elapsed() < 250)
             << name.toStdString() << ": " << timer.elapsed() << " ms";
     }
-}
-
-// One holder at a time, another process or another lock of this one; a holder killed leaves its
-// file, which blocks nothing; a holder that lets go removes it, a refused one leaves the holder's.
-TEST(FileLock, OneHolderAtATimeAndFreedWhenTheHolderIsKilled) {
-    using Kind = platform::LockResult::Kind;
-    TempInstall install;
-    const QString path = install.path("bin/x.lock");
-    int pipeEnds[2];
-    ASSERT_EQ(::pipe(pipeEnds), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        platform::FileLock lock(path);
-        const char held = lock.acquire().kind == Kind::Held ? 'y' : 'n';
-        if (::write(pipeEnds[1], &held, 1) == 1) ::pause();
-        ::_exit(1);
-    }
-    char held = 0;
-    ASSERT_EQ(::read(pipeEnds[0], &held, 1), 1);
-    EXPECT_EQ(held, 'y');
-    EXPECT_EQ(platform::FileLock(path).acquire().kind, Kind::HeldElsewhere);
-    EXPECT_TRUE(QFile::exists(path));
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
-    EXPECT_TRUE(QFile::exists(path));
-    {
-        platform::FileLock after(path);
-        EXPECT_EQ(after.acquire().kind, Kind::Held);
-        EXPECT_EQ(platform::FileLock(path).acquire().kind, Kind::HeldElsewhere);
-    }
-    EXPECT_FALSE(QFile::exists(path));
-    ::close(pipeEnds[0]);
-    ::close(pipeEnds[1]);
 }
 
 }  // namespace

@@ -61,16 +61,11 @@ int main(int argc, char* argv[]) {
     ctx().desktop = {&dialogs, &services, &services, &services, &processEnd, &clock};
     SetExeFolder(QString::fromLocal8Bit(argv[2]) + "/bin");
     ctx().runLogPath = QString::fromLocal8Bit(argv[2]) + "/log/log_worker.txt";
-    // Qt's own notes are no box of the program: they go to standard output.
-    if (mode == "start" || mode == "run")
+    if (mode == "start" || mode == "run") {
+        // Qt's own notes are no box of the program: they go to standard output.
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { Tell(text); });
-    if (mode == "start") {
         QApplication application(argc, argv);
-        FrmMenu().start();
-        return 0;
-    }
-    if (mode == "run") {
-        QApplication application(argc, argv);
+        if (mode == "start") return FrmMenu().start(), 0;
         RunStartUp(InstalledLibraries());
         FrmMenu menu;
         menu.start();

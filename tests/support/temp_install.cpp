@@ -59,23 +59,16 @@ void TempInstall::setTime(const QString& isoTime) { desktop.clock.time = QDateTi
 
 QByteArray Sjis(const QString& text) { return platform::toCp932(text); }
 
-namespace {
-
-QByteArray SourceFile(const char* relative) {
-    QFile file(SourcePath(QString::fromLatin1(relative)));
-    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(std::string("missing ") + relative);
-    return file.readAll();
-}
-
-}  // namespace
-
 void TempInstall::openDatabase() {
     const QString file = path(QStringLiteral("db/velmo.sqlite3"));
     if (sqlite3_open(file.toUtf8().constData(), &ctx().db) != SQLITE_OK) throw std::runtime_error("cannot open db");
     // One transaction: written row by row, the masters take most of a second.
     exec(QStringLiteral("begin transaction;"));
-    exec(QString::fromUtf8(SourceFile("data/schema.sql")));
-    exec(QString::fromUtf8(SourceFile("data/masters.sql")));
+    for (const char* script : {"data/schema.sql", "data/masters.sql"}) {
+        QFile source(SourcePath(QString::fromLatin1(script)));
+        if (!source.open(QIODevice::ReadOnly)) throw std::runtime_error(std::string("missing ") + script);
+        exec(QString::fromUtf8(source.readAll()));
+    }
     exec(QStringLiteral("commit;"));
 }
 
