@@ -77,33 +77,6 @@ private slots:
         QCOMPARE(GoldenDiff(u"ui/menu/session.log"_s, RunLogWithInstallFolder(f.install)), std::string());
     }
 
-    // Enter presses the button that has the focus, as Space does; Enter in a box presses nothing.
-    void enterPressesTheFocusedButtonOnly() {
-        MenuFixture f;
-        FrmMenu& menu = *f.menu;
-        QStringList seen;
-        const std::pair<const char*, Qt::Key> presses[] = {{"cmdInc_1", Qt::Key_Return},
-                                                           {"cmdInc_0", Qt::Key_Enter},
-                                                           {"txtYear", Qt::Key_Return},
-                                                           {"txtName", Qt::Key_Return},
-                                                           {"cmdSave", Qt::Key_Enter}};
-        for (const auto& [name, key] : presses) {
-            QWidget* control = Find<QWidget>(&menu, QString::fromLatin1(name));
-            control->setFocus();
-            QTest::keyClick(control, key);
-            seen << QString::fromLatin1(name) + u' ' + menu.fiscalYearText() + u' ' +
-                        QString::number(f.install.desktop.dialogs.shown.size());
-        }
-        WhileModal(menu.frmTrade(), Find<QPushButton>(&menu, u"cmdDispWindow_1"_s), [&] {
-            auto* toMenu = Find<QPushButton>(menu.frmTrade(), u"cmdToMenu"_s);
-            toMenu->setFocus();
-            QTest::keyClick(toMenu, Qt::Key_Return);
-            seen << Yes(menu.frmTrade()->isVisible(), "shown");
-        });
-        QCOMPARE(seen.join(u", "_s),
-                 u"cmdInc_1 2027 0, cmdInc_0 2026 0, txtYear 2026 0, txtName 2026 0, cmdSave 2026 1, not shown"_s);
-    }
-
     // Starts on missing and foreign files, backups beside other files and other
     // connections, and quitting from each screen (its handler called directly:
     // the ended process must not unwind through Qt's frames).
