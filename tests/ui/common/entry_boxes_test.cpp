@@ -45,6 +45,19 @@ void Click(QWidget* control) {
     Settle();
 }
 
+// The user's steps on the screen, each settled before the next: "item LIST START" clicked, "send BOX
+// TEXT" typed key by key, "Enter" or "keypad" (its Enter) where the focus is; "see WHAT" tells `see`.
+void Steps(QWidget* screen, const QStringList& steps, const std::function<void(const QString&)>& see) {
+    for (const QString& step : steps) {
+        const QString word = step.section(' ', 0, 0), on = step.section(' ', 1, 1), rest = step.section(' ', 2);
+        if (word == "item") ClickListItem(List(screen, on.toLatin1()), rest);
+        if (word == "send") TypeKeys(Box(screen, on.toLatin1()), rest);
+        if (word == "Enter" || word == "keypad") PressEnter(word == "keypad");
+        if (word == "see") see(step.mid(4));
+        Settle();
+    }
+}
+
 }  // namespace
 
 class EntryBoxesTest : public QObject {
@@ -71,9 +84,7 @@ private slots:
                            counter->text(), f.install.rows("select count(*) from t_trade").join(' '),
                            Find<QWidget>(&s, "lstAbst")->isVisible() ? "phrases shown" : "no phrases"});
             };
-            ClickListItem(List(&s, "lstTrade"), "14 ");
-            ClickListItem(List(&s, "lstTradeDetail"), "01 ");
-            Settle();
+            Steps(&s, {"item lstTrade 14 ", "item lstTradeDetail 01 "}, {});
             QStringList counted;
             const QString wide15(15, QChar(0x96FB));
             for (const QString& typed : {wide15 + "a", wide15 + "電", wide15, QString("ﾊﾞｽ"), QString("電車代")}) {
@@ -86,30 +97,14 @@ private slots:
             for (QWidget* other : counter->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY2(other == counter || other->isHidden() || !other->geometry().intersects(counter->geometry()),
                          qPrintable(other->objectName()));
-
             Commit(summary, "（往復）");
-            state("detail clicked, typed");
-            PressEnter();
-            state("Enter");
-            TypeKeys(Box(&s, "txtMoney"), "１，２００");
-            PressEnter(true);
-            state("amount, keypad Enter");
-            PressEnter();
-            state("Enter on 登録");
-
-            ClickListItem(List(&s, "lstTrade"), "50 ");
-            ClickListItem(List(&s, "lstTradeDetail"), "01 ");
-            Settle();
-            state("shared trade");
-            PressEnter();
-            TypeKeys(Box(&s, "txtMoney"), "￥ 4,000 ");
-            PressEnter();
-            state("amount, Enter");
-            TypeKeys(Box(&s, "txtPercent"), "５０");
-            PressEnter(true);
-            state("percentage over the detail's, keypad Enter");
-            PressEnter(true);
-            state("keypad Enter on 登録");
+            // clang-format off
+            Steps(&s, {"see detail clicked, typed", "Enter", "see Enter", "send txtMoney １，２００", "keypad",
+                "see amount, keypad Enter", "Enter", "see Enter on 登録",
+                "item lstTrade 50 ", "item lstTradeDetail 01 ", "see shared trade", "Enter", "send txtMoney ￥ 4,000 ",
+                "Enter", "see amount, Enter", "send txtPercent ５０", "keypad",
+                "see percentage over the detail's, keypad Enter", "keypad", "see keypad Enter on 登録"}, state);
+            // clang-format on
         });
         LogResult(f.install.rows("select * from t_trade order by seq"));
         QCOMPARE(LogDiff("ui/common/recording_by_enter.log", f.install, "frmTrade.lstTrade_Click"), std::string());
@@ -136,20 +131,11 @@ private slots:
                     amounts());
             };
             PressAccessKey(&s, Qt::Key_I);
-            ClickListItem(List(&s, "lstAsset"), "100 ");
-            Settle();
-            state("account clicked");
-            TypeKeys(money, "１５０，０００");
-            PressEnter();
-            state("typed, Enter");
-            PressEnter();
-            state("Enter on 更新");
-            ClickListItem(List(&s, "lstAsset"), "110 ");
-            Settle();
-            TypeKeys(money, "1.5");
-            PressEnter(true);
-            PressEnter(true);
-            state("a fraction, keypad Enter twice");
+            Steps(&s,
+                  {"item lstAsset 100 ", "see account clicked", "send txtMoney １５０，０００", "Enter",
+                   "see typed, Enter", "Enter", "see Enter on 更新", "item lstAsset 110 ", "send txtMoney 1.5",
+                   "keypad", "keypad", "see a fraction, keypad Enter twice"},
+                  state);
         });
         QCOMPARE(LogDiff("ui/common/opening_amount.log", f.install, "frmBegining.lstAsset_Click"), std::string());
     }
