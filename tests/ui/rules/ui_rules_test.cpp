@@ -15,11 +15,11 @@
 
 namespace {
 
-// The lines against tests/data/ui/rules/<golden>. Line ends are written \n and a character
+// The lines against tests/data/ui/rules/<golden>. Line ends within a line are written \n and a character
 // Shift_JIS cannot hold as <U+hex>, so that the file shows what the program said.
-void ExpectLines(const char* golden, const QStringList& lines) {
+void ExpectLines(const char* golden, QStringList lines) {
     QString text;
-    for (const uint c : lines.join("\n").replace("\r\n", "\\n").toUcs4())
+    for (const uint c : lines.replaceInStrings("\r\n", "\\n").join("\r\n").toUcs4())
         text += platform::toCp932(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1)) == "?" && c != '?'
                     ? QString("<U+%1>").arg(c, 0, 16)
                     : QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
