@@ -30,13 +30,13 @@ namespace {
 void OnTradeScreen(MenuFixture& f, const QString& year, const std::function<void(FrmTrade&)>& steps) {
     OpenScreen(f, f.menu->frmTrade(), Qt::Key_T, year, [&] { steps(*f.menu->frmTrade()); });
 }
-QListWidget* List(FrmTrade& s, const QString& name) { return Find<QListWidget>(&s, name); }
-QLineEdit* Box(FrmTrade& s, const char* name) { return Find<QLineEdit>(&s, name); }
-QWidget* Control(FrmTrade& s, const QString& name) { return Find<QWidget>(&s, name); }
-QCalendarWidget* Calendar(FrmTrade& s) { return Find<QCalendarWidget>(&s, "Calendar"); }
-void Click(FrmTrade& s, const QString& name) { QTest::mouseClick(Control(s, name), Qt::LeftButton); }
+QListWidget* List(QWidget& s, const QString& name) { return Find<QListWidget>(&s, name); }
+QLineEdit* Box(QWidget& s, const char* name) { return Find<QLineEdit>(&s, name); }
+QWidget* Control(QWidget& s, const QString& name) { return Find<QWidget>(&s, name); }
+QCalendarWidget* Calendar(QWidget& s) { return Find<QCalendarWidget>(&s, "Calendar"); }
+void Click(QWidget& s, const QString& name) { QTest::mouseClick(Control(s, name), Qt::LeftButton); }
 // Clicks the trade, then its detail.
-void Pick(FrmTrade& s, const QString& trade, const QString& detail) {
+void Pick(QWidget& s, const QString& trade, const QString& detail) {
     ClickListItem(List(s, "lstTrade"), trade);
     ClickListItem(List(s, "lstTradeDetail"), detail);
 }
@@ -160,6 +160,10 @@ void ClickBelowRows(QListWidget* list) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 4));
 }
 
+void ClickTableRow(QTableWidget* table, int row) {
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row, 2)).center());
+}
+
 // The shown month and its days drawn in the colour of Sundays.
 QString RedDays(QCalendarWidget* calendar) {
     const QColor red = calendar->weekdayTextFormat(Qt::Sunday).foreground().color();
@@ -195,9 +199,10 @@ QString AccessKeys(QWidget* screen) {
 // One step of the user, a word and what it acts on: "click LIST ROW" ("ctrl" with Ctrl held; ROW may be
 // "current"), "item LIST START" (the first row that starts so), "pick TRADE DETAIL", "press CONTROL" (a mouse
 // click), "key K" (its access key), "type BOX TEXT", "focus CONTROL", "chars TEXT" and "keys K ..." (QKeySequence
-// names) where the focus is, "beside LIST" (below its rows), "day YYYY-MM-DD" (paged to by the calendar's arrows),
-// "time HH:MM:SS" on 2026-12-05, and "yes", "no" or "answer TEXT" for the next box.
-void Act(MenuFixture& f, FrmTrade& s, const QString& step) {
+// names) where the focus is, "beside LIST" (below its rows), "row TABLE N", "day YYYY-MM-DD" (paged to by the
+// calendar's arrows), "time HH:MM:SS" on 2026-12-05, "sql STATEMENTS" as a database tool runs them, and "yes", "no",
+// "answer TEXT" or "file PATH" (in the installation; none cancels) for the next box.
+void Act(MenuFixture& f, QWidget& s, const QString& step) {
     const QString word = step.section(' ', 0, 0), on = step.section(' ', 1, 1), rest = step.section(' ', 2);
     FakeDialogs& dialogs = f.install.desktop.dialogs;
     if (word == "click" || word == "ctrl")
@@ -211,10 +216,13 @@ void Act(MenuFixture& f, FrmTrade& s, const QString& step) {
     if (word == "focus") return Control(s, on)->setFocus();
     if (word == "chars") return QTest::keyClicks(QApplication::focusWidget(), step.section(' ', 1));
     if (word == "beside") return ClickBelowRows(List(s, on));
+    if (word == "row") return ClickTableRow(Find<QTableWidget>(&s, on), rest.toInt());
     if (word == "day") return ClickDay(Calendar(s), QDate::fromString(on, Qt::ISODate));
     if (word == "time") return f.install.setTime("2026-12-05T" + on);
+    if (word == "sql") return f.install.exec(step.section(' ', 1));
     if (word == "yes" || word == "no") return dialogs.yesNoAnswers.push_back(word == "yes");
     if (word == "answer") return dialogs.inputAnswers.push_back(step.section(' ', 1));
+    if (word == "file") return dialogs.fileAnswers.push_back(on.isEmpty() ? on : f.install.path(on));
     if (word != "keys") throw MissingControl{"step " + step};
     for (const QString& name : step.section(' ', 1).split(' ')) {
         const QKeyCombination key = QKeySequence(name)[0];
@@ -223,7 +231,7 @@ void Act(MenuFixture& f, FrmTrade& s, const QString& step) {
 }
 
 // The steps in order; "see WHAT" tells `see` WHAT instead.
-void Steps(MenuFixture& f, FrmTrade& s, const QStringList& steps, const std::function<void(const QString&)>& see) {
+void Steps(MenuFixture& f, QWidget& s, const QStringList& steps, const std::function<void(const QString&)>& see) {
     for (const QString& step : steps) step.startsWith("see") ? see(step.mid(4)) : Act(f, s, step);
 }
 
@@ -235,94 +243,23 @@ const QString kBank = QStringLiteral(
     "2026/12/03,ﾃﾞﾝｷﾘﾖｳｷﾝ ｿｳｺ,\"1,100\",,150600\r\n"
     "2026/12/04,ATM,10000,,140600\r\n");
 
-// The boxes shown so far, then the table's name and each of its rows, cells joined by |.
-void LogTable(MenuFixture& f, QWidget* dialog, const QString& name) {
+// The boxes shown so far, then the control's name and each of its rows: a table's cells joined by
+// |, a choice list's items with the chosen one marked.
+void LogControl(MenuFixture& f, QWidget* dialog, const QString& name) {
     LogDialogs(f.install.desktop.dialogs.shown);
-    const auto* table = Find<QTableWidget>(dialog, name);
+    QWidget* control = Find<QWidget>(dialog, name);
     QStringList rows{name};
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column)
-            cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
-        rows << cells.join('|');
-    }
+    if (const auto* table = qobject_cast<QTableWidget*>(control))
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+            rows << cells.join('|');
+        }
+    if (const auto* choices = qobject_cast<QComboBox*>(control))
+        for (int i = 0; i < choices->count(); ++i)
+            rows << (i == choices->currentIndex() ? "> " : "  ") + choices->itemText(i);
     LogResult(rows);
-}
-
-void ClickRow(QWidget* dialog, const QString& name, int row) {
-    auto* table = Find<QTableWidget>(dialog, name);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row, 2)).center());
-}
-
-// The access key, then the arrow key pressed `downs` times in the control it reached.
-void ChooseByKeys(QWidget* window, Qt::Key key, int downs) {
-    PressAccessKey(window, key);
-    for (int i = 0; i < downs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-}
-
-// The trade and detail for the preview's row; the rule's question answered with `rule`.
-void PickForRow(MenuFixture& f, QWidget* dialog, int row, const char* trade, const QString& rule) {
-    ClickRow(dialog, "tblPreview", row);
-    f.install.desktop.dialogs.inputAnswers = {rule};
-    ClickListItem(Find<QListWidget>(dialog, "lstLineTrade"), trade);
-    ClickListItem(Find<QListWidget>(dialog, "lstLineDetail"), "01 ");
-}
-
-void UseDialog(MenuFixture& f, FrmImport* dialog) {
-    FakeDialogs& dialogs = f.install.desktop.dialogs;
-    // A picture is refused whole with its reason; the file dialog opened in the installation.
-    dialogs.fileAnswers = {f.install.path("明細/photo.csv")};
-    PressAccessKey(dialog, Qt::Key_F);
-    LogTable(f, dialog, "tblPreview");
-    // No column name is known: nothing is previewed until the user names them.
-    dialogs.fileAnswers = {f.install.path("明細/bank.csv")};
-    PressAccessKey(dialog, Qt::Key_F);
-    LogTable(f, dialog, "tblPreview");
-    ChooseByKeys(dialog, Qt::Key_D, 1);
-    ChooseByKeys(dialog, Qt::Key_T, 2);
-    PressAccessKey(dialog, Qt::Key_Z);
-    ChooseByKeys(dialog, Qt::Key_O, 3);
-    ChooseByKeys(dialog, Qt::Key_N, 4);
-    LogResult({Find<QComboBox>(dialog, "cboOutColumn")->currentText()});
-    // Saved under the bank's name; a card's layout saved later comes first for now.
-    dialogs.inputAnswers = {"ミドリ銀行"};
-    PressAccessKey(dialog, Qt::Key_S);
-    f.install.exec("insert into t_import_layout values ('他のカード',1,1,2,3,0,0,1,'2026/12/05 09:40:00')");
-    LogTable(f, dialog, "tblPreview");
-    // A trade for the first line, remembered for withdrawals holding the name; the deposit's not
-    // remembered (the question cancelled); the cash withdrawal left out.
-    PickForRow(f, dialog, 0, "24 ", "ﾃﾞﾝｷﾘﾖｳｷﾝ");
-    PickForRow(f, dialog, 1, "03 ", "");
-    ClickRow(dialog, "tblPreview", 3);
-    PressAccessKey(dialog, Qt::Key_X);
-    LogTable(f, dialog, "tblPreview");
-    LogTable(f, dialog, "tblRules");
-    // Confirmed: recorded; the layout just used is offered first next time, the next file from its folder.
-    f.install.setTime("2026-12-05T09:50:00");
-    dialogs.yesNoAnswers = {true};
-    PressAccessKey(dialog, Qt::Key_I);
-    LogTable(f, dialog, "tblPreview");
-    LogTable(f, dialog, "tblImports");
-    auto* layouts = Find<QComboBox>(dialog, "cboLayout");
-    for (int i = 0; i < layouts->count(); ++i) LogResult({layouts->itemText(i)});
-    dialogs.fileAnswers = {""};
-    PressAccessKey(dialog, Qt::Key_F);
-    LogDialogs(dialogs.shown);
-}
-
-// Opened again: the rule deleted, the import voided.
-void UndoInDialog(MenuFixture& f, FrmImport* dialog) {
-    f.install.setTime("2026-12-05T10:00:00");
-    PressAccessKey(dialog, Qt::Key_U);
-    ClickRow(dialog, "tblRules", 0);
-    f.install.desktop.dialogs.yesNoAnswers = {true};
-    PressAccessKey(dialog, Qt::Key_R);
-    LogTable(f, dialog, "tblRules");
-    PressAccessKey(dialog, Qt::Key_K);
-    ClickRow(dialog, "tblImports", 0);
-    f.install.desktop.dialogs.yesNoAnswers = {true};
-    PressAccessKey(dialog, Qt::Key_V);
-    LogTable(f, dialog, "tblImports");
 }
 
 // The transcript against its file.
@@ -761,14 +698,40 @@ private slots:
         f.install.makeFolder("明細");
         f.install.writeBytes("明細/bank.csv", Sjis(kBank));
         f.install.writeBytes("明細/photo.csv", QByteArray("\x89PNG\r\n\x1A\n\x00\x00", 10));
+        // clang-format off
+        const QStringList use{
+            // A picture is refused whole with its reason; the file dialog opened in the installation.
+            "file 明細/photo.csv", "key F", "see tblPreview",
+            // No column name is known: nothing is previewed until the user names them.
+            "file 明細/bank.csv", "key F", "see tblPreview",
+            "key D", "keys Down", "key T", "keys Down Down", "key Z", "key O", "keys Down Down Down",
+            "key N", "keys Down Down Down Down", "see cboOutColumn",
+            // Saved under the bank's name; a card's layout saved later comes first for now.
+            "answer ミドリ銀行", "key S",
+            "sql insert into t_import_layout values ('他のカード',1,1,2,3,0,0,1,'2026/12/05 09:40:00')", "see tblPreview",
+            // A trade for the first line, remembered for withdrawals holding the name; the deposit's not
+            // remembered (the question cancelled); the cash withdrawal left out.
+            "row tblPreview 0", "answer ﾃﾞﾝｷﾘﾖｳｷﾝ", "item lstLineTrade 24 ", "item lstLineDetail 01 ",
+            "row tblPreview 1", "answer ", "item lstLineTrade 03 ", "item lstLineDetail 01 ",
+            "row tblPreview 3", "key X", "see tblPreview", "see tblRules",
+            // Confirmed: recorded; the layout just used is offered first next time, the next file from its folder.
+            "time 09:50:00", "yes", "key I", "see tblPreview", "see tblImports", "see cboLayout", "file ", "key F",
+            "see"};
+        // Opened again: the rule deleted, the import voided.
+        const QStringList undo{"time 10:00:00", "key U", "row tblRules 0", "yes", "key R", "see tblRules",
+            "key K", "row tblImports 0", "yes", "key V", "see tblImports"};
+        // clang-format on
         OnTradeScreen(f, "2026", [&](FrmTrade& s) {
             Click(s, "optRange_1");  // the month's records, after each use of the dialog
             auto* dialog = Find<FrmImport>(&s, "frmImport");
-            for (const auto& use : {UseDialog, UndoInDialog}) {
+            const auto see = [&](const QString& what) {
+                what.isEmpty() ? LogDialogs(f.install.desktop.dialogs.shown) : LogControl(f, dialog, what);
+            };
+            for (const QStringList* steps : {&use, &undo}) {
                 s.activateWindow();  // back from the dialog, the user clicks into the screen again
                 QVERIFY(QTest::qWaitForWindowActive(&s));
                 WhileModal(
-                    dialog, [&] { PressAccessKey(&s, Qt::Key_C); }, [&] { use(f, dialog); });
+                    dialog, [&] { PressAccessKey(&s, Qt::Key_C); }, [&] { Steps(f, *dialog, *steps, see); });
                 LogResult(QStringList("lstTradeRecord") + ItemTexts(List(s, "lstTradeRecord")));
             }
         });
