@@ -129,9 +129,27 @@ void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
+    Commit(box, text);
+}
+
+void Commit(QLineEdit* box, const QString& text) {
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(box, &commit);
+}
+
+void TypeKeys(QWidget* control, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void PressEnter(bool keypad) {
+    QTest::keyClick(QApplication::focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCoreApplication::processEvents();
+}
+
+QString Focus() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("-");
 }
 
 namespace {

@@ -18,7 +18,10 @@
 
 using namespace Qt::StringLiterals;
 
-static QString Focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : u"-"_s; }
+static void Click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton);
+    QCoreApplication::processEvents();  // as before the user's next key
+}
 static QString Yes(bool yes, const char* what) { return (yes ? u""_s : u"not "_s) + QString::fromLatin1(what); }
 
 class MenuScreenTest : public QObject {
@@ -75,6 +78,72 @@ private slots:
         menu.close();
         LogResult({Yes(ctx().db, "open")});
         QCOMPARE(GoldenDiff(u"ui/menu/session.log"_s, RunLogWithInstallFolder(f.install)), std::string());
+    }
+
+    // The menu's boxes: Enter in the name goes to 保存 and saves nothing;
+    // the year typed full-width over its selected text gives its era, Enter
+    // passes -1/+1 on to the first screen's button and Enter there opens the
+    // screen with the year as digits. -1/+1 step a full-width year too, and
+    // a year with a letter is still refused. Enter on a button presses it,
+    // the transaction screen's 戻る too.
+    void menuNameAndYear() {
+        MenuFixture f;
+        FrmMenu& menu = *f.menu;
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        QLineEdit* name = Find<QLineEdit>(&menu, "txtName");
+        QLineEdit* year = Find<QLineEdit>(&menu, "txtYear");
+        const QByteArray settings = f.install.readBytes("bin/VelmoAccount.ini");
+        QStringList seen;
+        const auto state = [&](const QString& step) {
+            seen << QStringList{step,           Focus(),
+                                year->text(),   year->selectedText(),
+                                menu.eraText(), TakeBoxes(dialogs).join(" | ")}
+                        .join(' ');
+        };
+        Click(name);
+        PressEnter();
+        state("name, Enter");
+        QCOMPARE(f.install.readBytes("bin/VelmoAccount.ini"), settings);
+        Click(year);
+        state("year clicked");
+        TypeKeys(year, "２０２７");
+        state("typed");
+        PressEnter(true);
+        state("keypad Enter");
+        WhileModal(
+            menu.frmBegining(), [&] { PressEnter(); },
+            [&] { seen << "opened " + Find<QLineEdit>(menu.frmBegining(), "txtYear")->text(); });
+        QApplication::setActiveWindow(&menu);  // the user is back on the menu
+        state("back");
+        Find<QPushButton>(&menu, "cmdSave")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        state("Tab from 保存");
+        year->setText("２０２７");
+        Click(Find<QPushButton>(&menu, "cmdInc_1"));
+        state("+1");
+        year->setText("２０２７年");
+        WhileModal(
+            menu.frmBegining(), [&] { Click(Find<QPushButton>(&menu, "cmdDispWindow_0")); }, [] { QFAIL("opened"); });
+        state("refused");
+        // Enter presses the button that has the focus, as Space does; Enter in a box presses nothing.
+        year->setText("2026");
+        const std::pair<const char*, Qt::Key> presses[] = {{"cmdInc_1", Qt::Key_Return},
+                                                           {"cmdInc_0", Qt::Key_Enter},
+                                                           {"txtYear", Qt::Key_Return},
+                                                           {"txtName", Qt::Key_Return},
+                                                           {"cmdSave", Qt::Key_Enter}};
+        for (const auto& [control, key] : presses) {
+            Find<QWidget>(&menu, control)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key);
+            state(QString("%1 on %2").arg(key == Qt::Key_Enter ? "keypad Enter" : "Enter", control));
+        }
+        WhileModal(menu.frmTrade(), Find<QPushButton>(&menu, "cmdDispWindow_1"), [&] {
+            Find<QPushButton>(menu.frmTrade(), "cmdToMenu")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            seen << (menu.frmTrade()->isVisible() ? "screen still shown" : "back on the menu");
+        });
+        QCOMPARE(TranscriptDiff("ui/menu/boxes.txt", f.install, seen), std::string());
     }
 
     // Starts on missing and foreign files, backups beside other files and other

@@ -143,6 +143,39 @@ private slots:
         QCOMPARE(LogDiff("ui/opening_balance_session.log", f.install, "frmMenu.cmdDipWindow_Click"), std::string());
     }
 
+    // The opening amount of a new year's account: its "0" is replaced by what
+    // is typed, full-width digits with commas are stored as the number,
+    // Enter goes on to 更新 and only Enter there stores. A fraction is still
+    // refused, its message saying what is allowed, and nothing is stored.
+    void openingAmountTypedOverItsZero() {
+        MenuFixture f;
+        InScreen(f, "2026", [&](FrmBegining& s) {
+            const auto state = [&](const QString& step) {
+                LogResult(QStringList{step, Focus(), Money(&s)->text(), Money(&s)->selectedText(),
+                                      TakeBoxes(f.install.desktop.dialogs).join(" | ")} +
+                          f.install.rows("select account_cd||'='||money from t_bs_begining where account_cd in "
+                                         "('100', '110', '340') order by 1"));
+            };
+            PressAccessKey(&s, Qt::Key_I);
+            ClickAccount(&s, "100");
+            QCoreApplication::processEvents();
+            state("account clicked");
+            TypeKeys(Money(&s), "１５０，０００");
+            PressEnter();
+            state("typed, Enter");
+            PressEnter();
+            state("Enter on 更新");
+            ClickAccount(&s, "110");
+            QCoreApplication::processEvents();
+            TypeKeys(Money(&s), "1.5");
+            PressEnter(true);
+            PressEnter(true);
+            state("a fraction, keypad Enter twice");
+        });
+        QCOMPARE(LogDiff("ui/opening_balance/opening_amount.log", f.install, "frmBegining.lstAsset_Click"),
+                 std::string());
+    }
+
     // The export and the folder button as the run log records them, with the year's folder after each
     // step: a year without its sheet, unequal totals and unequal sides write nothing; a complete sheet
     // writes the pair; the folder button opens the last export of either screen.

@@ -198,7 +198,8 @@ QString AccessKeys(QWidget* screen) {
 
 // One step of the user, a word and what it acts on: "click LIST ROW" ("ctrl" with Ctrl held; ROW may be
 // "current"), "item LIST START" (the first row that starts so), "pick TRADE DETAIL", "press CONTROL" (a mouse
-// click), "key K" (its access key), "type BOX TEXT", "focus CONTROL", "chars TEXT" and "keys K ..." (QKeySequence
+// click), "key K" (its access key), "type BOX TEXT" (as committed), "send BOX TEXT" (key by key), "focus CONTROL",
+// "Enter" or "keypad" (its Enter) settled, "chars TEXT" and "keys K ..." (QKeySequence
 // names) where the focus is, "beside LIST" (below its rows), "row TABLE N", "day YYYY-MM-DD" (paged to by the
 // calendar's arrows), "time HH:MM:SS" on 2026-12-05, "sql STATEMENTS" as a database tool runs them, and "yes", "no",
 // "answer TEXT" or "file PATH" (in the installation; none cancels) for the next box.
@@ -214,6 +215,8 @@ void Act(MenuFixture& f, QWidget& s, const QString& step) {
     if (word == "key") return PressAccessKey(&s, QKeySequence(on)[0].key());
     if (word == "type") return Type(Find<QLineEdit>(&s, on), rest);
     if (word == "focus") return Control(s, on)->setFocus();
+    if (word == "send") return TypeKeys(Control(s, on), rest);
+    if (word == "Enter" || word == "keypad") return PressEnter(word == "keypad");
     if (word == "chars") return QTest::keyClicks(QApplication::focusWidget(), step.section(' ', 1));
     if (word == "beside") return ClickBelowRows(List(s, on));
     if (word == "row") return ClickTableRow(Find<QTableWidget>(&s, on), rest.toInt());
@@ -740,6 +743,53 @@ private slots:
         // The folder of the file is offered next time.
         LogResult(platform::fromCp932(f.install.readBytes("bin/VelmoAccount.ini")).split("\r\n"));
         QCOMPARE(LogDiff("ui/trade/import.log", f.install, "frmTrade.cmdInputCSV_Click"), std::string());
+    }
+
+private slots:
+    // Two recordings by the keyboard from the summary on, phrase lists showing
+    // beside the boxes: Enter and the keypad's Enter lead summary → amount
+    // (→ percentage for a shared trade) → 登録, nothing is stored until Enter
+    // on 登録, and the amount and percentage typed full-width, with commas
+    // and a yen mark, are recorded as plain numbers with the specified log
+    // lines. On the way the summary's bytes, set by a click or typed, red
+    // only past 30, in free space that no other control of its frame covers.
+    void recordingByEnterFromTheSummaryOn() {
+        MenuFixture f;
+        for (const char* list : {"bin/List-.txt", "bin/List14-01.txt", "bin/List50-01.txt"})
+            f.install.writeBytes(list, Sjis("電車代\r\n電気代\r\n"));
+        OnTradeScreen(f, "2026", [&](FrmTrade& s) {
+            QLineEdit* summary = Box(s, "txtTradeDetail");
+            auto* counter = Find<QLabel>(&s, "lblTradeDetailBytes");
+            const auto state = [&](const QString& step) {
+                LogResult({step, Focus(), summary->text(), Box(s, "txtMoney")->text(), Box(s, "txtPercent")->text(),
+                           counter->text(), f.install.rows("select count(*) from t_trade").join(' '),
+                           Control(s, "lstAbst")->isVisible() ? "phrases shown" : "no phrases"});
+            };
+            Pick(s, "14 ", "01 ");
+            QCoreApplication::processEvents();
+            QStringList counted;
+            const QString wide15(15, QChar(0x96FB));
+            for (const QString& typed : {wide15 + "a", wide15 + "電", wide15, QString("ﾊﾞｽ"), QString("電車代")}) {
+                const bool red = counter->palette().color(QPalette::WindowText) == QColor(Qt::red);
+                counted << counter->text() + (red ? " red" : "");
+                summary->selectAll();
+                Commit(summary, typed);
+            }
+            QCOMPARE(counted.join(", "), QString("6/30, 31/30 red, 32/30 red, 30/30, 3/30"));
+            for (QWidget* other : counter->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(other == counter || other->isHidden() || !other->geometry().intersects(counter->geometry()),
+                         qPrintable(other->objectName()));
+            Commit(summary, "（往復）");
+            // clang-format off
+            Steps(f, s, {"see detail clicked, typed", "Enter", "see Enter", "send txtMoney １，２００", "keypad",
+                "see amount, keypad Enter", "Enter", "see Enter on 登録",
+                "pick 50 01", "see shared trade", "Enter", "send txtMoney ￥ 4,000 ",
+                "Enter", "see amount, Enter", "send txtPercent ５０", "keypad",
+                "see percentage over the detail's, keypad Enter", "keypad", "see keypad Enter on 登録"}, state);
+            // clang-format on
+        });
+        LogResult(f.install.rows("select * from t_trade order by seq"));
+        QCOMPARE(LogDiff("ui/trade/recording_by_enter.log", f.install, "frmTrade.lstTrade_Click"), std::string());
     }
 };
 
