@@ -1,5 +1,6 @@
 // The menu screen driven offscreen as a user would. Each scenario writes what
-// the user saw into the run log, which is compared with a file under tests/data.
+// the user saw into the run log or a transcript, compared with a file under
+// tests/data.
 #include "app/context.h"
 #include "fixture_books.h"
 #include "golden_log.h"

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 // The lines against tests/data/ui/rules/<golden>. Line ends within a line are written \n and a character
@@ -120,43 +122,32 @@ TEST(Rules, CarriedBalancesFoldTheOwnersAccountsAndIncomeIntoCapital) {
     ExpectLines("carried_balances.txt", lines);
 }
 
-SearchInput In(const QString& dateFrom, const QString& dateTo, const QString& amountFrom, const QString& amountTo,
-               const QString& text = {}, bool allYears = false) {
-    return {.fiscalYear = 2020,
-            .allYears = allYears,
-            .dateFrom = dateFrom,
-            .dateTo = dateTo,
-            .amountFrom = amountFrom,
-            .amountTo = amountTo,
-            .text = text};
-}
-
 QString Shown(const std::optional<QDate>& d) { return d ? d->toString("yyyy-MM-dd") : "-"; }
 QString Shown(const std::optional<qint64>& a) { return a ? QString::number(*a) : "-"; }
 
 // What names a value is normalised into conditions; the rest refused with the box to fix.
 TEST(Rules, CheckedSearchNormalisesOrRefusesWithTheBoxToFix) {
-    const SearchInput inputs[] = {
-        In("", "", "", ""),
-        In("2020/4/1", "2020/04/30", "1000", "2000"),
-        In("２０２０／０４／０１", " 12/31 ", "１，０００", "￥2,147,483,647"),
-        In("2020-02-29", "", "0", ""),
-        In("2019/12/31", "2021/1/1", "", "", "", true),
-        In("2020/02/30", "", "", ""),
-        In("", "4月1日", "", ""),
-        In("2021/01/01", "", "", ""),
-        In("2020/05/01", "2020/04/01", "", ""),
-        In("", "", "2147483648", ""),
-        In("", "", "", "-5"),
-        In("", "", "", "1.5"),
-        In("", "", "300", "200"),
-        In("", "", "", "", "犬😀"),
+    // Date from, date to, amount from, amount to, text; "all" for all years.
+    const std::array<QString, 6> inputs[] = {
+        {"", "", "", "", "", ""},
+        {"2020/4/1", "2020/04/30", "1000", "2000", "", ""},
+        {"２０２０／０４／０１", " 12/31 ", "１，０００", "￥2,147,483,647", "", ""},
+        {"2020-02-29", "", "0", "", "", ""},
+        {"2019/12/31", "2021/1/1", "", "", "", "all"},
+        {"2020/02/30", "", "", "", "", ""},
+        {"", "4月1日", "", "", "", ""},
+        {"2021/01/01", "", "", "", "", ""},
+        {"2020/05/01", "2020/04/01", "", "", "", ""},
+        {"", "", "2147483648", "", "", ""},
+        {"", "", "", "-5", "", ""},
+        {"", "", "", "1.5", "", ""},
+        {"", "", "300", "200", "", ""},
+        {"", "", "", "", "犬😀", ""},
     };
     QStringList lines;
-    for (const SearchInput& in : inputs) {
-        const auto result = CheckedSearch(in);
-        QString line = QStringList{in.dateFrom, in.dateTo, in.amountFrom, in.amountTo, in.text}.join('|') +
-                       (in.allYears ? " all years" : "") + " -> ";
+    for (const auto& [from, to, amountFrom, amountTo, text, all] : inputs) {
+        const auto result = CheckedSearch({2020, all == "all", from, to, amountFrom, amountTo, text});
+        QString line = QStringList{from, to, amountFrom, amountTo, text, all}.join('|') + " -> ";
         if (const auto* c = std::get_if<SearchConditions>(&result))
             line +=
                 QStringList{Shown(c->dateFrom), Shown(c->dateTo), Shown(c->amountFrom), Shown(c->amountTo)}.join(' ');
