@@ -197,12 +197,12 @@ QString AccessKeys(QWidget* screen) {
 }
 
 // One step of the user, a word and what it acts on: "click LIST ROW" ("ctrl" with Ctrl held; ROW may be
-// "current"), "item LIST START" (the first row that starts so), "pick TRADE DETAIL", "press CONTROL" (a mouse
-// click), "key K" (its access key), "type BOX TEXT" (as committed), "send BOX TEXT" (key by key), "focus CONTROL",
-// "Enter" or "keypad" (its Enter) settled, "chars TEXT" and "keys K ..." (QKeySequence
-// names) where the focus is, "beside LIST" (below its rows), "row TABLE N", "day YYYY-MM-DD" (paged to by the
-// calendar's arrows), "time HH:MM:SS" on 2026-12-05, "sql STATEMENTS" as a database tool runs them, and "yes", "no",
-// "answer TEXT" or "file PATH" (in the installation; none cancels) for the next box.
+// "current"), "item LIST START" (the first row that starts so), "pick TRADE DETAIL", "row TABLE N", "press
+// CONTROL" (a mouse click), "key K" (its access key), "type BOX TEXT" (committed over the box's text), "send BOX
+// TEXT" (key by key), "focus CONTROL"; where the focus is, "Enter" or "keypad" (its Enter, then settled), "chars
+// TEXT" and "keys K ..." (QKeySequence names); "beside LIST" (below its rows), "day YYYY-MM-DD" (paged to by the
+// calendar's arrows), "time HH:MM:SS" on 2026-12-05, "sql STATEMENTS" as a database tool runs them, and "yes",
+// "no", "answer TEXT" or "file PATH" (in the installation; none cancels) for the next box.
 void Act(MenuFixture& f, QWidget& s, const QString& step) {
     const QString word = step.section(' ', 0, 0), on = step.section(' ', 1, 1), rest = step.section(' ', 2);
     FakeDialogs& dialogs = f.install.desktop.dialogs;
