@@ -1,6 +1,9 @@
 #include "screen_fixture.h"
 
+#include "golden_log.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -10,6 +13,7 @@
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -125,7 +129,52 @@ void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
+    Commit(box, text);
+}
+
+void Commit(QLineEdit* box, const QString& text) {
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(box, &commit);
+}
+
+void TypeKeys(QWidget* control, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void PressEnter(bool keypad) {
+    QTest::keyClick(QApplication::focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCoreApplication::processEvents();
+}
+
+QString Focus() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("-");
+}
+
+namespace {
+
+QByteArray WithInstallFolder(QByteArray text, const TempInstall& install) {
+    // Also the root alone, as the file dialog is given it.
+    return text.replace(Sjis(QDir::cleanPath(install.path(QString()))), "<install>");
+}
+
+}  // namespace
+
+std::string LogDiff(const QString& golden, const TempInstall& install, const char* from) {
+    const QByteArray log = WithInstallFolder(RunLogBytes(), install);
+    return GoldenDiff(golden, log.mid(log.indexOf(Sjis(QStringLiteral("■") + QString::fromUtf8(from))) - 9));
+}
+
+std::string TranscriptDiff(const QString& golden, const TempInstall& install, const QStringList& transcript) {
+    return GoldenDiff(
+        golden, WithInstallFolder(Sjis(transcript.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")), install));
+}
+
+QStringList TakeBoxes(FakeDialogs& dialogs) {
+    QStringList lines;
+    for (const ShownBox& b : std::exchange(dialogs.shown, {}))
+        lines << QStringLiteral("box %1 %2 [%3]: %4")
+                     .arg(b.kind, b.title, b.preset, QString(b.text).replace(u'¥', QStringLiteral("<yen>")));
+    return lines;
 }

@@ -57,6 +57,25 @@ void ClickListItem(QListWidget* list, const QString& start);
 
 // Selects all in the box, deletes it, and commits the text as the input method does.
 void Type(QLineEdit* box, const QString& text);
+// Text the input method commits at the cursor, as text typed in hiragana mode arrives.
+void Commit(QLineEdit* box, const QString& text);
+// Keys that send the characters as they are, full-width ones included.
+void TypeKeys(QWidget* control, const QString& text);
+// Enter, or the keypad's Enter, where the focus is; then what it queued runs, as before the user's next key.
+void PressEnter(bool keypad = false);
+// The name of the control with the focus; "-" when none has it.
+QString Focus();
+
+// The run log from the first entry into `from` on (a handler's name), the installation's folder
+// written as <install>, against tests/data/<golden>: empty when they match.
+std::string LogDiff(const QString& golden, const TempInstall& install, const char* from);
+// The lines, each ended by CR LF, the installation's folder written as <install>, in Shift_JIS
+// against tests/data/<golden>: empty when they match.
+std::string TranscriptDiff(const QString& golden, const TempInstall& install, const QStringList& transcript);
+
+// The boxes shown since the last call, one a line with the kind, title and preset; then forgets
+// them. The yen mark the user sees is written <yen>: Shift_JIS would write it as the backslash.
+QStringList TakeBoxes(FakeDialogs& dialogs);
 
 // The control of that object name below the widget; the test fails when missing.
 template <class Control>

@@ -1,5 +1,6 @@
 // The menu screen driven offscreen as a user would. Each scenario writes what
-// the user saw into the run log, which is compared with a file under tests/data.
+// the user saw into the run log or a transcript, compared with a file under
+// tests/data.
 #include "app/context.h"
 #include "fixture_books.h"
 #include "golden_log.h"
@@ -18,7 +19,10 @@
 
 using namespace Qt::StringLiterals;
 
-static QString Focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : u"-"_s; }
+static void Click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton);
+    QCoreApplication::processEvents();  // as before the user's next key
+}
 static QString Yes(bool yes, const char* what) { return (yes ? u""_s : u"not "_s) + QString::fromLatin1(what); }
 
 class MenuScreenTest : public QObject {
@@ -77,31 +81,70 @@ private slots:
         QCOMPARE(GoldenDiff(u"ui/menu/session.log"_s, RunLogWithInstallFolder(f.install)), std::string());
     }
 
-    // Enter presses the button that has the focus, as Space does; Enter in a box presses nothing.
-    void enterPressesTheFocusedButtonOnly() {
+    // The menu's boxes: Enter in the name goes to 保存 and saves nothing;
+    // the year typed full-width over its selected text gives its era, Enter
+    // passes -1/+1 on to the first screen's button and Enter there opens the
+    // screen with the year as digits. -1/+1 step a full-width year too, and
+    // a year with a letter is still refused. Enter on a button presses it,
+    // the transaction screen's 戻る too.
+    void menuNameAndYear() {
         MenuFixture f;
         FrmMenu& menu = *f.menu;
+        FakeDialogs& dialogs = f.install.desktop.dialogs;
+        QLineEdit* name = Find<QLineEdit>(&menu, "txtName");
+        QLineEdit* year = Find<QLineEdit>(&menu, "txtYear");
+        const QByteArray settings = f.install.readBytes("bin/VelmoAccount.ini");
         QStringList seen;
+        const auto state = [&](const QString& step) {
+            seen << QStringList{step,           Focus(),
+                                year->text(),   year->selectedText(),
+                                menu.eraText(), TakeBoxes(dialogs).join(" | ")}
+                        .join(' ');
+        };
+        Click(name);
+        PressEnter();
+        state("name, Enter");
+        QCOMPARE(f.install.readBytes("bin/VelmoAccount.ini"), settings);
+        Click(year);
+        state("year clicked");
+        TypeKeys(year, "２０２７");
+        state("typed");
+        PressEnter(true);
+        state("keypad Enter");
+        WhileModal(
+            menu.frmBegining(), [&] { PressEnter(); },
+            [&] { seen << "opened " + Find<QLineEdit>(menu.frmBegining(), "txtYear")->text(); });
+        QApplication::setActiveWindow(&menu);  // the user is back on the menu
+        state("back");
+        Find<QPushButton>(&menu, "cmdSave")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        state("Tab from 保存");
+        year->setText("２０２７");
+        Click(Find<QPushButton>(&menu, "cmdInc_1"));
+        state("+1");
+        year->setText("２０２７年");
+        WhileModal(
+            menu.frmBegining(), [&] { Click(Find<QPushButton>(&menu, "cmdDispWindow_0")); }, [] { QFAIL("opened"); });
+        state("refused");
+        // Enter presses the button that has the focus, as Space does; Enter in a box presses nothing.
+        year->setText("2026");
         const std::pair<const char*, Qt::Key> presses[] = {{"cmdInc_1", Qt::Key_Return},
                                                            {"cmdInc_0", Qt::Key_Enter},
                                                            {"txtYear", Qt::Key_Return},
                                                            {"txtName", Qt::Key_Return},
                                                            {"cmdSave", Qt::Key_Enter}};
-        for (const auto& [name, key] : presses) {
-            QWidget* control = Find<QWidget>(&menu, QString::fromLatin1(name));
-            control->setFocus();
-            QTest::keyClick(control, key);
-            seen << QString::fromLatin1(name) + u' ' + menu.fiscalYearText() + u' ' +
-                        QString::number(f.install.desktop.dialogs.shown.size());
+        for (const auto& [control, key] : presses) {
+            Find<QWidget>(&menu, control)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key);
+            state(QString("%1 on %2").arg(key == Qt::Key_Enter ? "keypad Enter" : "Enter", control));
         }
-        WhileModal(menu.frmTrade(), Find<QPushButton>(&menu, u"cmdDispWindow_1"_s), [&] {
-            auto* toMenu = Find<QPushButton>(menu.frmTrade(), u"cmdToMenu"_s);
-            toMenu->setFocus();
-            QTest::keyClick(toMenu, Qt::Key_Return);
-            seen << Yes(menu.frmTrade()->isVisible(), "shown");
+        WhileModal(menu.frmTrade(), Find<QPushButton>(&menu, "cmdDispWindow_1"), [&] {
+            Find<QPushButton>(menu.frmTrade(), "cmdToMenu")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            seen << (menu.frmTrade()->isVisible() ? "screen still shown" : "back on the menu");
         });
-        QCOMPARE(seen.join(u", "_s),
-                 u"cmdInc_1 2027 0, cmdInc_0 2026 0, txtYear 2026 0, txtName 2026 0, cmdSave 2026 1, not shown"_s);
+        QCOMPARE(TranscriptDiff("ui/menu/boxes.txt", f.install, seen), std::string());
     }
 
     // Starts on missing and foreign files, backups beside other files and other
