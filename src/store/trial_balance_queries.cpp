@@ -8,6 +8,7 @@
 #include <QHash>
 
 #include <utility>
+#include <vector>
 
 ResultTable DBSelTrialBalanceAccounts(int year) {
     WriteLog(QStringLiteral("DBSelTrialBalanceAccounts"));
@@ -48,30 +49,54 @@ void DBSelTrialBalanceMovements(int year, const std::function<void(const Movemen
             accountsOf.insert(r.text(0), {r.text(1), r.text(2)});
         });
     const QString share = QStringLiteral("money * rate / 100");
-    const QString sql = SqlLines({
+    const QString wholeNumbers = QStringLiteral("typeof(month) = 'integer' and typeof(day) = 'integer'\r\n") +
+                                 QStringLiteral("             and typeof(") + share + QStringLiteral(") = 'integer'");
+    const QStringList select = {
         QStringLiteral("select trade_cd"),
         QStringLiteral("      ,month"),
         QStringLiteral("      ,min(day) as first_day"),
         QStringLiteral("      ,max(day) as last_day"),
         QStringLiteral("      ,sum(") + share + QStringLiteral(") as amount"),
+    };
+    const QStringList from = {
         QStringLiteral("from   t_trade"),
         QStringLiteral("where  year  = ") + QString::number(year),
         QStringLiteral("  and  is_valid = 1"),
         QStringLiteral("  and  trade_cd is not null"),
         QStringLiteral("group by"),
         QStringLiteral("       trade_cd,month"),
-        QStringLiteral("      ,case when typeof(month) = 'integer' and typeof(day) = 'integer'"),
-        QStringLiteral("             and typeof(") + share + QStringLiteral(") = 'integer' then null else rowid end"),
-    });
-    LoggedQuery(sql).each([&](const QueryRow& r) {
+    };
+    std::vector<MovementRow> rows;
+    bool anyOdd = false;
+    const auto read = [&](const QueryRow& r) {
         // A trade the master does not know names no accounts: its rows move none.
         const auto accounts = accountsOf.constFind(r.text(0));
         if (accounts == accountsOf.constEnd()) return;
-        each({.debitCd = accounts->first,
-              .creditCd = accounts->second,
-              .month = r.text(1),
-              .firstDay = r.text(2),
-              .lastDay = r.text(3),
-              .amount = r.text(4)});
-    });
+        rows.push_back({.debitCd = accounts->first,
+                        .creditCd = accounts->second,
+                        .month = r.text(1),
+                        .firstDay = r.text(2),
+                        .lastDay = r.text(3),
+                        .amount = r.text(4)});
+    };
+    // The usual books: every month, day and share a whole number. The groups
+    // follow the order of the year's index, so they are summed as it is read.
+    LoggedQuery(SqlLines(select +
+                         QStringList{QStringLiteral("      ,count(*) - sum(") + wholeNumbers +
+                                     QStringLiteral(") as odd_rows")} +
+                         from))
+        .each([&](const QueryRow& r) {
+            anyOdd = anyOdd || r.text(5) != QStringLiteral("0");
+            read(r);
+        });
+    if (anyOdd) {
+        // Books a database tool has touched: each row that is no whole number
+        // comes back alone, the rest summed as before.
+        rows.clear();
+        LoggedQuery(SqlLines(select + from +
+                             QStringList{QStringLiteral("      ,case when ") + wholeNumbers +
+                                         QStringLiteral(" then null else rowid end")}))
+            .each(read);
+    }
+    for (const MovementRow& row : rows) each(row);
 }
