@@ -2,10 +2,13 @@
 
 #include "platform/cp932.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <iterator>
+#include <stdexcept>
+#include <string_view>
 
 namespace {
 
@@ -21,6 +24,8 @@ struct Encoded {
 // field of every line, and a busy year's reports run to a million lines.
 using UnitArray = std::array<Encoded, 65536>;
 
+bool IsPrintableAscii(char16_t unit) { return unit >= 0x20 && unit < 0x7F; }
+
 const UnitArray& UnitTable() {
     static const UnitArray table = [] {
         UnitArray units{};
@@ -29,6 +34,12 @@ const UnitArray& UnitTable() {
             units[unit].length = static_cast<std::uint8_t>(bytes.size());
             for (qsizetype i = 0; i < bytes.size() && i < 2; ++i)
                 units[unit].bytes[static_cast<std::size_t>(i)] = bytes[i];
+            // The writer copies printable ASCII through as it is; the table
+            // keeps it so (0x5C stays the backslash), though not every control
+            // character (the converter swaps 0x1A, 0x1C and 0x7F).
+            if (IsPrintableAscii(static_cast<char16_t>(unit)) &&
+                (units[unit].length != 1 || units[unit].bytes[0] != static_cast<char>(unit)))
+                throw std::runtime_error("The Shift_JIS table changes printable ASCII");
         }
         return units;
     }();
@@ -60,7 +71,13 @@ void AppendShiftJis(QByteArray& bytes, QStringView text) {
     const qsizetype start = bytes.size();
     bytes.resize(start + 2 * text.size());
     char* out = bytes.data() + start;
+    const char16_t* units = text.utf16();
     for (qsizetype i = 0; i < text.size(); ++i) {
+        // Most of a report line is printable ASCII: blanks, digits, codes.
+        if (IsPrintableAscii(units[i])) {
+            *out++ = static_cast<char>(units[i]);
+            continue;
+        }
         if (IsSurrogatePair(text, i)) {
             *out++ = '?';
             ++i;
@@ -116,25 +133,25 @@ QString PadByteWidth(const QString& text, int width, bool rightAlign) {
 
 namespace {
 
-// The last `width` characters of the number after `mark`, blanks in front.
-void AppendLastChars(QString& line, QLatin1StringView mark, qint64 n, int width) {
-    char digits[24];
-    const QLatin1StringView number(digits, std::to_chars(digits, std::end(digits), n).ptr);
-    const qsizetype length = mark.size() + number.size();
+// The last `width` characters of the number after `mark`, blanks in front,
+// made in one buffer and appended at once: every report line has amounts.
+void AppendLastChars(QString& line, std::string_view mark, qint64 n, int width) {
     if (width <= 0) return;
+    char field[48];
+    const std::size_t markSize = std::min(mark.size(), std::size_t{8});
+    std::copy_n(mark.data(), markSize, field);
+    char* const end = std::to_chars(field + markSize, std::end(field), n).ptr;
+    const qsizetype length = end - field;
     if (length < width) AppendBlanks(line, width - length);
     const qsizetype skip = std::max<qsizetype>(length - width, 0);
-    if (skip < mark.size()) line.append(mark.mid(skip));
-    line.append(number.mid(std::max<qsizetype>(skip - mark.size(), 0)));
+    line += QLatin1StringView(field + skip, length - skip);
 }
 
 }  // namespace
 
-void AppendRightAlign(QString& line, qint64 n, int width) { AppendLastChars(line, QLatin1StringView(), n, width); }
+void AppendRightAlign(QString& line, qint64 n, int width) { AppendLastChars(line, {}, n, width); }
 
-void AppendRightAlignYen(QString& line, qint64 n, int width) {
-    AppendLastChars(line, QLatin1StringView("\\"), n, width);
-}
+void AppendRightAlignYen(QString& line, qint64 n, int width) { AppendLastChars(line, "\\", n, width); }
 
 QString RightAlign(qint64 n, int width) {
     QString line;

@@ -6,7 +6,6 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <iterator>
@@ -15,6 +14,41 @@
 namespace {
 
 const QChar kTab = QLatin1Char('\t');
+
+// Appends UTF-8 text of one to three bytes a character (all that Shift_JIS
+// can hold) unit by unit into room made once; false, with the line as it
+// was, at anything else, which Qt's decoder then reads. A report appends a
+// million codes, numbers and summaries.
+bool AppendShortUtf8(QString& line, const unsigned char* text, qsizetype size) {
+    const qsizetype start = line.size();
+    line.resize(start + size);  // never more units than bytes
+    char16_t* out = reinterpret_cast<char16_t*>(line.data()) + start;
+    const auto follows = [text](qsizetype at) { return (text[at] & 0xC0) == 0x80; };
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char c = text[i];
+        if (c < 0x80) {
+            *out++ = c;
+            i += 1;
+        } else if (c >= 0xC2 && c < 0xE0 && i + 1 < size && follows(i + 1)) {
+            *out++ = static_cast<char16_t>((c & 0x1F) << 6 | (text[i + 1] & 0x3F));
+            i += 2;
+        } else if (c >= 0xE0 && c < 0xF0 && i + 2 < size && follows(i + 1) && follows(i + 2)) {
+            const auto unit =
+                static_cast<char16_t>((c & 0x0F) << 12 | (text[i + 1] & 0x3F) << 6 | (text[i + 2] & 0x3F));
+            if (unit < 0x800 || (unit >= 0xD800 && unit <= 0xDFFF)) {
+                line.resize(start);
+                return false;
+            }
+            *out++ = unit;
+            i += 3;
+        } else {
+            line.resize(start);
+            return false;
+        }
+    }
+    line.resize(out - reinterpret_cast<const char16_t*>(line.constData()));
+    return true;
+}
 
 }  // namespace
 
@@ -26,7 +60,7 @@ void QueryRow::appendText(QString& line, int column) const {
             // Read whole: a sum beyond 32 bits must not come back with its high bits lost.
             char digits[24];
             const char* end = std::to_chars(digits, std::end(digits), SQLite3ColumnInt64(statement_, column)).ptr;
-            line += QLatin1StringView(digits, end - digits);
+            AppendShortUtf8(line, reinterpret_cast<const unsigned char*>(digits), end - digits);
             return;
         }
         case SQLITE_FLOAT:
@@ -41,11 +75,7 @@ void QueryRow::appendText(QString& line, int column) const {
             // Decoded straight into the line: a report reads a million texts.
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
             const qsizetype bytes = text ? static_cast<qsizetype>(std::strlen(text)) : 0;
-            // Codes, amounts and most names are plain ASCII, which needs no decoder.
-            if (std::all_of(text, text + bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-                line += QLatin1StringView(text, bytes);
-                return;
-            }
+            if (AppendShortUtf8(line, reinterpret_cast<const unsigned char*>(text), bytes)) return;
             const qsizetype start = line.size();
             line.resize(start + bytes);
             thread_local QStringDecoder utf8(QStringDecoder::Utf8,

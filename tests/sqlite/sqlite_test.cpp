@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QStringDecoder>
+
 #include <chrono>
 #include <thread>
 
@@ -71,6 +73,27 @@ TEST(Sqlite, StatementsValuesAndFailuresAsLogged) {
     EXPECT_THROW(FindColumn(table, 1, "N"), ProcessEnded);
     LogDialogs(install.desktop.dialogs.shown);
     EXPECT_EQ(GoldenDiff("sqlite/statements.txt", RunLogBytes()), "");
+}
+
+// Stored bytes read back as Qt's own decoder reads them: ASCII, two and three
+// bytes a character, a byte order mark, and what is not well-formed (a lone
+// continuation byte, an overlong form, an encoded surrogate, four bytes, a
+// character cut short).
+TEST(Sqlite, TextsReadAsQtDecodesThem) {
+    TempInstall install;
+    ASSERT_EQ(sqlite3_open(install.path("db/test.sqlite3").toUtf8().constData(), &ctx().db), SQLITE_OK);
+    for (const char* hex :
+         {"", "41305a7e5c", "c2a5", "e4ba8be58b99e381a6", "efbbbf41", "80", "c0af", "eda080", "f09f9880", "41e4ba"}) {
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString expected = utf8.decode(QByteArray::fromHex(hex));
+        QString read = "kept";
+        LoggedQuery(QString("select cast(x'%1' as text)").arg(hex)).each([&](const QueryRow& row) {
+            EXPECT_EQ(row.text(0), expected) << hex;
+            row.assign(read, 0);
+        });
+        EXPECT_EQ(read, expected) << hex;
+    }
 }
 
 }  // namespace
