@@ -46,7 +46,9 @@ bool AppendShortUtf8(QString& line, const unsigned char* text, qsizetype size) {
             return false;
         }
     }
-    line.resize(out - reinterpret_cast<const char16_t*>(line.constData()));
+    // Plain ASCII fills the room exactly; a wider character leaves some over.
+    const qsizetype units = out - reinterpret_cast<const char16_t*>(line.constData());
+    if (units != line.size()) line.resize(units);
     return true;
 }
 
@@ -87,7 +89,7 @@ void QueryRow::appendText(QString& line, int column) const {
 }
 
 void QueryRow::assign(QString& value, int column) const {
-    value.resize(0);
+    if (!value.isEmpty()) value.resize(0);
     appendText(value, column);
 }
 
