@@ -32,6 +32,16 @@ const char* const kJournalSql =
     "t.money * t.rate / 100, t.detail_name from t_trade t join m_trade m on t.trade_cd = m.trade_cd "
     "where t.year = 2026 and t.is_valid = 1 order by t.month, t.day, t.seq";
 
+// The start of a journal or record line: the date of columns 0 and 1, the
+// seq of column 2 right-aligned in three, the trade code of column 3.
+void DateSeqAndTrade(FloorText& out, const FloorQuery& r) {
+    out.date(kYear, Int(r.text(0)), Int(r.text(1)));
+    out.ascii(" ");
+    out.padded(r.text(2), 3, true);
+    out.ascii(" ");
+    out.utf8(r.text(3));
+}
+
 }  // namespace
 
 std::string LeadingLines(const QByteArray& file, int count) {
@@ -52,11 +62,7 @@ FloorRun JournalFloor(sqlite3* db, const std::string& heading, const QString& pa
         out.ascii(heading);
         while (query->step()) {
             const FloorQuery& r = *query;
-            out.date(kYear, Int(r.text(0)), Int(r.text(1)));
-            out.ascii(" ");
-            out.padded(r.text(2), 3, true);
-            out.ascii(" ");
-            out.utf8(r.text(3));
+            DateSeqAndTrade(out, r);
             for (const auto& [column, width] : {std::pair{4, 3}, {5, 30}, {6, 3}, {7, 30}}) {
                 out.ascii(" ");
                 out.padded(r.text(column), width);
@@ -84,11 +90,7 @@ FloorRun RecordReportFloor(sqlite3* db, const std::string& heading, const QStrin
         out.ascii(heading);
         while (query->step()) {
             const FloorQuery& r = *query;
-            out.date(kYear, Int(r.text(0)), Int(r.text(1)));
-            out.ascii(" ");
-            out.padded(r.text(2), 3, true);
-            out.ascii(" ");
-            out.utf8(r.text(3));
+            DateSeqAndTrade(out, r);
             out.ascii(" ");
             out.utf8(r.text(4));
             out.ascii(" ");
