@@ -109,6 +109,8 @@ void FrmTrade::ActivateScreen() {
     move((screen.width() - frameGeometry().width()) / 2, 0);
     lblYear->setText(menu().fiscalYearText());
     lblGengou->setText(menu().eraText());
+    // How to write a date, in the year shown: a fixed example year read as a value.
+    txtSearchDateFrom->setPlaceholderText(lblYear->text() + QStringLiteral("/04/01"));
     // The fiscal year may have changed since the last showing.
     Calendar->holdToYear(FiscalYear());
     if (Today().toString(QStringLiteral("yyyy")) == lblYear->text()) {

@@ -63,7 +63,6 @@ void FrmTrade::PlaceSearchFrame() {
     txtSearchText->setToolTip(QStringLiteral("摘要に含まれる文字"));
     for (QLineEdit* digits : {txtSearchDateFrom, txtSearchDateTo, txtSearchMoneyFrom, txtSearchMoneyTo})
         digits->setAttribute(Qt::WA_InputMethodEnabled, false);
-    txtSearchDateFrom->setPlaceholderText(QStringLiteral("2020/04/01"));
 
     cboSearchTrade = MakeChoice(fraSearch, QStringLiteral("cboSearchTrade"), 870, 1, 3375);
     MakeBuddyCaption(fraSearch, QStringLiteral("lblSearchTrade"), QStringLiteral("取引(&W)"), cboSearchTrade, 120, 1,

@@ -28,8 +28,8 @@ std::variant<std::optional<QDate>, SearchProblem> DateOfBox(const QString& typed
     const int year = match.hasMatch() && match.hasCaptured(1) ? match.captured(1).toInt() : fiscalYear;
     const QDate date = match.hasMatch() ? QDate(year, match.captured(2).toInt(), match.captured(3).toInt()) : QDate();
     if (!date.isValid())
-        return SearchProblem{QStringLiteral("日付「") + typed +
-                                 QStringLiteral("」はありません。\r\n2020/04/01のように入力してください。"),
+        return SearchProblem{QStringLiteral("日付「") + typed + QStringLiteral("」はありません。\r\n") +
+                                 QString::number(fiscalYear) + QStringLiteral("/04/01のように入力してください。"),
                              field};
     if (!allYears && date.year() != fiscalYear)
         return SearchProblem{QStringLiteral("会計年度(") + QString::number(fiscalYear) +
