@@ -5,9 +5,9 @@
 #include "app/run_log.h"
 #include "platform/file_replace.h"
 #include "sqlite/sqlite_api.h"
+#include "store/book_indexes.h"
 #include "store/carry_record_store.h"
 #include "store/import_store.h"
-#include "store/book_indexes.h"
 
 #include <sqlite3.h>
 
