@@ -18,13 +18,15 @@ ResultTable DBSelTrialBalanceAccounts(int year);
 // One sum of the year's valid transactions: the business shares of the rows
 // of one trade in one month, with the accounts the trade debits and credits
 // and the first and the last day among them, each value the text the
-// database returned. A row
-// whose month, day or share is not a whole number is summed by no one: it
-// comes back alone, for the reader to read as it reads one row.
+// database returned. A row whose month, day or share is not a whole number
+// is summed by no one: it comes back alone, for the reader to read as it
+// reads one row.
 struct MovementRow {
     QString debitCd, creditCd, month, firstDay, lastDay, amount;
 };
 
 // The year's sums, grouped in the database: the trial balance needs its
-// accounts' totals, never the journal's lines.
+// accounts' totals, never the journal's lines. The trades' accounts are read
+// first; books holding such odd rows are grouped a second time, row by row
+// for those.
 void DBSelTrialBalanceMovements(int year, const std::function<void(const MovementRow& row)>& each);
