@@ -27,35 +27,6 @@ const QString kFill = QStringLiteral(
     "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 3000) "
     "select %1, 1 + v % 12, 1 + v % 28, v, '14', '01', v || hex(zeroblob(50)), v, 100, 1, '' from n");
 
-// The work, the books it starts from, the work they hold in the words of the worker's
-// lines, and a query with rows only when a change and its history copies do not match.
-const char* const kKinds[][4] = {
-    {"record", "select 1",
-     "select 'R '||month||' '||day||' '||seq||' '||detail_name||' '||money from t_trade where is_valid = 1",
-     "select 1 where 0"},
-    // Twenty transactions at 1000 yen; the copy taken before a correction to m holds m - 1 as version m - 1000.
-    {"correct",
-     "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 20) "
-     "select 2031, 1, 1, v, '14', '01', 'c', 1000, 100, 1, '' from n",
-     "select 'C '||seq||' '||(money + 1) from t_trade_history",
-     "select seq from t_trade t where money - 1000 != (select count(*) from t_trade_history h where h.seq = t.seq) "
-     "or money - 1000 != (select ifnull(max(ver_idx), 0) from t_trade_history h where h.seq = t.seq) "
-     "union all select seq from t_trade_history where money != 999 + ver_idx "
-     "union all select 0 where (select count(*) from t_trade) != 20"},
-    // Fifty accounts; every re-creation copies all fifty, account 100 holding its version.
-    {"recreate",
-     "insert into t_bs_begining with recursive n(v) as (select 100 union all select v + 10 from n where v < 640) "
-     "select 2032, v, '', iif(v < 400, 'a', 'd'), 0, '' from n where v <= 340 or v >= 400",
-     "select 'B '||ver_idx from t_bs_begining_history where account_cd = '100'",
-     "select 1 where (select count(*) from t_bs_begining) != 50 "
-     "or (select count(distinct account_cd) from t_bs_begining_history) not in (0, 50) "
-     "or exists (select 1 from t_bs_begining_history group by account_cd having count(*) != max(ver_idx) "
-     "or count(*) != (select count(*) from t_bs_begining_history where account_cd = '100')) "
-     "or exists (select 1 from t_bs_begining_history where account_cd = '100' and money != ver_idx) "
-     "or (select money from t_bs_begining where account_cd = '100') not in "
-     "(0, 1 + (select count(*) from t_bs_begining_history where account_cd = '100'))"},
-};
-
 // The worker started on these arguments, the boxes it shows written into `errors`. As the user "nobody",
 // it is a copy of the worker beside the installation `root`, which it can reach.
 struct Worker : QProcess {
@@ -139,23 +110,24 @@ private slots:
         const int kills = qEnvironmentVariable("VELMO_CRASH_KILLS", "25").toInt();
         const quint32 seed = Seed();
         QRandomGenerator random(seed);
-        for (const auto& [mode, arrange, stored, broken] : kKinds) {
+        for (const char* mode : {"record", "correct", "recreate"}) {
+            const QStringList sql = DataCases("reliability/work.cases", mode);  // arranged, stored, broken
             TempInstall install;
             install.installDatabase();
-            BooksFile(install.path(kBook)).rows(arrange);
+            BooksFile(install.path(kBook)).rows(sql[0]);
             QStringList confirmed;
             for (int k = 1; k <= kills; ++k) {
                 // Each kill lands in work going on, after its first piece was confirmed, anywhere in the next
                 // few dozen statements (each commit waits for the disk).
                 confirmed << KillWorker(install, mode, true, random.bounded(150000));
                 const BooksFile books(install.path(kBook));
-                const QStringList held = books.rows(stored);
+                const QStringList held = books.rows(sql[1]);
                 const QString where = QStringLiteral("%1, kill %2, seed %3: ").arg(mode).arg(k).arg(seed);
                 QVERIFY2(books.integrity() == "ok", qPrintable(where + books.integrity()));
                 QVERIFY2(Lost(confirmed, held).isEmpty(),
                          qPrintable(where + "lost " + Lost(confirmed, held).join(", ")));
                 QVERIFY2(held.size() <= confirmed.size() + k, qPrintable(where + "stored what nobody confirmed"));
-                QVERIFY2(books.rows(broken).isEmpty(), qPrintable(where + "a change without its history copies"));
+                QVERIFY2(books.rows(sql[2]).isEmpty(), qPrintable(where + "a change without its history copies"));
             }
         }
     }
@@ -185,7 +157,7 @@ private slots:
         }
         const BooksFile books(install.path(kBook));
         QCOMPARE(books.integrity(), "ok");
-        const QStringList held = books.rows(kKinds[0][2]);
+        const QStringList held = books.rows(DataCases("reliability/work.cases", "record")[1]);
         QCOMPARE(Lost(confirmed, held), QStringList());
         QVERIFY2(QSet<QString>(confirmed.begin(), confirmed.end()).size() == confirmed.size(), "one seq told twice");
         // A kill may land between a commit and its line.
@@ -249,8 +221,7 @@ private slots:
         QCOMPARE(d.readBytes("outside.sqlite3"), outside);
         QCOMPARE(QDir(d.path("db_backup")).entryList(QDir::Files), backups);
         for (const auto& [name, tree] : trees) out.replace(QFileInfo(tree->path("")).canonicalFilePath(), name);
-        const std::string diff = GoldenDiff("reliability/locks.txt", Sjis(out));
-        QVERIFY2(diff.empty(), diff.c_str());
+        QCOMPARE(QString::fromStdString(GoldenDiff("reliability/locks.txt", Sjis(out))), QString());
     }
 
     // Killed at random moments of its start on a large book, over and over: every file named as a
@@ -329,19 +300,13 @@ private slots:
             if (holder)
                 holder.reset(), results += QStringLiteral("let go: %1\n").arg(std::get<0>(StartProgram(install)));
         }
-        const std::string diff = GoldenDiff("reliability/damaged_books.txt", Sjis(results));
-        QVERIFY2(diff.empty(), diff.c_str());
+        QCOMPARE(QString::fromStdString(GoldenDiff("reliability/damaged_books.txt", Sjis(results))), QString());
     }
 
     // Another program dead inside a write, its change spilled into the file and the old pages in its journal:
     // the backup is the committed state. Ten backups stay, and no look-alike goes.
     void theBackupAfterAWriterDiedIsTheCommittedStateAndTenStay() {
-        const QStringList others = QStringLiteral(
-                                       "velmo_2001_1101-0800_00.sqlite3.bak velmo_2001_1101-0800_0.sqlite3 notes.txt "
-                                       "Velmo_2001_1101-0800_00.sqlite3 velmox_2001_1101-0800_00.sqlite3-journal "
-                                       "velmox_2001_1101-0800_00.sqlite3 velmo_2001_1101-0800_00.sqlite velmo.sqlite3 "
-                                       "velmo_2001_1101-0800_00sqlite3 velmo_backup.sqlite3")
-                                       .split(u' ');
+        const QStringList others = DataCases("reliability/backups.cases", "other");
         TempInstall install;
         install.installDatabase();
         install.writeSettings("x");
