@@ -16,7 +16,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <array>
-#include <functional>
 #include <thread>
 
 namespace {
@@ -71,33 +70,6 @@ QStringList Lost(const QStringList& told, const QStringList& held) {
 quint32 Seed() {
     return qEnvironmentVariable("VELMO_CRASH_SEED", QString::number(QRandomGenerator::global()->generate())).toUInt();
 }
-
-// The books with `n` bytes from `at` on zeroed.
-void Zero(const TempInstall& i, int at, int n) {
-    i.writeBytes(kBook, i.readBytes(kBook).replace(at, n, QByteArray(n, 0)));
-}
-
-// Each damages the bundled books, filled with a year of long entries, or the folder about them.
-const std::pair<const char*, std::function<void(const TempInstall&)>> kDamages[] = {
-    {"zero bytes", [](const TempInstall& i) { i.writeBytes(kBook, {}); }},
-    {"a text file",
-     [](const TempInstall& i) { i.writeBytes(kBook, QByteArray("[user]\r\nname=x\r\n").repeated(300)); }},
-    {"truncated", [](const TempInstall& i) { i.writeBytes(kBook, i.readBytes(kBook).left(15 * 4096)); }},
-    {"a zeroed header", [](const TempInstall& i) { Zero(i, 0, 100); }},
-    {"a zeroed page among the entries", [](const TempInstall& i) { Zero(i, 100 * 4096, 4096); }},
-    {"another program's database",
-     [](const TempInstall& i) {
-         i.writeBytes(kBook, {});
-         BooksFile(i.path(kBook)).rows("create table customers (id integer, name text)");
-     }},
-    {"a folder where its journal goes", [](const TempInstall& i) { i.makeFolder(kBook + "-journal"); }},
-    {"read-only",
-     [](const TempInstall& i) {
-         ::chmod(qPrintable(i.path(kBook)), 0444);
-         for (const char* folder : {"", "bin", "log", "db", "db_backup"}) ::chmod(qPrintable(i.path(folder)), 0777);
-     }},
-    {"locked by another program", [](const TempInstall&) {}},
-};
 
 }  // namespace
 
@@ -274,15 +246,31 @@ private slots:
     }
 
     void damagedBooksEndWithTheirMessageAndTouchNothing() {
+        QList<QStringList> damages;  // the name, then each step and its argument
+        for (const auto& [step, arg] : DataCaseLines("reliability/damaged_books.cases"))
+            step == "damage" ? damages.append({arg}) : damages.last().append({step, arg});
         QString results;
-        for (const auto& [what, damage] : kDamages) {
+        for (const QStringList& damage : damages) {
+            const QString what = damage[0];
             TempInstall install;
             install.writeSettings("x");
             for (int day = 10; day < 21; ++day)
                 install.writeBytes(QStringLiteral("db_backup/velmo_2001_11%1-0800_00.sqlite3").arg(day), "old");
             install.installDatabase();
             BooksFile(install.path(kBook)).rows(kFill.arg(2020));
-            damage(install);
+            for (qsizetype i = 1; i < damage.size(); i += 2) {
+                const QString &step = damage[i], &arg = damage[i + 1];
+                const int at = arg.section(u' ', 0, 0).toInt(), n = arg.section(u' ', 1, 1).toInt();
+                const QByteArray bytes = install.readBytes(kBook);
+                if (step == "keep") install.writeBytes(kBook, bytes.left(at));
+                if (step == "zero") install.writeBytes(kBook, QByteArray(bytes).replace(at, n, QByteArray(n, 0)));
+                if (step == "text") install.writeBytes(kBook, arg.section(u' ', 1).toUtf8().repeated(at));
+                if (step == "sql") BooksFile(install.path(kBook)).rows(arg);
+                if (step == "folder") install.makeFolder(kBook + arg);
+                if (step == "read-only") ::chmod(qPrintable(install.path(kBook)), 0444);
+                for (const char* folder : {"", "bin", "log", "db", "db_backup"})
+                    if (step == "read-only") ::chmod(qPrintable(install.path(folder)), 0777);
+            }
             const auto snapshot = [&] {
                 return install.readBytes(kBook) + QDir(install.path("db")).entryList().join(u' ').toUtf8() +
                        QDir(install.path("db_backup")).entryList().join(u' ').toUtf8();
@@ -290,12 +278,11 @@ private slots:
             const QByteArray before = snapshot();
             // Locked from here on: a file closed by this process would drop its locks.
             std::optional<BooksFile> holder;
-            if (QByteArray(what).startsWith("locked"))
-                holder.emplace(install.path(kBook)), holder->rows("begin exclusive");
+            if (what.startsWith("locked")) holder.emplace(install.path(kBook)), holder->rows("begin exclusive");
             // Root may write a read-only file: "nobody" starts it then.
-            const auto [code, ms, boxes] = StartProgram(install, QByteArray(what) == "read-only" && ::geteuid() == 0);
-            QVERIFY2(ms < 2000, what);
-            QVERIFY2(snapshot() == before, what);
+            const auto [code, ms, boxes] = StartProgram(install, what == "read-only" && ::geteuid() == 0);
+            QVERIFY2(ms < 2000, qPrintable(what));
+            QVERIFY2(snapshot() == before, qPrintable(what));
             results += QStringLiteral("== %1: %2\n%3").arg(what).arg(code).arg(boxes);
             if (holder)
                 holder.reset(), results += QStringLiteral("let go: %1\n").arg(std::get<0>(StartProgram(install)));
