@@ -162,33 +162,24 @@ private slots:
             out += "lock files left: " + left.join(' ') + '\n';
         };
         // The errors of every tree are written into a's log folder.
-        const auto run = [&](const QString& what, const TempInstall& install, const char* then) {
+        const auto run = [&](const QString& what, const TempInstall& install, const QString& then) {
             Worker program({"run", QDir::cleanPath(install.path("")), then}, a.path("log/errors.txt"));
             note(what, program, "log/errors.txt");
         };
+        const QStringList backups = QDir(d.path("db_backup")).entryList(QDir::Files);
+        QVERIFY(QFile::copy(d.path(kBook), d.path("outside.sqlite3")));
+        const QByteArray outside = d.readBytes("outside.sqlite3");
         Worker holder({"run", QDir::cleanPath(a.path("")), "wait"}, a.path("log/holder.txt"));
         QByteArray told;
         while (!told.contains("up\n") && holder.waitForReadyRead(30000)) told += holder.readAllStandardOutput();
         QVERIFY2(told.contains("up\n"), told.constData());
-        run("a second start of a", a, "quit");
-        run("b, its books a link to a's", b, "quit");
-        run("c, its db folder a link to a's", c, "quit");
-        holder.kill();
-        note("a killed", holder, "log/holder.txt");
-        run("b after the kill", b, "quit");
-        run("a quit by 終了", a, "quit");
-        run("a quit by 終了 of the opening balance screen", a, "quit-begining");
-        run("a quit by 終了 of the transaction screen", a, "quit-trade");
-        run("a closed by the close box", a, "close");
-        d.makeFolder(kBook + ".lock");
-        run("d with a folder in the books lock's place", d, "quit");
-        QVERIFY(QDir().rmdir(d.path(kBook + ".lock")));
-        const QStringList backups = QDir(d.path("db_backup")).entryList(QDir::Files);
-        QVERIFY(QFile::copy(d.path(kBook), d.path("outside.sqlite3")));
-        const QByteArray outside = d.readBytes("outside.sqlite3");
-        for (const QString setting : {"../outside.sqlite3", "sub/velmo.sqlite3", "..\\velmo.sqlite3"}) {
-            d.writeSettings("x", setting);
-            run("d with filename=" + setting, d, "quit");
+        for (const auto& [step, arg] : DataCaseLines("reliability/locks.steps")) {
+            const TempInstall& tree = *trees[std::clamp(arg.isEmpty() ? 0 : arg[0].unicode() - u'a', 0, 3)].second;
+            if (step == "run") run(arg.section(u' ', 2), tree, arg.section(u' ', 1, 1));
+            if (step == "kill") holder.kill(), note("a killed", holder, "log/holder.txt");
+            if (step == "folder") tree.makeFolder(kBook + ".lock");
+            if (step == "unfolder") QVERIFY(QDir().rmdir(tree.path(kBook + ".lock")));
+            if (step == "filename") d.writeSettings("x", arg), run("d with filename=" + arg, d, "quit");
         }
         QCOMPARE(d.readBytes("outside.sqlite3"), outside);
         QCOMPARE(QDir(d.path("db_backup")).entryList(QDir::Files), backups);
