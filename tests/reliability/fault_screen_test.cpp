@@ -426,18 +426,12 @@ private slots:
                 Enter(Box(trade, "txtTradeDetail"), summary);
                 Click(trade, "cmdInsert");
             }
-            // Phrase files of every size, and in other codes (each told apart by the text code test): a list, or
-            // the box naming the code and no list.
-            const QString phrases = "電車代\r\nバス代\r\n";
-            const std::pair<const char*, QByteArray> files[] = {{"empty", {}},
-                                                                {"ASCII", "Taxi\r\nBus\r\n\r\n"},
-                                                                {"Shift_JIS", Sjis(phrases)},
-                                                                {"huge", Sjis("電車代\r\n").repeated(200000)},
-                                                                {"one line without an end", Sjis(QString(5000, u'あ'))},
-                                                                {"UTF-8", phrases.toUtf8()},
-                                                                {"neither text nor any code", "x\x8D"}};
-            for (const auto& [what, bytes] : files) {
-                f.install.writeBytes("bin/List-.txt", bytes);
+            for (const auto& [encoding, file] : DataCaseLines("reliability/phrases.cases")) {
+                const QString what = file.section(u'|', 0, 0);
+                const QString text = file.section(u'|', 1, 1).repeated(std::max(1, file.section(u'|', 2).toInt()));
+                f.install.writeBytes("bin/List-.txt", encoding == "sjis"     ? Sjis(text)
+                                                      : encoding == "latin1" ? text.toLatin1()
+                                                                             : text.toUtf8());
                 dialogs.shown.clear();
                 dialogs.yesNoAnswers = {false};
                 const qint64 start = QDateTime::currentMSecsSinceEpoch();
