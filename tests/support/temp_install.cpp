@@ -64,7 +64,8 @@ QList<std::pair<QString, QString>> DataCaseLines(const QString& relative) {
     QList<std::pair<QString, QString>> cases;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
         const qsizetype open = line.indexOf(QLatin1Char('[')), close = line.lastIndexOf(QLatin1Char(']'));
-        if (line.startsWith(QLatin1Char('#')) || open < 0 || close < open) continue;
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        if (open < 0 || close < open) throw std::runtime_error("no case in brackets: " + line.toStdString());
         // An escape (a code in hex or a letter), a character and its count, or a character.
         static const QRegularExpression token(
             QStringLiteral(R"(\\(x[\dA-Fa-f]{2}|u[\dA-Fa-f]{4}|U[\dA-Fa-f]{8}|.)|(.)\{(\d+)\}|.)"));

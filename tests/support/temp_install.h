@@ -55,9 +55,9 @@ QByteArray RunLogBytes();
 // A file of the source tree, e.g. "data/schema.sql" or "tests/data/...".
 QString SourcePath(const QString& relative);
 
-// The cases of tests/data/<relative>, a line each as "<group> [<text>]" (blank lines and # comments
-// skipped), in order. In a text \r \n \t \\ \xHH \uHHHH \UHHHHHHHH stand for
-// that character and c{N} for N times the character c, so that no invisible or long input hides.
+// The cases of tests/data/<relative> in order, a line each as "<group> [<text>]"; blank lines and
+// # comments are skipped. In a text \r \n \t \\ \xHH \uHHHH \UHHHHHHHH stand for that character
+// and c{N} for N times the character c, so that no invisible or long input hides in the file.
 QList<std::pair<QString, QString>> DataCaseLines(const QString& relative);
 // The texts of one group of those cases.
 QStringList DataCases(const QString& relative, const QString& group);
