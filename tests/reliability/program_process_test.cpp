@@ -16,7 +16,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <array>
-#include <functional>
 #include <thread>
 
 namespace {
@@ -26,35 +25,6 @@ const QString kBook = QStringLiteral("db/velmo.sqlite3");
 const QString kFill = QStringLiteral(
     "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 3000) "
     "select %1, 1 + v % 12, 1 + v % 28, v, '14', '01', v || hex(zeroblob(50)), v, 100, 1, '' from n");
-
-// The work, the books it starts from, the work they hold in the words of the worker's
-// lines, and a query with rows only when a change and its history copies do not match.
-const char* const kKinds[][4] = {
-    {"record", "select 1",
-     "select 'R '||month||' '||day||' '||seq||' '||detail_name||' '||money from t_trade where is_valid = 1",
-     "select 1 where 0"},
-    // Twenty transactions at 1000 yen; the copy taken before a correction to m holds m - 1 as version m - 1000.
-    {"correct",
-     "insert into t_trade with recursive n(v) as (select 1 union all select v + 1 from n where v < 20) "
-     "select 2031, 1, 1, v, '14', '01', 'c', 1000, 100, 1, '' from n",
-     "select 'C '||seq||' '||(money + 1) from t_trade_history",
-     "select seq from t_trade t where money - 1000 != (select count(*) from t_trade_history h where h.seq = t.seq) "
-     "or money - 1000 != (select ifnull(max(ver_idx), 0) from t_trade_history h where h.seq = t.seq) "
-     "union all select seq from t_trade_history where money != 999 + ver_idx "
-     "union all select 0 where (select count(*) from t_trade) != 20"},
-    // Fifty accounts; every re-creation copies all fifty, account 100 holding its version.
-    {"recreate",
-     "insert into t_bs_begining with recursive n(v) as (select 100 union all select v + 10 from n where v < 640) "
-     "select 2032, v, '', iif(v < 400, 'a', 'd'), 0, '' from n where v <= 340 or v >= 400",
-     "select 'B '||ver_idx from t_bs_begining_history where account_cd = '100'",
-     "select 1 where (select count(*) from t_bs_begining) != 50 "
-     "or (select count(distinct account_cd) from t_bs_begining_history) not in (0, 50) "
-     "or exists (select 1 from t_bs_begining_history group by account_cd having count(*) != max(ver_idx) "
-     "or count(*) != (select count(*) from t_bs_begining_history where account_cd = '100')) "
-     "or exists (select 1 from t_bs_begining_history where account_cd = '100' and money != ver_idx) "
-     "or (select money from t_bs_begining where account_cd = '100') not in "
-     "(0, 1 + (select count(*) from t_bs_begining_history where account_cd = '100'))"},
-};
 
 // The worker started on these arguments, the boxes it shows written into `errors`. As the user "nobody",
 // it is a copy of the worker beside the installation `root`, which it can reach.
@@ -101,33 +71,6 @@ quint32 Seed() {
     return qEnvironmentVariable("VELMO_CRASH_SEED", QString::number(QRandomGenerator::global()->generate())).toUInt();
 }
 
-// The books with `n` bytes from `at` on zeroed.
-void Zero(const TempInstall& i, int at, int n) {
-    i.writeBytes(kBook, i.readBytes(kBook).replace(at, n, QByteArray(n, 0)));
-}
-
-// Each damages the bundled books, filled with a year of long entries, or the folder about them.
-const std::pair<const char*, std::function<void(const TempInstall&)>> kDamages[] = {
-    {"zero bytes", [](const TempInstall& i) { i.writeBytes(kBook, {}); }},
-    {"a text file",
-     [](const TempInstall& i) { i.writeBytes(kBook, QByteArray("[user]\r\nname=x\r\n").repeated(300)); }},
-    {"truncated", [](const TempInstall& i) { i.writeBytes(kBook, i.readBytes(kBook).left(15 * 4096)); }},
-    {"a zeroed header", [](const TempInstall& i) { Zero(i, 0, 100); }},
-    {"a zeroed page among the entries", [](const TempInstall& i) { Zero(i, 100 * 4096, 4096); }},
-    {"another program's database",
-     [](const TempInstall& i) {
-         i.writeBytes(kBook, {});
-         BooksFile(i.path(kBook)).rows("create table customers (id integer, name text)");
-     }},
-    {"a folder where its journal goes", [](const TempInstall& i) { i.makeFolder(kBook + "-journal"); }},
-    {"read-only",
-     [](const TempInstall& i) {
-         ::chmod(qPrintable(i.path(kBook)), 0444);
-         for (const char* folder : {"", "bin", "log", "db", "db_backup"}) ::chmod(qPrintable(i.path(folder)), 0777);
-     }},
-    {"locked by another program", [](const TempInstall&) {}},
-};
-
 }  // namespace
 
 class ProgramProcessTest : public QObject {
@@ -139,23 +82,24 @@ private slots:
         const int kills = qEnvironmentVariable("VELMO_CRASH_KILLS", "25").toInt();
         const quint32 seed = Seed();
         QRandomGenerator random(seed);
-        for (const auto& [mode, arrange, stored, broken] : kKinds) {
+        for (const char* mode : {"record", "correct", "recreate"}) {
+            const QStringList sql = DataCases("reliability/work.cases", mode);  // arranged, stored, broken
             TempInstall install;
             install.installDatabase();
-            BooksFile(install.path(kBook)).rows(arrange);
+            BooksFile(install.path(kBook)).rows(sql[0]);
             QStringList confirmed;
             for (int k = 1; k <= kills; ++k) {
                 // Each kill lands in work going on, after its first piece was confirmed, anywhere in the next
                 // few dozen statements (each commit waits for the disk).
                 confirmed << KillWorker(install, mode, true, random.bounded(150000));
                 const BooksFile books(install.path(kBook));
-                const QStringList held = books.rows(stored);
+                const QStringList held = books.rows(sql[1]);
                 const QString where = QStringLiteral("%1, kill %2, seed %3: ").arg(mode).arg(k).arg(seed);
                 QVERIFY2(books.integrity() == "ok", qPrintable(where + books.integrity()));
                 QVERIFY2(Lost(confirmed, held).isEmpty(),
                          qPrintable(where + "lost " + Lost(confirmed, held).join(", ")));
                 QVERIFY2(held.size() <= confirmed.size() + k, qPrintable(where + "stored what nobody confirmed"));
-                QVERIFY2(books.rows(broken).isEmpty(), qPrintable(where + "a change without its history copies"));
+                QVERIFY2(books.rows(sql[2]).isEmpty(), qPrintable(where + "a change without its history copies"));
             }
         }
     }
@@ -185,7 +129,7 @@ private slots:
         }
         const BooksFile books(install.path(kBook));
         QCOMPARE(books.integrity(), "ok");
-        const QStringList held = books.rows(kKinds[0][2]);
+        const QStringList held = books.rows(DataCases("reliability/work.cases", "record")[1]);
         QCOMPARE(Lost(confirmed, held), QStringList());
         QVERIFY2(QSet<QString>(confirmed.begin(), confirmed.end()).size() == confirmed.size(), "one seq told twice");
         // A kill may land between a commit and its line.
@@ -218,39 +162,29 @@ private slots:
             out += "lock files left: " + left.join(' ') + '\n';
         };
         // The errors of every tree are written into a's log folder.
-        const auto run = [&](const QString& what, const TempInstall& install, const char* then) {
+        const auto run = [&](const QString& what, const TempInstall& install, const QString& then) {
             Worker program({"run", QDir::cleanPath(install.path("")), then}, a.path("log/errors.txt"));
             note(what, program, "log/errors.txt");
         };
+        const QStringList backups = QDir(d.path("db_backup")).entryList(QDir::Files);
+        QVERIFY(QFile::copy(d.path(kBook), d.path("outside.sqlite3")));
+        const QByteArray outside = d.readBytes("outside.sqlite3");
         Worker holder({"run", QDir::cleanPath(a.path("")), "wait"}, a.path("log/holder.txt"));
         QByteArray told;
         while (!told.contains("up\n") && holder.waitForReadyRead(30000)) told += holder.readAllStandardOutput();
         QVERIFY2(told.contains("up\n"), told.constData());
-        run("a second start of a", a, "quit");
-        run("b, its books a link to a's", b, "quit");
-        run("c, its db folder a link to a's", c, "quit");
-        holder.kill();
-        note("a killed", holder, "log/holder.txt");
-        run("b after the kill", b, "quit");
-        run("a quit by 終了", a, "quit");
-        run("a quit by 終了 of the opening balance screen", a, "quit-begining");
-        run("a quit by 終了 of the transaction screen", a, "quit-trade");
-        run("a closed by the close box", a, "close");
-        d.makeFolder(kBook + ".lock");
-        run("d with a folder in the books lock's place", d, "quit");
-        QVERIFY(QDir().rmdir(d.path(kBook + ".lock")));
-        const QStringList backups = QDir(d.path("db_backup")).entryList(QDir::Files);
-        QVERIFY(QFile::copy(d.path(kBook), d.path("outside.sqlite3")));
-        const QByteArray outside = d.readBytes("outside.sqlite3");
-        for (const QString setting : {"../outside.sqlite3", "sub/velmo.sqlite3", "..\\velmo.sqlite3"}) {
-            d.writeSettings("x", setting);
-            run("d with filename=" + setting, d, "quit");
+        for (const auto& [step, arg] : DataCaseLines("reliability/locks.steps")) {
+            const TempInstall& tree = *trees[std::clamp(arg.isEmpty() ? 0 : arg[0].unicode() - u'a', 0, 3)].second;
+            if (step == "run") run(arg.section(u' ', 2), tree, arg.section(u' ', 1, 1));
+            if (step == "kill") holder.kill(), note("a killed", holder, "log/holder.txt");
+            if (step == "folder") tree.makeFolder(kBook + ".lock");
+            if (step == "unfolder") QVERIFY(QDir().rmdir(tree.path(kBook + ".lock")));
+            if (step == "filename") d.writeSettings("x", arg), run("d with filename=" + arg, d, "quit");
         }
         QCOMPARE(d.readBytes("outside.sqlite3"), outside);
         QCOMPARE(QDir(d.path("db_backup")).entryList(QDir::Files), backups);
         for (const auto& [name, tree] : trees) out.replace(QFileInfo(tree->path("")).canonicalFilePath(), name);
-        const std::string diff = GoldenDiff("reliability/locks.txt", Sjis(out));
-        QVERIFY2(diff.empty(), diff.c_str());
+        QCOMPARE(QString::fromStdString(GoldenDiff("reliability/locks.txt", Sjis(out))), QString());
     }
 
     // Killed at random moments of its start on a large book, over and over: every file named as a
@@ -303,15 +237,31 @@ private slots:
     }
 
     void damagedBooksEndWithTheirMessageAndTouchNothing() {
+        QList<QStringList> damages;  // the name, then each step and its argument
+        for (const auto& [step, arg] : DataCaseLines("reliability/damaged_books.cases"))
+            step == "damage" ? damages.append({arg}) : damages.last().append({step, arg});
         QString results;
-        for (const auto& [what, damage] : kDamages) {
+        for (const QStringList& damage : damages) {
+            const QString what = damage[0];
             TempInstall install;
             install.writeSettings("x");
             for (int day = 10; day < 21; ++day)
                 install.writeBytes(QStringLiteral("db_backup/velmo_2001_11%1-0800_00.sqlite3").arg(day), "old");
             install.installDatabase();
             BooksFile(install.path(kBook)).rows(kFill.arg(2020));
-            damage(install);
+            for (qsizetype i = 1; i < damage.size(); i += 2) {
+                const QString &step = damage[i], &arg = damage[i + 1];
+                const int at = arg.section(u' ', 0, 0).toInt(), n = arg.section(u' ', 1, 1).toInt();
+                const QByteArray bytes = install.readBytes(kBook);
+                if (step == "keep") install.writeBytes(kBook, bytes.left(at));
+                if (step == "zero") install.writeBytes(kBook, QByteArray(bytes).replace(at, n, QByteArray(n, 0)));
+                if (step == "text") install.writeBytes(kBook, arg.section(u' ', 1).toUtf8().repeated(at));
+                if (step == "sql") BooksFile(install.path(kBook)).rows(arg);
+                if (step == "folder") install.makeFolder(kBook + arg);
+                if (step == "read-only") ::chmod(qPrintable(install.path(kBook)), 0444);
+                for (const char* folder : {"", "bin", "log", "db", "db_backup"})
+                    if (step == "read-only") ::chmod(qPrintable(install.path(folder)), 0777);
+            }
             const auto snapshot = [&] {
                 return install.readBytes(kBook) + QDir(install.path("db")).entryList().join(u' ').toUtf8() +
                        QDir(install.path("db_backup")).entryList().join(u' ').toUtf8();
@@ -319,29 +269,22 @@ private slots:
             const QByteArray before = snapshot();
             // Locked from here on: a file closed by this process would drop its locks.
             std::optional<BooksFile> holder;
-            if (QByteArray(what).startsWith("locked"))
-                holder.emplace(install.path(kBook)), holder->rows("begin exclusive");
+            if (what.startsWith("locked")) holder.emplace(install.path(kBook)), holder->rows("begin exclusive");
             // Root may write a read-only file: "nobody" starts it then.
-            const auto [code, ms, boxes] = StartProgram(install, QByteArray(what) == "read-only" && ::geteuid() == 0);
-            QVERIFY2(ms < 2000, what);
-            QVERIFY2(snapshot() == before, what);
+            const auto [code, ms, boxes] = StartProgram(install, what == "read-only" && ::geteuid() == 0);
+            QVERIFY2(ms < 2000, qPrintable(what));
+            QVERIFY2(snapshot() == before, qPrintable(what));
             results += QStringLiteral("== %1: %2\n%3").arg(what).arg(code).arg(boxes);
             if (holder)
                 holder.reset(), results += QStringLiteral("let go: %1\n").arg(std::get<0>(StartProgram(install)));
         }
-        const std::string diff = GoldenDiff("reliability/damaged_books.txt", Sjis(results));
-        QVERIFY2(diff.empty(), diff.c_str());
+        QCOMPARE(QString::fromStdString(GoldenDiff("reliability/damaged_books.txt", Sjis(results))), QString());
     }
 
     // Another program dead inside a write, its change spilled into the file and the old pages in its journal:
     // the backup is the committed state. Ten backups stay, and no look-alike goes.
     void theBackupAfterAWriterDiedIsTheCommittedStateAndTenStay() {
-        const QStringList others = QStringLiteral(
-                                       "velmo_2001_1101-0800_00.sqlite3.bak velmo_2001_1101-0800_0.sqlite3 notes.txt "
-                                       "Velmo_2001_1101-0800_00.sqlite3 velmox_2001_1101-0800_00.sqlite3-journal "
-                                       "velmox_2001_1101-0800_00.sqlite3 velmo_2001_1101-0800_00.sqlite velmo.sqlite3 "
-                                       "velmo_2001_1101-0800_00sqlite3 velmo_backup.sqlite3")
-                                       .split(u' ');
+        const QStringList others = DataCases("reliability/backups.cases", "other");
         TempInstall install;
         install.installDatabase();
         install.writeSettings("x");

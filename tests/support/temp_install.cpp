@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -56,6 +57,41 @@ QByteArray RunLogBytes() {
 QString SourcePath(const QString& relative) { return QStringLiteral(VELMO_SOURCE_DIR "/") + relative; }
 
 void TempInstall::setTime(const QString& isoTime) { desktop.clock.time = QDateTime::fromString(isoTime, Qt::ISODate); }
+
+QList<std::pair<QString, QString>> DataCaseLines(const QString& relative) {
+    QFile file(SourcePath(QStringLiteral("tests/data/") + relative));
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("missing " + relative.toStdString());
+    QList<std::pair<QString, QString>> cases;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const qsizetype open = line.indexOf(QLatin1Char('[')), close = line.lastIndexOf(QLatin1Char(']'));
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        if (open < 0 || close < open) throw std::runtime_error("no case in brackets: " + line.toStdString());
+        // An escape (a code in hex or a letter), a character and its count, or a character.
+        static const QRegularExpression token(
+            QStringLiteral(R"(\\(x[\dA-Fa-f]{2}|u[\dA-Fa-f]{4}|U[\dA-Fa-f]{8}|.)|(.)\{(\d+)\}|.)"));
+        QString text;
+        for (const QRegularExpressionMatch& m : token.globalMatch(line.mid(open + 1, close - open - 1))) {
+            const QString escape = m.captured(1);
+            const char32_t code = escape.mid(1).toUInt(nullptr, 16);
+            const qsizetype control = QStringLiteral("rnt").indexOf(escape);
+            if (escape.size() > 1)
+                text += QString::fromUcs4(&code, 1);
+            else if (escape.size() == 1)
+                text += control >= 0 ? QChar(u"\r\n\t"[control]) : escape[0];
+            else
+                text += m.hasCaptured(3) ? m.captured(2).repeated(m.captured(3).toInt()) : m.captured(0);
+        }
+        cases.append({line.left(open).trimmed(), text});
+    }
+    return cases;
+}
+
+QStringList DataCases(const QString& relative, const QString& group) {
+    QStringList texts;
+    for (const auto& [name, text] : DataCaseLines(relative))
+        if (name == group) texts << text;
+    return texts;
+}
 
 QByteArray Sjis(const QString& text) { return platform::toCp932(text); }
 

@@ -5,9 +5,12 @@
 #include "fake_desktop.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <utility>
 
 class TempInstall {
 public:
@@ -51,6 +54,13 @@ QByteArray RunLogBytes();
 
 // A file of the source tree, e.g. "data/schema.sql" or "tests/data/...".
 QString SourcePath(const QString& relative);
+
+// The cases of tests/data/<relative> in order, a line each as "<group> [<text>]"; blank lines and
+// # comments are skipped. In a text \r \n \t \\ \xHH \uHHHH \UHHHHHHHH stand for that character
+// and c{N} for N times the character c, so that no invisible or long input hides in the file.
+QList<std::pair<QString, QString>> DataCaseLines(const QString& relative);
+// The texts of one group of those cases.
+QStringList DataCases(const QString& relative, const QString& group);
 
 // Shift_JIS bytes of a text, for comparing written files.
 QByteArray Sjis(const QString& text);
