@@ -40,33 +40,19 @@ private slots:
             if (button) chain << w->objectName() + u' ' + QKeySequence::mnemonic(button->text()).toString();
             if (box) chain << w->objectName() + (box->isReadOnly() ? u" read-only"_s : u""_s);
         }
-        const QString a99 = QString(49, QChar(0x3042)) + u'a';  // 99 bytes in the settings file
-        // A box given a text, then an access key: the year's era and range, the name saved or refused,
-        // the checks before a working screen (the name first), on return the saved name shown again.
-        // clang-format off
-        const std::tuple<const char*, QString, Qt::Key> steps[] = {
-            {"txtYear", u"2019"_s, Qt::Key_D}, {"txtYear", u"2018"_s, Qt::Key_I}, {"txtYear", u"2026"_s, Qt::Key_I},
-            {"txtYear", u"9998"_s, Qt::Key_I}, {"txtYear", u"1900"_s, Qt::Key_D}, {"txtYear", u"12345"_s, Qt::Key_D},
-            {"txtYear", u"2020a"_s, Qt::Key_I}, {"txtYear", u"2026"_s, Qt::Key_H},
-            {"txtName", a99, Qt::Key_S}, {"txtName", u"青色\t太郎"_s, Qt::Key_S}, {"txtName", u"髙橋\r\n"_s, Qt::Key_S},
-            {"txtName", u"𠮷野 ①"_s, Qt::Key_S}, {"txtName", a99 + u'b', Qt::Key_S}, {"txtName", u"ベルモ 花子"_s, Qt::Key_S},
-            {"txtYear", u"20x6"_s, Qt::Key_T}, {"txtYear", u"1899"_s, Qt::Key_T}, {"txtYear", u"9999"_s, Qt::Key_T},
-            {"txtYear", u"02026"_s, Qt::Key_T}, {"txtYear", u"2020 or 1=1"_s, Qt::Key_T},
-            {"txtName", {}, Qt::Key_T}, {"txtName", u"  "_s, Qt::Key_T}, {"txtYear", u"2020"_s, Qt::Key_T},
-            {"txtName", u"未保存の名前"_s, Qt::Key_B}, {"txtName", u"書けない"_s, Qt::Key_S},
-        };
-        // clang-format on
         // Both working screens are watched: one that opens is noted and closed again.
         const auto inside = [&] { LogResult({QApplication::activeModalWidget()->windowTitle(), menu.userName()}); };
         LogResult(QStringList{chain.join(u", "_s), menu.fiscalYearText(), menu.eraText(), menu.userName(),
                               menu.dbFileName(), Yes(ctx().db, "open"), Focus()});
-        for (const auto& [box, text, key] : steps) {
+        // A box given a text, then an access key, as tests/data/ui/menu/session.steps lists them.
+        for (const QString& step : StepFile(u"ui/menu/session.steps"_s).value(0)) {
+            const QString text = step.section(u' ', 2).replace(u"\\t"_s, u"\t"_s).replace(u"\\r\\n"_s, u"\r\n"_s);
             if (text == u"書けない"_s) {  // a settings file that cannot be written: said so, with no cue
                 QVERIFY(QFile::remove(f.install.path(u"bin/VelmoAccount.ini"_s)));
                 f.install.makeFolder(u"bin/VelmoAccount.ini"_s);
             }
-            Find<QLineEdit>(&menu, QString::fromLatin1(box))->setText(text);
-            const auto press = [&] { PressAccessKey(&menu, key); };
+            Find<QLineEdit>(&menu, step.section(u' ', 0, 0))->setText(text);
+            const auto press = [&] { PressAccessKey(&menu, QKeySequence(step.section(u' ', 1, 1))[0].key()); };
             const auto watchBegining = [&] { WhileModal(menu.frmBegining(), press, inside); };
             WhileModal(menu.frmTrade(), watchBegining, inside);
             QApplication::setActiveWindow(&menu);  // as the user finds it on return
