@@ -66,8 +66,9 @@ QStringList History(const MenuFixture& f) {
 
 // One step of the user: "CODE" clicks the account, "CODE=TEXT" types the amount and presses 更新(&U), "key K"
 // its access key, "ctrl" a Ctrl+click on the chosen asset, "Tab" to the screen, "Space" where the focus is,
-// "sql STATEMENTS" as a database tool runs them, "yes" or "no" for the next question, "close"; into the
-// run log "log" (or "log items") the screen, "boxes" the boxes, "history" the opening amounts' history.
+// "send TEXT" key by key into the amount, "Enter" or "keypad" (its Enter) where the focus is, "settle" (what a
+// click queued runs), "sql STATEMENTS" as a database tool runs them, "yes" or "no" for the next question,
+// "close"; into the run log "log" (or "log items") the screen, "boxes" the boxes, "history" the history.
 void Act(MenuFixture& f, FrmBegining& s, const QString& step) {
     const QString word = step.section(u' ', 0, 0), rest = step.section(u' ', 1);
     QListWidget* assets = List(&s, "lstAsset");
@@ -76,6 +77,9 @@ void Act(MenuFixture& f, FrmBegining& s, const QString& step) {
     if (word == u"Tab") return QTest::keyClick(&s, Qt::Key_Tab);
     if (word == u"Space") return QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     if (word == u"sql") return f.install.exec(rest);
+    if (word == u"send") return TypeKeys(Money(&s), rest);
+    if (word == u"Enter" || word == u"keypad") return PressEnter(word == u"keypad");
+    if (word == u"settle") return QCoreApplication::processEvents();
     if (word == u"yes" || word == u"no") return f.install.desktop.dialogs.yesNoAnswers.push_back(word == u"yes");
     if (word == u"close") return void(s.close());
     if (word == u"log") return LogScreen(f, s, rest == u"items");
@@ -134,21 +138,8 @@ private slots:
                           f.install.rows("select account_cd||'='||money from t_bs_begining where account_cd in "
                                          "('100', '110', '340') order by 1"));
             };
-            PressAccessKey(&s, Qt::Key_I);
-            ClickAccount(&s, "100");
-            QCoreApplication::processEvents();
-            state("account clicked");
-            TypeKeys(Money(&s), "１５０，０００");
-            PressEnter();
-            state("typed, Enter");
-            PressEnter();
-            state("Enter on 更新");
-            ClickAccount(&s, "110");
-            QCoreApplication::processEvents();
-            TypeKeys(Money(&s), "1.5");
-            PressEnter(true);
-            PressEnter(true);
-            state("a fraction, keypad Enter twice");
+            for (const QString& step : StepFile(QStringLiteral("ui/opening_balance/opening_amount.steps")).value(0))
+                step.startsWith(u"see ") ? state(step.mid(4)) : Act(f, s, step);
         });
         QCOMPARE(LogDiff("ui/opening_balance/opening_amount.log", f.install, "frmBegining.lstAsset_Click"),
                  std::string());
@@ -232,16 +223,14 @@ private slots:
             QCOMPARE(History(f), r.history);
         }
         LogResult(Played(f));
-        // Carried amounts and side totals the sheet cannot hold, each {cash, capital, asset total}: the
-        // debit side totals the capital alone. And only an amount other than 0 is one the carry replaces.
-        const qint64 sheets[][3] = {{2147483647, 2147483647, 2147483647},
-                                    {0, -2147483648, 0},
-                                    {2147483648, 0, 2147483648},
-                                    {0, -2147483649, 0},
-                                    {2147483647, 0, 2147483648}};
-        for (const auto& c : sheets)
-            LogResult({CarriedSheetProblem({{{"100", c[0], true}, {"620", c[1], false}}, c[2], c[1]}, "2020")
+        // Sheets the carry cannot store, each line cash, capital and asset total; and only an amount other
+        // than 0 is one the carry replaces.
+        for (const QString& line : StepFile(QStringLiteral("ui/opening_balance/carried_sheets.cases")).value(0)) {
+            const QStringList c = line.split(u' ');
+            const qint64 cash = c[0].toLongLong(), capital = c[1].toLongLong(), assets = c[2].toLongLong();
+            LogResult({CarriedSheetProblem({{{"100", cash, true}, {"620", capital, false}}, assets, capital}, "2020")
                            .value_or(QString())});
+        }
         const QString head = QStringLiteral("account_cd\taccount_name\tmoney");
         QVERIFY(!HoldsAmounts({{head, "100\t現　金\t0", "340\t合　　計\t0"}, {head, "610\t事業主借\t"}}));
         QVERIFY(HoldsAmounts({{head, "100\t現　金\t0"}, {head, "620\t元入金\t-1"}}));

@@ -420,15 +420,7 @@ private slots:
                     PressAccessKey(&s, QKeySequence(line.left(1))[0].key());
                     out << line.mid(2) << TakeBoxes(dialogs) << Outside(f.install);
                 }
-                dialogs.inputAnswers = {"../保険.txt", "保険:2020", ""};
-                PressAccessKey(&s, Qt::Key_H);
-                dialogs.inputAnswers = {"取引"};
-                PressAccessKey(&s, Qt::Key_T);
-                Click(s, "cmdRupaFiles");  // its key is the menu button's too
-                PressAccessKey(&s, Qt::Key_O);
-                out << TakeBoxes(dialogs) << Outside(f.install);
-                f.install.exec("insert into t_trade_history values (2020,2,31,1,1,'01','01','x',1,100,1,'')");
-                dialogs.inputAnswers = {"履歴.txt"};
+                Steps(f, s, table[2], [&](const QString&) { out << TakeBoxes(dialogs) << Outside(f.install); });
                 s.cmdWriteFileHistory_Click();  // directly: the ended process must not cross the event loop
             });
         } catch (const ProcessEnded&) {
