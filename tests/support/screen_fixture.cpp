@@ -178,3 +178,14 @@ QStringList TakeBoxes(FakeDialogs& dialogs) {
                      .arg(b.kind, b.title, b.preset, QString(b.text).replace(u'¥', QStringLiteral("<yen>")));
     return lines;
 }
+
+QList<QStringList> StepFile(const QString& relative) {
+    QList<QStringList> parts(1);
+    for (const QString& line : DataText(relative).split(u'\n')) {
+        if (line == QStringLiteral("=="))
+            parts.append(QStringList());
+        else if (!line.isEmpty() && !line.startsWith(u'#'))
+            parts.last() << line;
+    }
+    return parts;
+}

@@ -77,6 +77,10 @@ std::string TranscriptDiff(const QString& golden, const TempInstall& install, co
 // them. The yen mark the user sees is written <yen>: Shift_JIS would write it as the backslash.
 QStringList TakeBoxes(FakeDialogs& dialogs);
 
+// The steps of tests/data/<relative>, one a line as written (a trailing blank is part of the step), blank
+// lines and # comments left out; a line "==" starts the next part.
+QList<QStringList> StepFile(const QString& relative);
+
 // The control of that object name below the widget; the test fails when missing.
 template <class Control>
 Control* Find(QWidget* parent, const QString& name) {

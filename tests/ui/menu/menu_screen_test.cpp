@@ -23,6 +23,22 @@ static void Click(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton);
     QCoreApplication::processEvents();  // as before the user's next key
 }
+
+// One step of the user on the menu: "click CONTROL", "focus CONTROL", "set BOX TEXT" as the program sets
+// it, "send BOX TEXT" key by key, "key K" where the focus is, "Enter" or "keypad" (its Enter) and "settle"
+// (what a key queued runs).
+static void Act(FrmMenu& menu, const QString& step) {
+    const QString word = step.section(u' ', 0, 0), on = step.section(u' ', 1, 1), rest = step.section(u' ', 2);
+    if (word == u"click"_s) return Click(Find<QWidget>(&menu, on));
+    if (word == u"focus"_s) return Find<QWidget>(&menu, on)->setFocus();
+    if (word == u"set"_s) return Find<QLineEdit>(&menu, on)->setText(rest);
+    if (word == u"send"_s) return TypeKeys(Find<QWidget>(&menu, on), rest);
+    if (word == u"key"_s) return QTest::keyClick(QApplication::focusWidget(), QKeySequence(on)[0].key());
+    if (word == u"settle"_s) return QCoreApplication::processEvents();
+    if (word != u"Enter"_s && word != u"keypad"_s) throw MissingControl{u"step "_s + step};
+    PressEnter(word == u"keypad"_s);
+}
+
 static QString Yes(bool yes, const char* what) { return (yes ? u""_s : u"not "_s) + QString::fromLatin1(what); }
 
 class MenuScreenTest : public QObject {
@@ -40,33 +56,19 @@ private slots:
             if (button) chain << w->objectName() + u' ' + QKeySequence::mnemonic(button->text()).toString();
             if (box) chain << w->objectName() + (box->isReadOnly() ? u" read-only"_s : u""_s);
         }
-        const QString a99 = QString(49, QChar(0x3042)) + u'a';  // 99 bytes in the settings file
-        // A box given a text, then an access key: the year's era and range, the name saved or refused,
-        // the checks before a working screen (the name first), on return the saved name shown again.
-        // clang-format off
-        const std::tuple<const char*, QString, Qt::Key> steps[] = {
-            {"txtYear", u"2019"_s, Qt::Key_D}, {"txtYear", u"2018"_s, Qt::Key_I}, {"txtYear", u"2026"_s, Qt::Key_I},
-            {"txtYear", u"9998"_s, Qt::Key_I}, {"txtYear", u"1900"_s, Qt::Key_D}, {"txtYear", u"12345"_s, Qt::Key_D},
-            {"txtYear", u"2020a"_s, Qt::Key_I}, {"txtYear", u"2026"_s, Qt::Key_H},
-            {"txtName", a99, Qt::Key_S}, {"txtName", u"青色\t太郎"_s, Qt::Key_S}, {"txtName", u"髙橋\r\n"_s, Qt::Key_S},
-            {"txtName", u"𠮷野 ①"_s, Qt::Key_S}, {"txtName", a99 + u'b', Qt::Key_S}, {"txtName", u"ベルモ 花子"_s, Qt::Key_S},
-            {"txtYear", u"20x6"_s, Qt::Key_T}, {"txtYear", u"1899"_s, Qt::Key_T}, {"txtYear", u"9999"_s, Qt::Key_T},
-            {"txtYear", u"02026"_s, Qt::Key_T}, {"txtYear", u"2020 or 1=1"_s, Qt::Key_T},
-            {"txtName", {}, Qt::Key_T}, {"txtName", u"  "_s, Qt::Key_T}, {"txtYear", u"2020"_s, Qt::Key_T},
-            {"txtName", u"未保存の名前"_s, Qt::Key_B}, {"txtName", u"書けない"_s, Qt::Key_S},
-        };
-        // clang-format on
         // Both working screens are watched: one that opens is noted and closed again.
         const auto inside = [&] { LogResult({QApplication::activeModalWidget()->windowTitle(), menu.userName()}); };
         LogResult(QStringList{chain.join(u", "_s), menu.fiscalYearText(), menu.eraText(), menu.userName(),
                               menu.dbFileName(), Yes(ctx().db, "open"), Focus()});
-        for (const auto& [box, text, key] : steps) {
+        // A box given a text, then an access key, as tests/data/ui/menu/session.steps lists them.
+        for (const QString& step : StepFile(u"ui/menu/session.steps"_s).value(0)) {
+            const QString text = step.section(u' ', 2).replace(u"\\t"_s, u"\t"_s).replace(u"\\r\\n"_s, u"\r\n"_s);
             if (text == u"書けない"_s) {  // a settings file that cannot be written: said so, with no cue
                 QVERIFY(QFile::remove(f.install.path(u"bin/VelmoAccount.ini"_s)));
                 f.install.makeFolder(u"bin/VelmoAccount.ini"_s);
             }
-            Find<QLineEdit>(&menu, QString::fromLatin1(box))->setText(text);
-            const auto press = [&] { PressAccessKey(&menu, key); };
+            Find<QLineEdit>(&menu, step.section(u' ', 0, 0))->setText(text);
+            const auto press = [&] { PressAccessKey(&menu, QKeySequence(step.section(u' ', 1, 1))[0].key()); };
             const auto watchBegining = [&] { WhileModal(menu.frmBegining(), press, inside); };
             WhileModal(menu.frmTrade(), watchBegining, inside);
             QApplication::setActiveWindow(&menu);  // as the user finds it on return
@@ -91,9 +93,9 @@ private slots:
         MenuFixture f;
         FrmMenu& menu = *f.menu;
         FakeDialogs& dialogs = f.install.desktop.dialogs;
-        QLineEdit* name = Find<QLineEdit>(&menu, "txtName");
         QLineEdit* year = Find<QLineEdit>(&menu, "txtYear");
         const QByteArray settings = f.install.readBytes("bin/VelmoAccount.ini");
+        const QList<QStringList> parts = StepFile(u"ui/menu/boxes.steps"_s);
         QStringList seen;
         const auto state = [&](const QString& step) {
             seen << QStringList{step,           Focus(),
@@ -101,44 +103,20 @@ private slots:
                                 menu.eraText(), TakeBoxes(dialogs).join(" | ")}
                         .join(' ');
         };
-        Click(name);
-        PressEnter();
-        state("name, Enter");
+        const auto steps = [&](int part) {
+            for (const QString& step : parts[part]) step.startsWith(u"see "_s) ? state(step.mid(4)) : Act(menu, step);
+        };
+        steps(0);
         QCOMPARE(f.install.readBytes("bin/VelmoAccount.ini"), settings);
-        Click(year);
-        state("year clicked");
-        TypeKeys(year, "２０２７");
-        state("typed");
-        PressEnter(true);
-        state("keypad Enter");
+        steps(1);
         WhileModal(
             menu.frmBegining(), [&] { PressEnter(); },
             [&] { seen << "opened " + Find<QLineEdit>(menu.frmBegining(), "txtYear")->text(); });
         QApplication::setActiveWindow(&menu);  // the user is back on the menu
-        state("back");
-        Find<QPushButton>(&menu, "cmdSave")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCoreApplication::processEvents();
-        state("Tab from 保存");
-        year->setText("２０２７");
-        Click(Find<QPushButton>(&menu, "cmdInc_1"));
-        state("+1");
-        year->setText("２０２７年");
+        steps(2);
         WhileModal(
             menu.frmBegining(), [&] { Click(Find<QPushButton>(&menu, "cmdDispWindow_0")); }, [] { QFAIL("opened"); });
-        state("refused");
-        // Enter presses the button that has the focus, as Space does; Enter in a box presses nothing.
-        year->setText("2026");
-        const std::pair<const char*, Qt::Key> presses[] = {{"cmdInc_1", Qt::Key_Return},
-                                                           {"cmdInc_0", Qt::Key_Enter},
-                                                           {"txtYear", Qt::Key_Return},
-                                                           {"txtName", Qt::Key_Return},
-                                                           {"cmdSave", Qt::Key_Enter}};
-        for (const auto& [control, key] : presses) {
-            Find<QWidget>(&menu, control)->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), key);
-            state(QString("%1 on %2").arg(key == Qt::Key_Enter ? "keypad Enter" : "Enter", control));
-        }
+        steps(3);
         WhileModal(menu.frmTrade(), Find<QPushButton>(&menu, "cmdDispWindow_1"), [&] {
             Find<QPushButton>(menu.frmTrade(), "cmdToMenu")->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

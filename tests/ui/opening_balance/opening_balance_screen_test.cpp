@@ -63,6 +63,33 @@ QStringList Rows(const MenuFixture& f, const char* year = "2021") {
 QStringList History(const MenuFixture& f) {
     return f.install.rows(QStringLiteral("select * from t_bs_begining_history order by 1, 2, 3"));
 }
+
+// One step of the user: "CODE" clicks the account, "CODE=TEXT" types the amount and presses 更新(&U), "key K"
+// its access key, "ctrl" a Ctrl+click on the chosen asset, "Tab" to the screen, "Space" where the focus is,
+// "send TEXT" key by key into the amount, "Enter" or "keypad" (its Enter) where the focus is, "settle" (what a
+// click queued runs), "sql STATEMENTS" as a database tool runs them, "yes" or "no" for the next question,
+// "close"; into the run log "log" (or "log items") the screen, "boxes" the boxes, "history" the history.
+void Act(MenuFixture& f, FrmBegining& s, const QString& step) {
+    const QString word = step.section(u' ', 0, 0), rest = step.section(u' ', 1);
+    QListWidget* assets = List(&s, "lstAsset");
+    if (word == u"key") return PressAccessKey(&s, QKeySequence(rest)[0].key());
+    if (word == u"ctrl") return ClickListRow(assets, assets->currentRow(), Qt::ControlModifier);
+    if (word == u"Tab") return QTest::keyClick(&s, Qt::Key_Tab);
+    if (word == u"Space") return QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    if (word == u"sql") return f.install.exec(rest);
+    if (word == u"send") return TypeKeys(Money(&s), rest);
+    if (word == u"Enter" || word == u"keypad") return PressEnter(word == u"keypad");
+    if (word == u"settle") return QCoreApplication::processEvents();
+    if (word == u"yes" || word == u"no") return f.install.desktop.dialogs.yesNoAnswers.push_back(word == u"yes");
+    if (word == u"close") return void(s.close());
+    if (word == u"log") return LogScreen(f, s, rest == u"items");
+    if (word == u"boxes") return LogDialogs(f.install.desktop.dialogs.shown);
+    if (word == u"history") return LogResult(History(f));
+    if (step.size() == 3) return ClickAccount(&s, step);
+    if (step.size() < 4 || step[3] != u'=') throw MissingControl{QStringLiteral("step ") + step};
+    EnterAmount(&s, step.left(3), step.mid(4));
+}
+
 }  // namespace
 
 class OpeningBalanceScreenTest : public QObject {
@@ -76,62 +103,17 @@ private slots:
     // an amount the list cannot show.
     void aSessionAsLogged() {
         MenuFixture f;
+        const QList<QStringList> sessions = StepFile(QStringLiteral("ui/opening_balance/session.steps"));
         InScreen(f, "2026", [&](FrmBegining& s) {
             for (QWidget* box : {Find<QWidget>(&s, "txtYear"), Find<QWidget>(&s, "txtGengou")})
                 box->setFocus(), QTest::keyClicks(box, QStringLiteral(" or 1=1"));
             LogResult({Find<QLineEdit>(&s, "txtYear")->text(), Find<QLineEdit>(&s, "txtGengou")->text()});
-            PressAccessKey(&s, Qt::Key_U);
-            LogScreen(f, s, true);
-            s.close();
+            for (const QString& step : sessions[0]) Act(f, s, step);
         });
-        InScreen(f, "2026", [&](FrmBegining& s) {
-            PressAccessKey(&s, Qt::Key_I);
-            // Names a database tool can leave: 34 bytes, and 31 bytes before a double-byte character.
-            f.install.exec(
-                QStringLiteral("update t_bs_begining set account_name = '漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢' "
-                               "where account_cd = '260'; update t_bs_begining set account_name = "
-                               "'ABCDEFGHIJKLMNOPQRSTUVWXYZ01234漢' where account_cd = '270'"));
-            // A code alone is clicked (460 twice: the row already chosen runs its handler again);
-            // code=text is typed as its amount and stored. The second 647483640 for 110 replaces
-            // its own amount in the side total, it is not added.
-            for (const QString& step : QStringLiteral("110 610 340 150 640 460 460 100= 100=2147483648 150=007 "
-                                                      "100=1500000000 110=1500000000 "
-                                                      "110=647483640 110=647483640 120=1 420=2000000000 620=200000000 "
-                                                      "620=147483647")
-                                           .split(' ')) {
-                step.size() == 3 ? ClickAccount(&s, step) : EnterAmount(&s, step.left(3), step.mid(4));
-                LogScreen(f, s);
-            }
-            LogScreen(f, s, true);
-            s.close();
-            LogDialogs(f.install.desktop.dialogs.shown);
-        });
-        InScreen(f, "2026", [&](FrmBegining& s) {
-            QTest::keyClick(&s, Qt::Key_Tab), LogScreen(f, s);  // shown again, or Tab: nothing chosen
-            // Ctrl+click removes the highlight and the row with it; the account stays in the frame.
-            ClickAccount(&s, QStringLiteral("100"));
-            QListWidget* assets = List(&s, "lstAsset");
-            ClickListRow(assets, assets->currentRow(), Qt::ControlModifier);
-            LogScreen(f, s);
-            EnterAmount(&s, QStringLiteral("620"), QStringLiteral("0"));
-            s.close();
-            LogDialogs(f.install.desktop.dialogs.shown);
-        });
-        InScreen(f, "2026", [&](FrmBegining& s) {
-            PressAccessKey(&s, Qt::Key_M);  // "作成(&M)" shares the key: it moves the focus
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        });
-        InScreen(f, "2026", [&](FrmBegining& s) {
-            f.install.desktop.dialogs.yesNoAnswers = {false, true};
-            for (const bool yes : {false, true}) {
-                ClickAccount(&s, QStringLiteral("100"));
-                PressAccessKey(&s, Qt::Key_I);
-                LogScreen(f, s, yes);
-            }
-            LogResult(History(f));
-            s.close();  // 元入金 0 with equal totals: the warning alone
-            LogDialogs(f.install.desktop.dialogs.shown);
-        });
+        for (const QStringList& steps : sessions.mid(1))
+            InScreen(f, "2026", [&](FrmBegining& s) {
+                for (const QString& step : steps) Act(f, s, step);
+            });
         InScreen(f, "2026", [&](FrmBegining& s) {  // a blank amount left by a database tool cannot be listed
             f.install.exec(QStringLiteral("update t_bs_begining set money = null where account_cd = '110'"));
             ClickAccount(&s, QStringLiteral("620"));
@@ -156,21 +138,8 @@ private slots:
                           f.install.rows("select account_cd||'='||money from t_bs_begining where account_cd in "
                                          "('100', '110', '340') order by 1"));
             };
-            PressAccessKey(&s, Qt::Key_I);
-            ClickAccount(&s, "100");
-            QCoreApplication::processEvents();
-            state("account clicked");
-            TypeKeys(Money(&s), "１５０，０００");
-            PressEnter();
-            state("typed, Enter");
-            PressEnter();
-            state("Enter on 更新");
-            ClickAccount(&s, "110");
-            QCoreApplication::processEvents();
-            TypeKeys(Money(&s), "1.5");
-            PressEnter(true);
-            PressEnter(true);
-            state("a fraction, keypad Enter twice");
+            for (const QString& step : StepFile(QStringLiteral("ui/opening_balance/opening_amount.steps")).value(0))
+                step.startsWith(u"see ") ? state(step.mid(4)) : Act(f, s, step);
         });
         QCOMPARE(LogDiff("ui/opening_balance/opening_amount.log", f.install, "frmBegining.lstAsset_Click"),
                  std::string());
@@ -254,16 +223,14 @@ private slots:
             QCOMPARE(History(f), r.history);
         }
         LogResult(Played(f));
-        // Carried amounts and side totals the sheet cannot hold, each {cash, capital, asset total}: the
-        // debit side totals the capital alone. And only an amount other than 0 is one the carry replaces.
-        const qint64 sheets[][3] = {{2147483647, 2147483647, 2147483647},
-                                    {0, -2147483648, 0},
-                                    {2147483648, 0, 2147483648},
-                                    {0, -2147483649, 0},
-                                    {2147483647, 0, 2147483648}};
-        for (const auto& c : sheets)
-            LogResult({CarriedSheetProblem({{{"100", c[0], true}, {"620", c[1], false}}, c[2], c[1]}, "2020")
+        // Sheets the carry cannot store, each line cash, capital and asset total; and only an amount other
+        // than 0 is one the carry replaces.
+        for (const QString& line : StepFile(QStringLiteral("ui/opening_balance/carried_sheets.cases")).value(0)) {
+            const QStringList c = line.split(u' ');
+            const qint64 cash = c[0].toLongLong(), capital = c[1].toLongLong(), assets = c[2].toLongLong();
+            LogResult({CarriedSheetProblem({{{"100", cash, true}, {"620", capital, false}}, assets, capital}, "2020")
                            .value_or(QString())});
+        }
         const QString head = QStringLiteral("account_cd\taccount_name\tmoney");
         QVERIFY(!HoldsAmounts({{head, "100\t現　金\t0", "340\t合　　計\t0"}, {head, "610\t事業主借\t"}}));
         QVERIFY(HoldsAmounts({{head, "100\t現　金\t0"}, {head, "620\t元入金\t-1"}}));
@@ -309,28 +276,12 @@ private slots:
                 << f.install.rows(QStringLiteral(
                        "select group_concat(account_cd || '=' || money, ' ') from t_bs_begining where year = 2021"));
         };
-        const struct {
-            const char* change;
-            const char* carriedAgain;  // the time of the next carry, when noticed
-        } changes[] = {
-            {"", nullptr},
-            {"update t_trade set money = 2500 where year = 2020 and month = 7 and day = 20", "2026-12-06T10:00:00"},
-            {"update t_trade set is_valid = 0 where year = 2020 and month = 2 and day = 3 and seq = 1",
-             "2026-12-07T11:00:00"},
-            {"insert into t_trade values (2020, 12, 28, 9, '08', '01', '商品仕入', 1000, 100, 1, '')",
-             "2026-12-08T12:00:00"},
-            {"update t_bs_begining set money = money + 1000 where year = 2020 and account_cd in ('100', '340')",
-             "2026-12-09T13:00:00"},
-            {"update t_trade set detail_name = '店頭売上(訂正)' where year = 2020 and month = 1 and day = 6 and seq = "
-             "1",
-             nullptr},
-        };
         show(Qt::Key_K);
-        for (const auto& c : changes) {
-            f.install.exec(QString::fromUtf8(c.change));
+        for (const QString& step : StepFile(QStringLiteral("ui/opening_balance/stale_carry.steps")).value(0)) {
+            f.install.exec(step.section(u' ', 1));
             show(), show();
-            if (!c.carriedAgain) continue;
-            f.install.setTime(QString::fromLatin1(c.carriedAgain));
+            if (step.startsWith(u'-')) continue;
+            f.install.setTime(step.section(u' ', 0, 0));
             show(Qt::Key_K), show();
         }
         show(Qt::Key_I);

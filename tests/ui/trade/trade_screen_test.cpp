@@ -238,14 +238,6 @@ void Steps(MenuFixture& f, QWidget& s, const QStringList& steps, const std::func
     for (const QString& step : steps) step.startsWith("see") ? see(step.mid(4)) : Act(f, s, step);
 }
 
-// A bank whose column names no guess knows, in Shift_JIS.
-const QString kBank = QStringLiteral(
-    "日,メモ,支払,受取,残\r\n"
-    "2026/12/01,ﾃﾞﾝｷﾘﾖｳｷﾝ ｼﾞﾑｼﾖ,\"3,300\",,96700\r\n"
-    "2026/12/02,ﾌﾘｺﾐ ｱｵｲｼﾖｳｶｲ,,55000,151700\r\n"
-    "2026/12/03,ﾃﾞﾝｷﾘﾖｳｷﾝ ｿｳｺ,\"1,100\",,150600\r\n"
-    "2026/12/04,ATM,10000,,140600\r\n");
-
 // The boxes shown so far, then the control's name and each of its rows: a table's cells joined by
 // |, a choice list's items with the chosen one marked.
 void LogControl(MenuFixture& f, QWidget* dialog, const QString& name) {
@@ -285,31 +277,9 @@ private slots:
     void recordingCorrectingVoidingAndTheirHistory() {
         MenuFixture f;
         QStringList out;
-        // clang-format off
-        const QStringList first{"see", "click lstMonth 2", "see", "press cmdSetToday", "pick 14 01", "press cmdToMenu"};
-        const QStringList second{
-            "see",
-            "type txtTradeDetail 電車代", "type txtMoney 320", "key I", "see",
-            "type txtTradeDetail バス代", "type txtMoney 1500", "key I", "see",
-            "type txtTradeDetail バス代", "type txtMoney 88", "key I", "see",
-            "time 09:30:05", "click lstTradeRecord 2", "yes", "press cmdDelRecord", "see",
-            "type txtTradeDetail バス代", "type txtMoney 99", "key I", "see",
-            "time 10:00:00", "click lstTradeRecord 0", "type txtMoney 330", "yes", "press cmdUpdate", "see",
-            "time 11:00:00", "click lstTradeRecord 0", "type txtTradeDetail 電車代（往復）", "yes", "press cmdUpdate", "see",
-            "time 11:00:00", "click lstTradeRecord 1", "type txtMoney 1", "no", "press cmdUpdate", "see",
-            "time 12:00:00", "click lstTradeRecord 1", "type txtMoney 1600", "yes", "press cmdUpdate", "see",
-            "time 13:00:00", "click lstTradeRecord 1", "yes", "press cmdDelRecord", "see",
-            "time 13:00:00", "click lstTradeRecord 0", "no", "press cmdDelRecord", "see",
-            // 登録 with a record loaded asks first, No when Enter is pressed: declined, then a new one.
-            "click lstTradeRecord 1", "type txtMoney 500", "no", "key I", "see",
-            "click lstTradeRecord 1", "type txtMoney 500", "yes", "key I", "see",
-            "press cmdUnselect", "see", "press cmdDelRecord", "see",
-            // Cancelled; then a name that would leave txt, explained and asked again.
-            "answer ", "answer ../履歴.txt", "answer 履歴.txt", "key R", "see outside", "key R", "see outside"};
-        // clang-format on
-        for (const QStringList* steps : {&first, &second})
+        for (const QStringList& steps : StepFile("ui/trade/recording.steps"))
             OnTradeScreen(f, "2026", [&](FrmTrade& s) {
-                Steps(f, s, *steps, [&](const QString& what) {
+                Steps(f, s, steps, [&](const QString& what) {
                     out << TakeBoxes(f.install.desktop.dialogs);
                     out << (what.isEmpty() ? Shown(s) : Outside(f.install));
                 });
@@ -333,12 +303,8 @@ private slots:
     // entry is stored on the day the calendar showed selected.
     void theCalendarPeriodsAndFiltersChooseTheRecordsListed() {
         MenuFixture f;
-        f.install.exec(
-            "insert into t_trade values (2020,4,5,1,'14','01','x',320,100,1,''),"
-            "(2020,4,5,2,'50','01','x',5001,30,1,''),(2020,4,5,3,'50','02','x',2999,50,1,''),"
-            "(2020,4,5,4,'50','01','x',777,30,0,''),(2020,4,6,1,'50','01','x',1003,30,1,''),"
-            "(2020,5,1,1,'14','01','x',210,100,1,''),(2020,12,31,9,'50','01','x',99,75,1,''),"
-            "(2021,4,5,1,'50','01','x',9999,30,1,'')");
+        f.install.exec(DataText("ui/trade/records.sql"));
+        const QList<QStringList> steps = StepFile("ui/trade/records.steps");
         QStringList out, recorded;
         const auto step = [&](FrmTrade& s, const QString& user) {
             const qsizetype runs = CalendarRuns();
@@ -353,35 +319,14 @@ private slots:
             Click(s, "optRange_0");
             step(s, "day 1");
             QCOMPARE(LogDiff("ui/trade/opening.log", f.install, "frmTrade"), std::string());
-            for (const char* option : {"optTrade_1", "optTrade_2"}) Click(s, option);  // a filter needs its selection
-            out << TakeBoxes(f.install.desktop.dialogs);
-            const auto show = [&](const char* trade, int day, int range, int filter) {
-                Pick(s, trade, "01 ");
-                ClickDay(Calendar(s), {2020, 4, day});
-                Click(s, QString("optRange_%1").arg(range));
-                Click(s, QString("optTrade_%1").arg(filter));
-                out << QString("-- %1on 4/%2 range %3 filter %4").arg(trade).arg(day).arg(range).arg(filter)
-                    << Shown(s);
-            };
-            for (int range = 0; range < 3; ++range)
-                for (int filter = 0; filter < 3; ++filter) show("50 ", 5, range, filter);
-            show("14 ", 5, 1, 1);
-            show("14 ", 7, 2, 2);
-            Pick(s, "50 ", "02 ");
-            out << ItemTexts(List(s, "lstTradeDetail")).join('/') << Shown(s);
-            ClickListItem(List(s, "lstPercent"), " 75");
-            ClickListItem(List(s, "lstMoney"), " 50");
-            PressAccessKey(&s, Qt::Key_I);
-            out << Shown(s);
-            ClickListRow(List(s, "lstTrade"), List(s, "lstTrade")->currentRow() - 1);
-            out << ItemTexts(List(s, "lstTradeDetail")).join('/') << Shown(s);
-
-            Pick(s, "14 ", "01 ");
-            Click(s, "optRange_0");
+            // The records shown after a step, "boxes" the boxes instead, "details" the details first.
+            Steps(f, s, steps[0], [&](const QString& what) {
+                if (what == "boxes") return void(out << TakeBoxes(f.install.desktop.dialogs));
+                if (!what.isEmpty()) out << (what == "details" ? ItemTexts(List(s, "lstTradeDetail")).join('/') : what);
+                out << Shown(s);
+            });
             int money = 0;
-            for (const char* user : {"month 1",  "prev",   "PageUp", "Left",      "day 31", "next",     "PageDown",
-                                     "Up",       "PageUp", "prev",   "Right",     "Down",   "month 12", "next",
-                                     "PageDown", "Right",  "Down",   "year 2021", "prev",   "PageDown", "month 2"}) {
+            for (const QString& user : steps[1]) {
                 step(s, user);
                 Type(Box(s, "txtTradeDetail"), QString("頁%1").arg(++money));
                 Type(Box(s, "txtMoney"), QString::number(money));
@@ -412,61 +357,22 @@ private slots:
         f.install.writeBytes("bin/List14-01.txt", Sjis("電車代(打合せ)\r\nバス代\r\n"));
         f.install.writeBytes("bin/List14-02.txt", QString("バス代\r\n").toUtf8());
         FakeDialogs& dialogs = f.install.desktop.dialogs;
-        const QString wide15(15, QChar(0x3042));  // 30 bytes: recorded, as are the other values at their limits
-        const struct {
-            const char* button;
-            int picked;  // 1: a trade, 2: a trade and its detail, 3: the first record line
-            QString summary, money, percent;
-        } cases[] = {
-            {"cmdInsert", 0, "", "", ""},
-            {"cmdInsert", 1, "", "", ""},
-            {"cmdInsert", 2, "", "1", "1"},
-            {"cmdInsert", 2, "電気代", "", "1"},
-            {"cmdInsert", 2, "電気代", "1", ""},
-            {"cmdInsert", 2, wide15, "2147483647", "0100"},
-            {"cmdInsert", 2, "電気代　前月分", "0", "0"},
-            {"cmdUpdate", 0, "電気代", "1", "1"},
-            {"cmdUpdate", 3, "", "1", "1"},
-        };
+        const QList<QStringList> steps = StepFile("ui/trade/checks.steps");
         QStringList out;
         OnTradeScreen(f, "2020", [&](FrmTrade& s) {
-            ClickDay(Calendar(s), {2020, 4, 5});
-            for (const auto& c : cases) {
-                if (c.picked == 1 || c.picked == 2) ClickListItem(List(s, "lstTrade"), "50 ");
-                if (c.picked == 2) ClickListItem(List(s, "lstTradeDetail"), "01 ");
-                if (c.picked == 3) ClickListRow(List(s, "lstTradeRecord"), 0);
-                Type(Box(s, "txtTradeDetail"), c.summary);
-                Type(Box(s, "txtMoney"), c.money);
-                Type(Box(s, "txtPercent"), c.percent);
-                Click(s, c.button);
-                out << TakeBoxes(dialogs) << "focus " + QApplication::focusWidget()->objectName();
-                Click(s, "cmdUnselect");
-            }
-            Steps(f, s, {"type txtTradeDetail 電気代", "type txtMoney 12345"}, {});
-            Box(s, "txtMoney")->setSelection(1, 2);
-            // A clear button named is seen with the focus after it, "line" the first line, "all" every line.
+            // A clear button named is seen with the focus after it, "focus" only the boxes and the focus, "line"
+            // the first line, "all" every line.
             const auto see = [&](const QString& what) {
                 out << TakeBoxes(dialogs);
                 if (what.startsWith("cmdClear")) out << what;
-                out << (what == "all" ? Shown(s) : Shown(s).mid(0, 1));
-                if (what.startsWith("cmdClear")) out << "focus " + QApplication::focusWidget()->objectName();
+                if (what != "focus") out << (what == "all" ? Shown(s) : Shown(s).mid(0, 1));
+                if (what != "line" && what != "all") out << "focus " + QApplication::focusWidget()->objectName();
             };
-            Steps(f, s,
-                  {"press cmdClear_0", "see cmdClear_0", "press cmdClear_0", "see cmdClear_0", "press cmdClear_1",
-                   "see cmdClear_1"},
-                  see);
+            Steps(f, s, steps[0], see);
+            Box(s, "txtMoney")->setSelection(1, 2);
+            Steps(f, s, steps[1], see);
             out << ItemTexts(List(s, "lstMoney")).join('|');
-            // clang-format off
-            Steps(f, s, {
-                "day 2020-12-31", "pick 14 01", "item lstMoney 1500", "press cmdInsert", "see all",
-                "press optRange_0", "day 2020-04-05", "pick 50 01",
-                "click lstTradeRecord 1", "see line", "press cmdUpdate", "click lstTradeRecord 2", "see line",
-                "press cmdUpdate", "press cmdUnselect", "see line",
-                "item lstTrade 14 ", "press cmdEditList", "click lstAbst 2", "see line", "click lstAbst 1", "see line",
-                "item lstTradeDetail 01 ", "press cmdEditList", "yes", "no",
-                "item lstTradeDetail 02 ", "see line", "item lstTradeDetail 01 ", "see line",
-                "item lstTradeDetail 02 ", "see line", "item lstTradeDetail 03 ", "see line"}, see);
-            // clang-format on
+            Steps(f, s, steps[2], see);
         });
         out << Outside(f.install) << f.install.rows("select * from t_trade")
             << f.install.rows("select * from t_trade_history");
@@ -482,21 +388,7 @@ private slots:
     // copy dated 31 February (only a database tool stores one) ends in the
     // fatal-error report, with no file and the pointer restored.
     void eachReportAndExportWritesItsFileOrSaysWhyNot() {
-        const struct {
-            Qt::Key key;
-            int month, range;
-            QString typed, golden;
-        } cases[] = {
-            {Qt::Key_J, 6, 0, "", "journal_2020_all.txt"},
-            {Qt::Key_J, 4, 1, "", "journal_2020_04.txt"},
-            {Qt::Key_J, 12, 2, "十二月の仕訳", "journal_2020_12.txt"},
-            {Qt::Key_T, 1, 0, "", "trade_records_2020_all.txt"},
-            {Qt::Key_T, 6, 2, "", "trade_records_2020_06.txt"},
-            {Qt::Key_G, 3, 1, "", "general_ledger_2020.txt"},
-            {Qt::Key_H, 9, 1, "", "insurance_2020.txt"},
-            {Qt::Key_S, 5, 2, "", "trial_balance_2020.txt"},
-            {Qt::Key_B, 5, 2, "", "monthly_trial_balance_2020.txt"},
-        };
+        const QList<QStringList> table = StepFile("ui/trade/reports.steps");
         MenuFixture f("山田　太郎");
         f.install.exec(DataText("fixture_year.sql"));
         FakeDialogs& dialogs = f.install.desktop.dialogs;
@@ -507,39 +399,28 @@ private slots:
         f.install.makeFolder("txt/取引");
         try {
             OnTradeScreen(f, "2020", [&](FrmTrade& s) {
-                for (const auto& c : cases) {
-                    ClickListRow(List(s, "lstMonth"), c.month - 1);
-                    Click(s, QString("optRange_%1").arg(c.range));
+                for (const QString& line : table[0]) {
+                    const QStringList c = line.split(' ');  // the key, month, option, golden, name typed
+                    ClickListRow(List(s, "lstMonth"), c[1].toInt() - 1);
+                    Click(s, "optRange_" + c[2]);
                     dialogs.inputAnswers = {""};
-                    PressAccessKey(&s, c.key);
-                    const QString name = c.typed.isEmpty() ? dialogs.shown.back().preset : c.typed;
+                    PressAccessKey(&s, QKeySequence(c[0])[0].key());
+                    const QString name = c.value(4, dialogs.shown.back().preset);
                     out << TakeBoxes(dialogs) << Outside(f.install);
                     dialogs.inputAnswers = {name};
-                    PressAccessKey(&s, c.key);
+                    PressAccessKey(&s, QKeySequence(c[0])[0].key());
                     out << TakeBoxes(dialogs) << Outside(f.install);
-                    QCOMPARE(GoldenDiff("reports/" + c.golden, f.install.readBytes("txt/" + name)), std::string());
+                    QCOMPARE(GoldenDiff("reports/" + c[3], f.install.readBytes("txt/" + name)), std::string());
                 }
-                // Paged past either end of the year, each report is still of 2020.
-                const std::pair<const char*, Qt::Key> paged[] = {
-                    {"month 12", Qt::Key_J}, {"PageDown", Qt::Key_T}, {"next", Qt::Key_G}, {"Right", Qt::Key_H},
-                    {"month 1", Qt::Key_S},  {"PageUp", Qt::Key_B},   {"prev", Qt::Key_R}, {"Left", Qt::Key_J}};
-                for (const auto& [step, key] : paged) {
-                    Page(Calendar(s), step);
+                for (const QString& line : table[1]) {
+                    Page(Calendar(s), line.mid(2));
                     dialogs.inputAnswers = {""};
-                    PressAccessKey(&s, key);
+                    PressAccessKey(&s, QKeySequence(line.left(1))[0].key());
                     dialogs.inputAnswers = {dialogs.shown.back().preset};
-                    PressAccessKey(&s, key);
-                    out << step << TakeBoxes(dialogs) << Outside(f.install);
+                    PressAccessKey(&s, QKeySequence(line.left(1))[0].key());
+                    out << line.mid(2) << TakeBoxes(dialogs) << Outside(f.install);
                 }
-                dialogs.inputAnswers = {"../保険.txt", "保険:2020", ""};
-                PressAccessKey(&s, Qt::Key_H);
-                dialogs.inputAnswers = {"取引"};
-                PressAccessKey(&s, Qt::Key_T);
-                Click(s, "cmdRupaFiles");  // its key is the menu button's too
-                PressAccessKey(&s, Qt::Key_O);
-                out << TakeBoxes(dialogs) << Outside(f.install);
-                f.install.exec("insert into t_trade_history values (2020,2,31,1,1,'01','01','x',1,100,1,'')");
-                dialogs.inputAnswers = {"履歴.txt"};
+                Steps(f, s, table[2], [&](const QString&) { out << TakeBoxes(dialogs) << Outside(f.install); });
                 s.cmdWriteFileHistory_Click();  // directly: the ended process must not cross the event loop
             });
         } catch (const ProcessEnded&) {
@@ -574,30 +455,10 @@ private slots:
                 if (list->selectedItems() != current) out << list->objectName() + " highlights another row";
             }
         };
-        // clang-format off
-        const QStringList steps{
-            "click lstAbst 1", "item lstMoney 330", "see phrase and preset", "key I", "see recorded",
-            "click lstAbst 1", "item lstMoney 330", "see phrase and preset", "key I", "see recorded",
-            "focus lstAbst", "chars T", "see T typed in the phrase list",
-            "click lstTradeRecord 0", "type txtMoney 999", "click lstTradeRecord 0", "see the same record again",
-            "ctrl lstTradeRecord 0", "press cmdUpdate", "key D", "see record Ctrl+clicked, correct and void",
-            "click lstTradeRecord 1", "beside lstTradeRecord", "key D", "see record clicked beside, void",
-            "ctrl lstTrade current", "type txtTradeDetail 電車代", "type txtMoney 500", "key I",
-            "see trade Ctrl+clicked, record",
-            "pick 14 01", "beside lstTradeDetail", "type txtMoney 500", "key I", "see detail clicked beside, record",
-            "click lstMonth 3", "see the month again", "day 2020-04-05",
-            "ctrl lstMonth 3", "see month Ctrl+clicked", "day 2020-04-05",
-            "pick 50 01", "type txtMoney 12345", "keys Home Right Shift+Right Shift+Right Tab Space",
-            "see 23 selected, Tab, Space",
-            "type txtTradeDetail 電気代前月", "keys End Shift+Left Shift+Left Tab Return", "see 前月 selected, Tab, Enter",
-            "type txtPercent 125", "keys End Left Shift+Left Tab Space", "see 2 selected, Tab, Space",
-            "type txtMoney 12345", "keys Shift+Left Shift+Left", "press txtTradeDetail", "item lstMoney 800",
-            "press cmdClear_0", "see 45 selected, preset 800 clicked, clear"};
-        // clang-format on
         OnTradeScreen(f, "2020", [&](FrmTrade& s) {
             Steps(f, s, {"day 2020-04-05", "pick 14 01"}, {});
             NewEntries(f.install, seen);
-            Steps(f, s, steps, [&](const QString& step) { see(s, step); });
+            Steps(f, s, StepFile("ui/trade/lists.steps").first(), [&](const QString& step) { see(s, step); });
             Box(s, "txtTradeDetail")->setFocus();
             for (const char* presets : {"lstMoney", "lstPercent"}) {
                 for (int tab = 0; tab < 3 && QApplication::focusWidget() != List(s, presets); ++tab)
@@ -626,15 +487,7 @@ private slots:
                 if (List(s, "lstTradeRecord")->count() == 2)
                     out << QString("choosable %1").arg(List(s, "lstTradeRecord")->item(1)->flags() != Qt::NoItemFlags);
             };
-            // clang-format off
-            Steps(f, s, {"click lstMonth 5", "see",
-                "type txtSearchMoneyFrom ２１４７４８３６４８", "type txtSearchText 代", "key F", "see",
-                "type txtSearchMoneyFrom １，０００", "type txtSearchMoneyTo 40000", "key F", "see",
-                "click lstTradeRecord 0", "type txtMoney 5000", "yes", "press cmdUpdate", "see",
-                "type txtSearchMoneyFrom ", "type txtSearchMoneyTo ", "type txtSearchText 売上",
-                "type txtSearchDateFrom 4/1", "type txtSearchDateTo ２０２０／４／１", "key V", "key F", "see",
-                "answer 検索.txt", "key P", "key L", "see"}, see);
-            // clang-format on
+            Steps(f, s, StepFile("ui/trade/search.steps").first(), see);
             out << AccessKeys(&s);
             QVERIFY(s.height() < 768);
         });
@@ -657,13 +510,8 @@ private slots:
             const auto see = [&](const QString&) { out << TakeBoxes(f.install.desktop.dialogs) << Outside(f.install); };
             QTest::mouseClick(Find<QWidget>(f.menu.get(), "cmdHlp"), Qt::LeftButton);
             see({});
-            OnTradeScreen(f, "2020", [&](FrmTrade& s) {
-                Steps(f, s,
-                      {"press optRange_0", "answer 2020_all仕訳.txt", "press cmdWriteFileJournal", "see",
-                       "press cmdRupaFiles", "see", "press cmdOpenFolder", "see", "pick 14 01", "press cmdEditList",
-                       "see"},
-                      see);
-            });
+            OnTradeScreen(f, "2020",
+                          [&](FrmTrade& s) { Steps(f, s, StepFile("ui/trade/opening.steps").first(), see); });
             OpenScreen(f, f.menu->frmBegining(), Qt::Key_B, "2020", [&] {
                 QTest::mouseClick(Find<QWidget>(f.menu->frmBegining(), "cmdOpenFolder"), Qt::LeftButton);
             });
@@ -679,14 +527,10 @@ private slots:
     void holidaysAreRedLikeSundays() {
         MenuFixture f;
         QStringList out;
-        const std::pair<const char*, QStringList> years[] = {
-            {"2025", {"next", "PageDown", "month 4", "next", "month 6", "PageDown"}},
-            {"2026", {"month 8", "PageDown"}},
-            {"2024", {"month 10", "PageDown"}}};
-        for (const auto& [year, steps] : years)
-            OnTradeScreen(f, year, [&](FrmTrade& s) {
+        for (const QStringList& steps : StepFile("ui/trade/holidays.steps"))  // the year first, then its pages
+            OnTradeScreen(f, steps.first(), [&](FrmTrade& s) {
                 out << RedDays(Calendar(s));
-                for (const QString& step : steps) Page(Calendar(s), step), out << RedDays(Calendar(s));
+                for (const QString& step : steps.mid(1)) Page(Calendar(s), step), out << RedDays(Calendar(s));
             });
         CompareWithGolden(f, out, "holidays.txt");
     }
@@ -698,42 +542,19 @@ private slots:
     void statementRecordedFromTheTransactionScreen() {
         MenuFixture f;
         f.install.makeFolder("明細");
-        f.install.writeBytes("明細/bank.csv", Sjis(kBank));
+        f.install.writeBytes("明細/bank.csv", Sjis(DataText("ui/trade/bank.csv")));
         f.install.writeBytes("明細/photo.csv", QByteArray("\x89PNG\r\n\x1A\n\x00\x00", 10));
-        // clang-format off
-        const QStringList use{
-            // A picture is refused whole with its reason; the file dialog opened in the installation.
-            "file 明細/photo.csv", "key F", "see tblPreview",
-            // No column name is known: nothing is previewed until the user names them.
-            "file 明細/bank.csv", "key F", "see tblPreview",
-            "key D", "keys Down", "key T", "keys Down Down", "key Z", "key O", "keys Down Down Down",
-            "key N", "keys Down Down Down Down", "see cboOutColumn",
-            // Saved under the bank's name; a card's layout saved later comes first for now.
-            "answer ミドリ銀行", "key S",
-            "sql insert into t_import_layout values ('他のカード',1,1,2,3,0,0,1,'2026/12/05 09:40:00')", "see tblPreview",
-            // A trade for the first line, remembered for withdrawals holding the name; the deposit's not
-            // remembered (the question cancelled); the cash withdrawal left out.
-            "row tblPreview 0", "answer ﾃﾞﾝｷﾘﾖｳｷﾝ", "item lstLineTrade 24 ", "item lstLineDetail 01 ",
-            "row tblPreview 1", "answer ", "item lstLineTrade 03 ", "item lstLineDetail 01 ",
-            "row tblPreview 3", "key X", "see tblPreview", "see tblRules",
-            // Confirmed: recorded; the layout just used is offered first next time, the next file from its folder.
-            "time 09:50:00", "yes", "key I", "see tblPreview", "see tblImports", "see cboLayout", "file ", "key F",
-            "see"};
-        // Opened again: the rule deleted, the import voided.
-        const QStringList undo{"time 10:00:00", "key U", "row tblRules 0", "yes", "key R", "see tblRules",
-            "key K", "row tblImports 0", "yes", "key V", "see tblImports"};
-        // clang-format on
         OnTradeScreen(f, "2026", [&](FrmTrade& s) {
             Click(s, "optRange_1");  // the month's records, after each use of the dialog
             auto* dialog = Find<FrmImport>(&s, "frmImport");
             const auto see = [&](const QString& what) {
                 what.isEmpty() ? LogDialogs(f.install.desktop.dialogs.shown) : LogControl(f, dialog, what);
             };
-            for (const QStringList* steps : {&use, &undo}) {
+            for (const QStringList& steps : StepFile("ui/trade/import.steps")) {
                 s.activateWindow();  // back from the dialog, the user clicks into the screen again
                 QVERIFY(QTest::qWaitForWindowActive(&s));
                 WhileModal(
-                    dialog, [&] { PressAccessKey(&s, Qt::Key_C); }, [&] { Steps(f, *dialog, *steps, see); });
+                    dialog, [&] { PressAccessKey(&s, Qt::Key_C); }, [&] { Steps(f, *dialog, steps, see); });
                 LogResult(QStringList("lstTradeRecord") + ItemTexts(List(s, "lstTradeRecord")));
             }
         });
@@ -779,13 +600,7 @@ private slots:
                 QVERIFY2(other == counter || other->isHidden() || !other->geometry().intersects(counter->geometry()),
                          qPrintable(other->objectName()));
             Commit(summary, "（往復）");
-            // clang-format off
-            Steps(f, s, {"see detail clicked, typed", "Enter", "see Enter", "send txtMoney １，２００", "keypad",
-                "see amount, keypad Enter", "Enter", "see Enter on 登録",
-                "pick 50 01", "see shared trade", "Enter", "send txtMoney ￥ 4,000 ",
-                "Enter", "see amount, Enter", "send txtPercent ５０", "keypad",
-                "see percentage over the detail's, keypad Enter", "keypad", "see keypad Enter on 登録"}, state);
-            // clang-format on
+            Steps(f, s, StepFile("ui/trade/recording_by_enter.steps").first(), state);
         });
         LogResult(f.install.rows("select * from t_trade order by seq"));
         QCOMPARE(LogDiff("ui/trade/recording_by_enter.log", f.install, "frmTrade.lstTrade_Click"), std::string());
