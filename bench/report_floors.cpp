@@ -54,23 +54,17 @@ std::string LeadingLines(const QByteArray& file, int count) {
     return std::string(file.constData(), static_cast<size_t>(end));
 }
 
-FloorRun JournalFloor(sqlite3* db, const std::string& heading, const QString& path) {
-    auto query = std::make_shared<FloorQuery>(db, kJournalSql);
-    return [query, heading, path] {
+namespace {
+
+// A file of the heading and one line a row of the query, each written by `line`.
+template <class Line>
+FloorRun LinePerRow(std::shared_ptr<FloorQuery> query, const std::string& heading, const QString& path, Line line) {
+    return [query, heading, path, line] {
         FloorFile file(path);
         FloorText& out = file.text();
         out.ascii(heading);
         while (query->step()) {
-            const FloorQuery& r = *query;
-            DateSeqAndTrade(out, r);
-            for (const auto& [column, width] : {std::pair{4, 3}, {5, 30}, {6, 3}, {7, 30}}) {
-                out.ascii(" ");
-                out.padded(r.text(column), width);
-            }
-            out.ascii(" ");
-            out.padded(r.text(8), 10, true);
-            out.ascii(" ");
-            out.padded(r.text(9), 30);
+            line(out, *query);
             out.crLf();
             file.lineDone();
         }
@@ -78,33 +72,40 @@ FloorRun JournalFloor(sqlite3* db, const std::string& heading, const QString& pa
     };
 }
 
+}  // namespace
+
+FloorRun JournalFloor(sqlite3* db, const std::string& heading, const QString& path) {
+    return LinePerRow(std::make_shared<FloorQuery>(db, kJournalSql), heading, path,
+                      [](FloorText& out, const FloorQuery& r) {
+                          DateSeqAndTrade(out, r);
+                          for (const auto& [column, width] : {std::pair{4, 3}, {5, 30}, {6, 3}, {7, 30}}) {
+                              out.ascii(" ");
+                              out.padded(r.text(column), width);
+                          }
+                          out.ascii(" ");
+                          out.padded(r.text(8), 10, true);
+                          out.ascii(" ");
+                          out.padded(r.text(9), 30);
+                      });
+}
+
 FloorRun RecordReportFloor(sqlite3* db, const std::string& heading, const QString& path) {
     auto query = std::make_shared<FloorQuery>(
         db,
         "select month, day, seq, trade_cd, detail_cd, detail_name, money, rate from t_trade "
         "where year = 2026 and is_valid = 1 order by month, day, seq");
-    const std::string percent = Fixed("％");
-    return [query, heading, path, percent] {
-        FloorFile file(path);
-        FloorText& out = file.text();
-        out.ascii(heading);
-        while (query->step()) {
-            const FloorQuery& r = *query;
-            DateSeqAndTrade(out, r);
-            out.ascii(" ");
-            out.utf8(r.text(4));
-            out.ascii(" ");
-            out.padded(r.text(5), 30);
-            out.ascii(" ");
-            out.number(r.integer(6), 10, true);
-            out.ascii(" ");
-            out.number(r.integer(7), 3);
-            out.ascii(percent);
-            out.crLf();
-            file.lineDone();
-        }
-        file.finish();
-    };
+    return LinePerRow(query, heading, path, [percent = Fixed("％")](FloorText& out, const FloorQuery& r) {
+        DateSeqAndTrade(out, r);
+        out.ascii(" ");
+        out.utf8(r.text(4));
+        out.ascii(" ");
+        out.padded(r.text(5), 30);
+        out.ascii(" ");
+        out.number(r.integer(6), 10, true);
+        out.ascii(" ");
+        out.number(r.integer(7), 3);
+        out.ascii(percent);
+    });
 }
 
 FloorRun InsuranceFloor(sqlite3* db, const std::string& heading, const QString& path) {
